@@ -1,0 +1,26 @@
+# The everyday commands. Each installs what is missing first.
+BUILD_TEST    ?= build/test
+BUILD_RELEASE ?= build/release
+BUILD_BENCH   ?= build/bench
+GENERATOR     ?= Ninja
+JOBS          ?= $(shell nproc)
+
+.PHONY: deps run test bench fuzz package clean
+
+deps:
+	@bash scripts/install-deps.sh
+
+$(BUILD_RELEASE)/build.ninja: | deps
+	cmake -S . -B $(BUILD_RELEASE) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DVORLINDE_TESTS=OFF
+
+run: deps $(BUILD_RELEASE)/build.ninja
+	cmake --build $(BUILD_RELEASE) -j $(JOBS) --target vorlinde
+	$(BUILD_RELEASE)/app/vorlinde
+
+test: deps
+	cmake -S . -B $(BUILD_TEST) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DVORLINDE_SANITIZE=ON
+	cmake --build $(BUILD_TEST) -j $(JOBS)
+	ctest --test-dir $(BUILD_TEST) --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf build

@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// Colour values are 24-bit RGB held as 0x00BBGGRR: red + 256 green + 65536 blue.
+#include <array>
+#include <cstdint>
+
+namespace vorlinde {
+
+inline constexpr std::int32_t CouleurMax = 16777215;
+
+// The eight palette colours (swatches 0..7), then the colour of empty code cells.
+using ProfilCouleurs = std::array<std::int32_t, 9>;
+
+inline constexpr std::int32_t Rgb(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+
+// Green, blue, red, yellow, magenta, black, cyan, white, and mid grey.
+inline constexpr ProfilCouleurs ProfilParDefaut{
+    Rgb(0, 255, 0),   Rgb(0, 0, 255),   Rgb(255, 0, 0),     Rgb(255, 255, 0),   Rgb(255, 0, 255),
+    Rgb(0, 0, 0),     Rgb(0, 255, 255), Rgb(255, 255, 255), Rgb(127, 127, 127),
+};
+
+// The text colour kept on a code cell: 2^24 minus its background (1..16777216).
+inline constexpr std::int32_t ForeColorPour(std::int32_t backColor)
+{
+    return static_cast<std::int32_t>(16777216.0 - static_cast<double>(backColor));
+}
+
+}  // namespace vorlinde

@@ -1,0 +1,84 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+#include "Dossiers.h"
+
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace vorlinde {
+namespace {
+
+std::string Minuscules(std::string texte)
+{
+    std::transform(texte.begin(), texte.end(), texte.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return texte;
+}
+
+bool DossierInscriptible(const std::filesystem::path& dossier)
+{
+    std::error_code ec;
+    return !dossier.empty() && std::filesystem::is_directory(dossier, ec) && ::access(dossier.c_str(), W_OK | X_OK) == 0;
+}
+
+}  // namespace
+
+std::filesystem::path DossierExecutable()
+{
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::path{} : exe.parent_path();
+}
+
+std::filesystem::path DossierPersonnel()
+{
+    std::vector<char> tampon(16384);
+    passwd entree{};
+    passwd* resultat = nullptr;
+    if (::getpwuid_r(::geteuid(), &entree, tampon.data(), tampon.size(), &resultat) == 0 && resultat != nullptr
+        && resultat->pw_dir != nullptr)
+        return resultat->pw_dir;
+    return {};
+}
+
+std::filesystem::path DossierProgramme(const std::filesystem::path& dossierExecutable,
+                                       const std::filesystem::path& dossierPersonnel)
+{
+    if (DossierInscriptible(dossierExecutable))
+        return dossierExecutable;
+    if (dossierPersonnel.empty())
+        return {};
+    const auto dossier = dossierPersonnel / ".local" / "share" / "vorlinde";
+    std::error_code ec;
+    std::filesystem::create_directories(dossier, ec);
+    return DossierInscriptible(dossier) ? dossier : std::filesystem::path{};
+}
+
+std::filesystem::path DossierProgramme()
+{
+    return DossierProgramme(DossierExecutable(), DossierPersonnel());
+}
+
+std::filesystem::path CheminProfilDefaut(const std::filesystem::path& dossier, const std::string& nomUser)
+{
+    const std::string nom = nomUser + ".usr";
+    const std::string cherche = Minuscules(nom);
+    std::error_code ec;
+    // The exact name first, so that the common case reads no directory.
+    if (std::filesystem::exists(dossier / nom, ec))
+        return dossier / nom;
+    std::vector<std::filesystem::path> trouves;
+    for (std::filesystem::directory_iterator it(dossier, ec), fin; !ec && it != fin; it.increment(ec))
+        if (Minuscules(it->path().filename().string()) == cherche)
+            trouves.push_back(it->path());
+    if (trouves.empty())
+        return dossier / nom;
+    // Several spellings may coexist on a case-sensitive disk: take one predictably.
+    return *std::min_element(trouves.begin(), trouves.end());
+}
+
+}  // namespace vorlinde

@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace vorlinde {
+
+// The folder that holds the running executable.
+std::filesystem::path DossierExecutable();
+
+// The home folder of the effective user, from the password database.
+std::filesystem::path DossierPersonnel();
+
+// The program folder: `dossierExecutable` when it can be written, otherwise
+// `<home>/.local/share/vorlinde`, created when missing. Returns an empty path
+// when neither can be had.
+std::filesystem::path DossierProgramme(const std::filesystem::path& dossierExecutable,
+                                       const std::filesystem::path& dossierPersonnel);
+std::filesystem::path DossierProgramme();
+
+// The default colour profile of `nomUser` in `dossier`: an existing file whose
+// name matches `<nomUser>.usr` without regard to case, else `<nomUser>.usr`.
+std::filesystem::path CheminProfilDefaut(const std::filesystem::path& dossier, const std::string& nomUser);
+
+}  // namespace vorlinde

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vorlinde developers
+# SPDX-License-Identifier: MIT
+#
+# Installs, from Debian's archive, only the packages that the build, the tests,
+# the benchmarks and the fuzzers need and that are not there yet. Safe to run
+# again: with everything present it prints nothing and changes nothing.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ clang make pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libqt6svg6
+  xvfb xauth xdotool x11-utils imagemagick
+  desktop-file-utils appstream dpkg-dev file
+  fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
+echo "install-deps: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

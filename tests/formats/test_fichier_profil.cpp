@@ -1,0 +1,113 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include <unistd.h>
+
+#include "formats/FichierProfil.h"
+#include "tests/formats/DossierTemporaire.h"
+
+using namespace vorlinde;
+
+namespace {
+
+const std::string ProfilDefautTexte =
+    "65280\r\n16711680\r\n255\r\n65535\r\n16711935\r\n0\r\n16776960\r\n16777215\r\n8355711\r\n";
+
+LectureProfil Lire(const std::string& texte)
+{
+    std::istringstream flux(texte);
+    return LireProfil(flux);
+}
+
+std::string Contenu(const std::filesystem::path& chemin)
+{
+    std::ifstream f(chemin, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+}
+
+}  // namespace
+
+TEST(FichierProfil, TheBuiltInProfileIsTheSeventyOneByteExample)
+{
+    EXPECT_EQ(TexteProfil(ProfilParDefaut), ProfilDefautTexte);
+    EXPECT_EQ(ProfilDefautTexte.size(), 71u);
+    std::ostringstream flux;
+    EcrireProfil(flux, ProfilParDefaut);
+    EXPECT_EQ(flux.str(), ProfilDefautTexte);
+    EXPECT_EQ(Lire(ProfilDefautTexte).Profil, ProfilParDefaut);
+}
+
+TEST(FichierProfil, FieldsEndAtACommaOrALineEnd)
+{
+    const ProfilCouleurs attendu{1, 2, 3, 4, 5, 6, 7, 8, 9};
+    for (const std::string texte : {
+             "1,2,3,4,5,6,7,8,9\r\n",
+             "1, 2,  3,4,5,6,7,8,9",              // spaces in front, no final line end
+             "1\n2\n3\n4\n5\n6\n7\n8\n9\n",        // bare line feeds
+             "1,2,3\r\n4,5,6\r\n7,8,9\r\n",
+             "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11\r\nrubbish",  // more than nine
+         }) {
+        const auto lu = Lire(texte);
+        EXPECT_EQ(lu.Erreur, ErreurProfil::Aucune) << texte;
+        EXPECT_EQ(lu.Profil, attendu) << texte;
+    }
+}
+
+TEST(FichierProfil, DamagedProfilesGiveAnErrorAndNoColours)
+{
+    const std::vector<std::pair<std::string, ErreurProfil>> cas{
+        {"", ErreurProfil::TropPeuDeValeurs},
+        {"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n", ErreurProfil::TropPeuDeValeurs},
+        {"1\r\n2\r\nvert\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n", ErreurProfil::ValeurInvalide},
+        {"1\r\n-2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n", ErreurProfil::ValeurInvalide},
+        {"1\r\n16777216\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n", ErreurProfil::ValeurInvalide},
+        {"1\r\n99999999999999999999\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n", ErreurProfil::ValeurInvalide},
+        {"1.5\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n", ErreurProfil::ValeurInvalide},
+        {"1\r\n\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n", ErreurProfil::ValeurInvalide},
+        {std::string("1\0\r\n", 4), ErreurProfil::ValeurInvalide},
+    };
+    for (const auto& [texte, erreur] : cas) {
+        const auto lu = Lire(texte);
+        EXPECT_EQ(lu.Erreur, erreur) << texte;
+        EXPECT_EQ(lu.Profil, ProfilCouleurs{}) << texte;
+    }
+    EXPECT_EQ(Lire("16777215,0,0,0,0,0,0,0,0").Profil[0], 16777215);
+}
+
+TEST(FichierProfilSurDisque, WritingReplacesTheWholeFileAndLeavesNoTemporary)
+{
+    DossierTemporaire dossier;
+    const auto chemin = dossier.Chemin() / "moi.usr";
+    {
+        std::ofstream f(chemin, std::ios::binary);
+        f << std::string(500, 'x');
+    }
+    ASSERT_EQ(EcrireProfil(chemin, ProfilParDefaut), ErreurProfil::Aucune);
+    EXPECT_EQ(Contenu(chemin), ProfilDefautTexte);
+    EXPECT_EQ(LireProfil(chemin).Profil, ProfilParDefaut);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dossier.Chemin()), {}), 1);
+}
+
+TEST(FichierProfilSurDisque, FailuresLeaveTheOldProfileWhole)
+{
+    DossierTemporaire dossier;
+    EXPECT_EQ(LireProfil(dossier.Chemin() / "absent.usr").Erreur, ErreurProfil::Illisible);
+    EXPECT_EQ(LireProfil(dossier.Chemin()).Erreur, ErreurProfil::Illisible);
+    EXPECT_EQ(EcrireProfil(dossier.Chemin() / "absent" / "p.usr", ProfilParDefaut), ErreurProfil::Ecriture);
+    // A folder in the place of the file is never replaced.
+    std::filesystem::create_directory(dossier.Chemin() / "dossier.usr");
+    EXPECT_EQ(EcrireProfil(dossier.Chemin() / "dossier.usr", ProfilParDefaut), ErreurProfil::Ecriture);
+    EXPECT_TRUE(std::filesystem::is_directory(dossier.Chemin() / "dossier.usr"));
+
+    if (::geteuid() != 0) {  // root writes through permissions
+        const auto chemin = dossier.Chemin() / "lecture.usr";
+        ASSERT_EQ(EcrireProfil(chemin, ProfilParDefaut), ErreurProfil::Aucune);
+        std::filesystem::permissions(chemin, std::filesystem::perms::owner_read);
+        EXPECT_EQ(EcrireProfil(chemin, ProfilCouleurs{}), ErreurProfil::Ecriture);
+        EXPECT_EQ(Contenu(chemin), ProfilDefautTexte);
+    }
+}
