@@ -12,6 +12,7 @@ class Aleatoire {
 public:
     explicit Aleatoire(std::uint64_t graine) : moteur_(graine) {}
     static std::uint64_t GraineHorloge();
+    void Semer(std::uint64_t graine) { moteur_.seed(graine); }
 
     // A uniform value in [0, 1): the top 53 bits of one draw, never 1.0.
     double operator()() { return static_cast<double>(moteur_() >> 11) * 0x1.0p-53; }

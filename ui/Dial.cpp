@@ -1,0 +1,154 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+#include "Dial.h"
+
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "Etiquette.h"
+
+namespace vorlinde::ui {
+namespace {
+
+// A file dialog that also applies the checks of the flags that QFileDialog
+// leaves out: the folder must exist, a read-only file or folder is refused.
+// A refusal is told in a box and the dialog stays open.
+class DialogueFichier : public QFileDialog {
+public:
+    DialogueFichier(QWidget* parent, const ParametresDial& p, bool enregistrer)
+        : QFileDialog(parent, p.DialogTitle), flags_(p.Flags)
+    {
+        setOption(QFileDialog::DontUseNativeDialog);
+        setOption(QFileDialog::HideNameFilterDetails);
+        setAcceptMode(enregistrer ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        setFileMode((p.Flags & drapeaux::FichierDoitExister) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        if (!(p.Flags & drapeaux::ConfirmerRemplacement))
+            setOption(QFileDialog::DontConfirmOverwrite);
+        const QStringList filtres = FiltresQt(p.Filter);
+        setNameFilters(filtres);
+        if (!filtres.isEmpty())
+            selectNameFilter(filtres.first());
+        QString extension = p.DefaultExt;
+        if (extension.startsWith(QLatin1String("*.")))
+            extension = extension.mid(2);
+        setDefaultSuffix(extension);
+        if (!p.InitDir.isEmpty())
+            setDirectory(p.InitDir);
+        if (!p.FileName.isEmpty())
+            selectFile(p.FileName);
+    }
+
+    void accept() override
+    {
+        const QStringList choix = selectedFiles();
+        if (choix.size() == 1 && !QFileInfo(choix.first()).isDir() && !Acceptable(choix.first()))
+            return;
+        QFileDialog::accept();
+    }
+
+private:
+    bool Acceptable(const QString& chemin)
+    {
+        const QFileInfo fichier(chemin);
+        const QFileInfo dossier(fichier.absolutePath());
+        if ((flags_ & drapeaux::DossierDoitExister) && !dossier.isDir())
+            return Refuser(QStringLiteral("Le dossier « %1 » n'existe pas.").arg(QDir::toNativeSeparators(dossier.filePath())));
+        if (flags_ & drapeaux::RefuserLectureSeule) {
+            if (fichier.exists() && !fichier.isWritable())
+                return Refuser(QStringLiteral("Le fichier « %1 » est en lecture seule.").arg(fichier.fileName()));
+            if (!fichier.exists() && !dossier.isWritable())
+                return Refuser(QStringLiteral("Le dossier « %1 » est protégé en écriture.")
+                                   .arg(QDir::toNativeSeparators(dossier.filePath())));
+        }
+        return true;
+    }
+
+    bool Refuser(const QString& texte)
+    {
+        QMessageBox::warning(this, windowTitle(), texte);
+        return false;
+    }
+
+    int flags_;
+};
+
+QString Montrer(QWidget* parent, const ParametresDial& p, bool enregistrer)
+{
+    DialogueFichier dialogue(parent, p, enregistrer);
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return {};
+    return dialogue.selectedFiles().first();
+}
+
+}  // namespace
+
+QStringList FiltresQt(const QString& filter)
+{
+    // Qt hides the last parenthesised group of each filter, which is where
+    // the pattern goes; the description before it is shown as written.
+    const QStringList morceaux = filter.split(QLatin1Char('|'));
+    QStringList filtres;
+    for (qsizetype i = 0; i + 1 < morceaux.size(); i += 2) {
+        QString motifs = morceaux[i + 1];
+        motifs.replace(QLatin1Char(';'), QLatin1Char(' '));
+        filtres << QStringLiteral("%1 (%2)").arg(morceaux[i], motifs);
+    }
+    return filtres;
+}
+
+QString DialogueStandardQt::ShowOpen(QWidget* parent, const ParametresDial& parametres)
+{
+    return Montrer(parent, parametres, false);
+}
+
+QString DialogueStandardQt::ShowSave(QWidget* parent, const ParametresDial& parametres)
+{
+    return Montrer(parent, parametres, true);
+}
+
+std::int32_t DialogueStandardQt::ShowColor(QWidget* parent, std::int32_t couleur)
+{
+    QColorDialog dialogue(VersQColor(couleur), parent);
+    dialogue.setOption(QColorDialog::DontUseNativeDialog);
+    if (dialogue.exec() != QDialog::Accepted)
+        return couleur;
+    return DepuisQColor(dialogue.selectedColor());
+}
+
+QString DialogueScripte::ReponseFichier()
+{
+    if (Reponses.empty() || !std::holds_alternative<QString>(Reponses.front()))
+        return {};
+    QString reponse = std::get<QString>(Reponses.front());
+    Reponses.pop_front();
+    return reponse;
+}
+
+QString DialogueScripte::ShowOpen(QWidget*, const ParametresDial& parametres)
+{
+    Usages.push_back({QStringLiteral("ShowOpen"), parametres});
+    return ReponseFichier();
+}
+
+QString DialogueScripte::ShowSave(QWidget*, const ParametresDial& parametres)
+{
+    Usages.push_back({QStringLiteral("ShowSave"), parametres});
+    return ReponseFichier();
+}
+
+std::int32_t DialogueScripte::ShowColor(QWidget*, std::int32_t couleur)
+{
+    ParametresDial p;
+    p.Color = couleur;
+    Usages.push_back({QStringLiteral("ShowColor"), p});
+    if (Reponses.empty() || !std::holds_alternative<std::int32_t>(Reponses.front()))
+        return couleur;
+    const auto reponse = std::get<std::int32_t>(Reponses.front());
+    Reponses.pop_front();
+    return reponse;
+}
+
+}  // namespace vorlinde::ui

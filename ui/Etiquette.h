@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QLabel>
+
+#include <cstdint>
+
+namespace vorlinde::ui {
+
+// 0x00BBGGRR colour values to and from Qt colours.
+QColor VersQColor(std::int32_t valeur);
+std::int32_t DepuisQColor(const QColor& couleur);
+
+// An opaque, borderless label with a colour value as its background, a text
+// colour value, a click signal and a caption-change signal, as the board's
+// swatches, code cells, history cells and counters need.
+class Etiquette : public QLabel {
+    Q_OBJECT
+public:
+    explicit Etiquette(QWidget* parent = nullptr);
+
+    std::int32_t BackColor() const { return backColor_; }
+    void SetBackColor(std::int32_t valeur);
+    std::int32_t ForeColor() const { return foreColor_; }
+    void SetForeColor(std::int32_t valeur);
+    // Assigning the caption always raises CaptionChange, even with the same text.
+    void SetCaption(const QString& texte);
+    // Tooltip and accessible name together.
+    void SetDescription(const QString& texte);
+
+signals:
+    void Click();
+    void CaptionChange();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    std::int32_t backColor_ = -1;
+    std::int32_t foreColor_ = 0;
+    bool appui_ = false;
+};
+
+}  // namespace vorlinde::ui

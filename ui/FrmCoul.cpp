@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+#include "FrmCoul.h"
+
+#include <QPushButton>
+
+#include "Etiquette.h"
+#include "Twips.h"
+
+namespace vorlinde::ui {
+namespace geometrie_coul {
+inline constexpr int LargeurClient = 5880;
+inline constexpr int HauteurClient = 1395;
+inline QRect LblCoulSource(int k) { return RectTwips(120 + 720 * k, 120, 615, 615); }
+inline QRect CmdOK() { return RectTwips(120, 840, 2775, 495); }
+inline QRect CmdCancel() { return RectTwips(3000, 840, 2775, 495); }
+}  // namespace geometrie_coul
+
+FrmCoul::FrmCoul(const std::array<std::int32_t, NbCouleurs>& palette, std::shared_ptr<DialogueStandard> dialogues,
+                 QWidget* parent)
+    : QDialog(parent), dial_(this, std::move(dialogues))
+{
+    namespace g = geometrie_coul;
+    setWindowTitle(QStringLiteral("Sélectionner la couleur à modifier"));
+    setFixedSize(TailleTwips(g::LargeurClient, g::HauteurClient));
+    setModal(true);
+
+    CmdOK = new QPushButton(QStringLiteral("OK"), this);
+    CmdOK->setGeometry(g::CmdOK());
+    for (int k = 0; k < NbCouleurs; ++k) {
+        LblCoulSource[k] = new Etiquette(this);
+        LblCoulSource[k]->setGeometry(g::LblCoulSource(k));
+        LblCoulSource[k]->SetBackColor(palette[k]);
+        LblCoulSource[k]->SetCaption({});
+        LblCoulSource[k]->SetDescription(QStringLiteral("Couleur %1").arg(k + 1));
+        connect(LblCoulSource[k], &Etiquette::Click, this, [this, k] { LblCoulSource_Click(k); });
+    }
+    CmdCancel = new QPushButton(QStringLiteral("&Annuler"), this);
+    CmdCancel->setGeometry(g::CmdCancel());
+    for (auto* bouton : {CmdOK, CmdCancel}) {
+        bouton->setAutoDefault(false);
+        bouton->setDefault(false);
+    }
+    connect(CmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    setTabOrder(CmdOK, CmdCancel);
+    CmdOK->setFocus();
+}
+
+FrmCoul::~FrmCoul() = default;
+
+std::int32_t FrmCoul::Couleur(int k) const
+{
+    return LblCoulSource[k]->BackColor();
+}
+
+void FrmCoul::LblCoulSource_Click(int index)
+{
+    dial_.Color = LblCoulSource[index]->BackColor();
+    dial_.ShowColor();
+    LblCoulSource[index]->SetBackColor(dial_.Color);
+}
+
+}  // namespace vorlinde::ui
