@@ -1,0 +1,382 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QMenuBar>
+#include <QtTest>
+
+#include "Banc.h"
+#include "ui/FrmCoul.h"
+#include "formats/FichierProfil.h"
+#include "game/Messages.h"
+
+using namespace banc;
+
+namespace {
+
+QString Texte(const char* t) { return QString::fromUtf8(t); }
+
+QByteArray Contenu(const QString& chemin)
+{
+    QFile f(chemin);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+const QByteArray ProfilDefaut =
+    "65280\r\n16711680\r\n255\r\n65535\r\n16711935\r\n0\r\n16776960\r\n16777215\r\n8355711\r\n";
+
+}  // namespace
+
+class TestPlateau : public QObject {
+    Q_OBJECT
+private slots:
+    void laFenetreSuitSaGeometrie()
+    {
+        Banc b;
+        auto& f = b.F();
+        QCOMPARE(f.windowTitle(), QStringLiteral("Vorlinde 1.0"));
+        QCOMPARE(f.centralWidget()->size(), QSize(426, 570));
+        QCOMPARE(f.Frames[0]->geometry(), QRect(0, 0, 425, 209));
+        QCOMPARE(f.Frames[2]->geometry(), QRect(0, 288, 425, 281));
+        QCOMPARE(f.Frames[4]->geometry(), QRect(152, 16, 81, 257));
+        QCOMPARE(f.LblCoulSource[7]->geometry(), QRect(344, 16, 41, 41));
+        QCOMPARE(f.CmdMove[1]->geometry(), QRect(392, 176, 25, 25));
+        QCOMPARE(f.LblCode[3]->geometry(), QRect(152, 16, 41, 41));
+        QCOMPARE(f.CmdOK->geometry(), QRect(232, 16, 185, 41));
+        QCOMPARE(f.LblResult[39]->geometry(), QRect(80, 232, 17, 17));
+        QCOMPARE(f.LblMalPl[9]->geometry(), QRect(8, 232, 57, 17));
+        QCOMPARE(f.VScroll1->geometry(), QRect(400, 24, 17, 249));
+        QCOMPARE(f.LblCode[0]->parentWidget(), f.Frames[1]);
+        QCOMPARE(f.LblResult[0]->parentWidget(), f.Frames[3]);
+        QCOMPARE(f.Frames[5]->title(), QStringLiteral("Mal placé(s)"));
+        QCOMPARE(f.CmdOK->text(), QStringLiteral("&Valider le code"));
+        QVERIFY(!f.CmdOK->isDefault() && !f.CmdOK->autoDefault());
+        QVERIFY(f.LblBiPl[0]->alignment() & Qt::AlignHCenter);
+        QCOMPARE(f.LblCode[0]->frameShape(), QFrame::NoFrame);
+        QVERIFY(f.LblCode[0]->autoFillBackground());
+        QVERIFY(!f.windowIcon().isNull());
+    }
+
+    void lOrdreDeTabulationCommenceParH()
+    {
+        Banc b;
+        auto& f = b.F();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QCOMPARE(QApplication::focusWidget(), f.CmdMove[0]);
+        // The scroll bar is disabled until the eleventh move, so Tab passes it by.
+        for (QWidget* suivant : std::initializer_list<QWidget*>{f.CmdMove[1], f.CmdOK, f.CmdMove[0]}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), suivant);
+        }
+        QCOMPARE(f.LblCode[0]->focusPolicy(), Qt::NoFocus);
+    }
+
+    void lesMenusOntLeursTouchesEtRaccourcis()
+    {
+        Banc b;
+        auto& f = b.F();
+        const auto menus = f.menuBar()->actions();
+        QCOMPARE(menus.size(), 2);
+        QCOMPARE(menus[0]->text(), QStringLiteral("&Fichier"));
+        QCOMPARE(menus[1]->text(), QStringLiteral("&Affichage"));
+        QStringList fichier, affichage;
+        for (auto* a : menus[0]->menu()->actions())
+            fichier << (a->isSeparator() ? QStringLiteral("-") : a->text() + QLatin1Char('|') + a->shortcut().toString());
+        for (auto* a : menus[1]->menu()->actions())
+            affichage << (a->isSeparator() ? QStringLiteral("-") : a->text() + QLatin1Char('|') + a->shortcut().toString());
+        QCOMPARE(fichier, QStringList({QStringLiteral("&Nouveau|F2"), QStringLiteral("-"),
+                                       QStringLiteral("&Sauvegarger|Ctrl+S"), QStringLiteral("&Charger|Ctrl+O"),
+                                       QStringLiteral("-"), QStringLiteral("&Quitter|")}));
+        QCOMPARE(affichage, QStringList({QStringLiteral("&Choix des couleurs|Ctrl+C"), QStringLiteral("-"),
+                                         QStringLiteral("Chargement d'un &profil|"),
+                                         QStringLiteral("&Sauvegarde d'un profil|")}));
+    }
+
+    void lesRaccourcisLancentLeursCommandes()
+    {
+        Banc b;
+        auto& f = b.F();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QTest::keyClick(&f, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(&f, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(b.Dialogues->Usages.size(), 2u);
+        QCOMPARE(b.Dialogues->Usages[0].Methode, QStringLiteral("ShowSave"));
+        QCOMPARE(b.Dialogues->Usages[1].Methode, QStringLiteral("ShowOpen"));
+
+        b.Jouer(b.AutreCode(0));
+        QCOMPARE(f.Etat().NbCoups, 1);
+        QTest::keyClick(&f, Qt::Key_F2);
+        QCOMPARE(f.Etat().NbCoups, 0);
+
+        // Ctrl+C opens the colour editor, which a timer closes; nothing is copied.
+        QApplication::clipboard()->setText(QStringLiteral("avant"));
+        bool ouvert = false;
+        QTimer::singleShot(0, [&] {
+            auto* editeur = QApplication::activeModalWidget();
+            ouvert = editeur && editeur->windowTitle() == QStringLiteral("Sélectionner la couleur à modifier");
+            if (editeur)
+                editeur->close();
+        });
+        QTest::keyClick(&f, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(ouvert);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("avant"));
+    }
+
+    void lePremierDemarrageEcritLeProfilParDefaut()
+    {
+        Banc b;
+        QCOMPARE(Contenu(b.Chemin(QStringLiteral("joueur.usr"))), ProfilDefaut);
+        auto& f = b.F();
+        QCOMPARE(f.CollecterProfil(), ProfilParDefaut);
+        QCOMPARE(f.LblCode[2]->BackColor(), 8355711);
+        QCOMPARE(f.LblCode[2]->ForeColor(), 8421505);
+        QVERIFY(b.Boites->Appels.empty());
+
+        // Another login name gets its own file; the first is not read for it.
+        Banc autre(1, "autre", b.Chemin({}).chopped(1));
+        QVERIFY(QFile::exists(b.Chemin(QStringLiteral("autre.usr"))));
+    }
+
+    void unProfilModifieEstLuAuDemarrageSuivant()
+    {
+        QTemporaryDir dossier;
+        {
+            QFile f(dossier.filePath(QStringLiteral("JOUEUR.USR")));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n");
+        }
+        Banc b(1, "joueur", dossier.path());
+        QCOMPARE(b.F().CollecterProfil(), (ProfilCouleurs{1, 2, 3, 4, 5, 6, 7, 8, 9}));
+        QVERIFY(!QFile::exists(dossier.filePath(QStringLiteral("joueur.usr"))));
+        QCOMPARE(Contenu(dossier.filePath(QStringLiteral("JOUEUR.USR"))).size(), 27);
+    }
+
+    void unProfilParDefautAbimeDonneLesCouleursIntegrees()
+    {
+        QTemporaryDir dossier;
+        {
+            QFile f(dossier.filePath(QStringLiteral("joueur.usr")));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("1\r\n2\r\nrouge\r\n");
+        }
+        Banc b(1, "joueur", dossier.path());
+        QCOMPARE(b.F().CollecterProfil(), ProfilParDefaut);
+        QVERIFY(b.Boites->Appels.empty());
+        QCOMPARE(Contenu(dossier.filePath(QStringLiteral("joueur.usr"))), QByteArray("1\r\n2\r\nrouge\r\n"));
+        b.F().MnuNew->trigger();
+        QCOMPARE(b.F().CollecterProfil(), ProfilParDefaut);
+    }
+
+    void laSaisieDuCodeSuitLeCurseur()
+    {
+        Banc b;
+        auto& f = b.F();
+        for (const int s : {2, 6, 0, 7, 4})
+            b.Clic(f.LblCoulSource[s]);
+        QCOMPARE(f.Etat().CasesCode, (std::array<std::int16_t, 4>{3, 7, 1, 5}));
+        QCOMPARE(f.LblCode[3]->BackColor(), f.LblCoulSource[4]->BackColor());
+        QCOMPARE(f.LblCode[0]->BackColor(), f.LblCoulSource[2]->BackColor());
+        QCOMPARE(f.LblCode[0]->toolTip(), QStringLiteral("Case 1 : couleur 3"));
+        QCOMPARE(f.LblCode[0]->accessibleName(), QStringLiteral("Case 1 : couleur 3"));
+
+        b.Clic(f.LblCode[1]);
+        b.Clic(f.LblCoulSource[7]);
+        QCOMPARE(f.Etat().CasesCode[1], 8);
+        QCOMPARE(f.Etat().CaseCourante, 2);
+        QCOMPARE(f.LblCoulSource[4]->toolTip(), QStringLiteral("Couleur 5"));
+        QCOMPARE(f.LblCode[0]->text(), QString());
+    }
+
+    void lesBoutonsHetBDeplacentLaDerniereCouleur()
+    {
+        Banc b;
+        auto& f = b.F();
+        b.Clic(f.CmdMove[1]);  // no swatch clicked yet
+        QCOMPARE(f.LblCoulSource[0]->y(), 16);
+        b.Clic(f.LblCoulSource[3]);
+        for (int i = 0; i < 4; ++i)
+            b.Clic(f.CmdMove[1]);
+        QCOMPARE(f.LblCoulSource[3]->y(), 160);
+        b.Clic(f.CmdMove[0]);
+        QCOMPARE(f.LblCoulSource[3]->y(), 112);
+        QCOMPARE(f.LblCoulSource[3]->x(), 152);
+        // A new game puts it back in row 0, and "B" still moves it.
+        b.Clic(f.CmdOK);
+        f.MnuNew->trigger();
+        QCOMPARE(f.LblCoulSource[3]->y(), 16);
+        b.Clic(f.CmdMove[1]);
+        QCOMPARE(f.LblCoulSource[3]->y(), 64);
+    }
+
+    void lesRefusArriventDansLOrdreEtNeChangentRien()
+    {
+        Banc b;
+        auto& f = b.F();
+        const auto refuser = [&](std::array<int, 4> code, const char* texte, const char* titre, int style) {
+            b.Composer(code);
+            const auto avant = Capturer(f);
+            b.Boites->Appels.clear();
+            b.Clic(f.CmdOK);
+            QCOMPARE(b.Boites->Appels.size(), 1u);
+            QCOMPARE(b.Boites->Appels[0].Texte, Texte(texte));
+            QCOMPARE(b.Boites->Appels[0].Titre, Texte(titre));
+            QCOMPARE(b.Boites->Appels[0].Style, style);
+            QVERIFY(Capturer(f) == avant);
+        };
+        // Start-up left every cell at 0.
+        b.Clic(f.CmdOK);
+        QCOMPARE(b.Boites->Appels.back().Texte, Texte(messages::CodeIncomplet));
+        refuser({3, 3, 1, 2}, messages::CouleurEnDouble, "Code", 48);
+        refuser({1, 5, 2, 1}, messages::CouleurEnDouble, "Code", 48);
+        const auto premier = b.AutreCode(0);
+        b.Jouer(premier);
+        QCOMPARE(f.Etat().NbCoups, 1);
+        refuser(premier, messages::CodeDejaJoue, "Vorlinde", 0);
+    }
+
+    void uneVictoireAfficheLeMessageEtDesactiveValider()
+    {
+        Banc b;
+        auto& f = b.F();
+        b.Jouer(b.AutreCode(5));
+        b.Jouer(b.CodeSecret());
+        QCOMPARE(b.Boites->Appels.back().Texte, QStringLiteral("Bravo ! Vous avez gagné ! Au bout de 2 coup(s)."));
+        QCOMPARE(b.Boites->Appels.back().Titre, QStringLiteral("Fin de partie"));
+        QCOMPARE(b.Boites->Appels.back().Style, 48);
+        QVERIFY(!f.CmdOK->isEnabled());
+        QCOMPARE(f.LblBiPl[1]->text(), QStringLiteral("4"));
+        QCOMPARE(f.LblMalPl[1]->text(), QStringLiteral("0"));
+        QCOMPARE(f.LblBiPl[1]->accessibleName(), QStringLiteral("Coup 2 : 4 bien placé(s), 0 mal placé(s)"));
+        // Clicks on swatches still change the code cells after the game ended.
+        b.Clic(f.LblCode[0]);
+        b.Clic(f.LblCoulSource[7]);
+        QCOMPARE(f.Etat().CasesCode[0], 8);
+
+        // A new game enables validation again and keeps the composed code.
+        const auto compose = f.Etat().CasesCode;
+        f.MnuNew->trigger();
+        QVERIFY(f.CmdOK->isEnabled());
+        QCOMPARE(f.Etat().CasesCode, compose);
+        QCOMPARE(f.LblCode[0]->BackColor(), 8355711);
+        QCOMPARE(f.Etat().NbCoups, 0);
+    }
+
+    void laLimiteDeCentCoups()
+    {
+        Banc b;
+        auto& f = b.F();
+        for (int i = 0; i < 100; ++i)
+            b.Jouer(b.AutreCode(i));
+        QCOMPARE(f.Etat().NbCoups, 100);
+        QVERIFY(f.CmdOK->isEnabled());
+        const auto avant = Capturer(f);
+        QCOMPARE(avant.Value, 91);
+        QCOMPARE(f.LblBiPl[9]->accessibleName().left(9), QStringLiteral("Coup 100 "));
+
+        b.Jouer(b.AutreCode(3));  // already played: refused, the game goes on
+        QCOMPARE(b.Boites->Appels.back().Texte, Texte(messages::CodeDejaJoue));
+        QVERIFY(f.CmdOK->isEnabled());
+
+        const auto secret = b.CodeSecret();
+        b.Jouer(b.AutreCode(100));
+        QCOMPARE(b.Boites->Appels.back().Texte,
+                 QStringLiteral("Vous avez perdu ! Vous avez dépasser le nombre maximum de coups possible. "
+                                "Le code était : %1%2%3%4 .")
+                     .arg(secret[0])
+                     .arg(secret[1])
+                     .arg(secret[2])
+                     .arg(secret[3]));
+        QCOMPARE(b.Boites->Appels.back().Titre, QStringLiteral("Fin de partie"));
+        QVERIFY(!f.CmdOK->isEnabled());
+        auto apres = Capturer(f);
+        QCOMPARE(apres.Etat.NbCoups, 100);
+        QCOMPARE(apres.Etat.Historique, avant.Etat.Historique);
+        QCOMPARE(apres.Couleurs.size(), avant.Couleurs.size());
+        QVERIFY(std::equal(apres.Couleurs.begin() + 12, apres.Couleurs.end(), avant.Couleurs.begin() + 12));
+        QCOMPARE(apres.Textes, avant.Textes);
+    }
+
+    void leDefilementSuitLeNombreDeCoups()
+    {
+        Banc b;
+        auto& f = b.F();
+        const auto ligne = [&](int r) { return f.LblBiPl[r]->accessibleName().section(QLatin1Char(' '), 1, 1); };
+        QVERIFY(!f.VScroll1->isEnabled());
+        QCOMPARE(f.LblResult[0]->BackColor(), f.BackColorFenetre());
+        QCOMPARE(f.LblBiPl[0]->text(), QString());
+        for (int i = 0; i < 3; ++i)
+            b.Jouer(b.AutreCode(i));
+        QCOMPARE(ligne(2), QStringLiteral("3"));
+        QCOMPARE(f.LblBiPl[3]->text(), QString());
+        QCOMPARE(f.LblResult[12]->BackColor(), f.BackColorFenetre());
+        const auto code = b.AutreCode(2);
+        QCOMPARE(f.LblResult[8]->BackColor(), f.LblCoulSource[code[0] - 1]->BackColor());
+        QCOMPARE(f.LblResult[11]->toolTip(), QStringLiteral("Coup 3, case 4 : couleur %1").arg(code[3]));
+
+        for (int i = 3; i < 10; ++i)
+            b.Jouer(b.AutreCode(i));
+        QVERIFY(!f.VScroll1->isEnabled());
+        b.Jouer(b.AutreCode(10));
+        QVERIFY(f.VScroll1->isEnabled());
+        QCOMPARE(f.VScroll1->maximum(), 2);
+        QCOMPARE(ligne(0), QStringLiteral("2"));
+        f.VScroll1->setValue(1);  // eleven moves cannot show the first
+        QCOMPARE(f.VScroll1->value(), 2);
+        f.VScroll1->setValue(0);
+        QCOMPARE(f.VScroll1->value(), 2);
+
+        b.Jouer(b.AutreCode(11));
+        QCOMPARE(f.VScroll1->maximum(), 3);
+        QCOMPARE(ligne(9), QStringLiteral("12"));
+        f.VScroll1->setValue(2);
+        QCOMPARE(f.VScroll1->value(), 3);
+        f.VScroll1->setValue(0);
+        QCOMPARE(f.VScroll1->value(), 1);
+        QCOMPARE(ligne(0), QStringLiteral("1"));
+        QCOMPARE(ligne(9), QStringLiteral("10"));
+        // Scrolled up, a new move leaves the view where it is.
+        b.Jouer(b.AutreCode(12));
+        QCOMPARE(f.VScroll1->value(), 1);
+        // The keyboard moves the view a row at a time, through the same rule.
+        f.VScroll1->setFocus();
+        QTest::keyClick(f.VScroll1, Qt::Key_End);
+        QCOMPARE(f.VScroll1->value(), 4);
+        QTest::keyClick(f.VScroll1, Qt::Key_Up);
+        QCOMPARE(f.VScroll1->value(), 4);
+    }
+
+    void unChangementDePaletteRepeintCasesEtHistorique()
+    {
+        Banc b;
+        auto& f = b.F();
+        const auto editer = [&](int swatch, std::int32_t couleur) {
+            b.Dialogues->Reponses.push_back(couleur);
+            QTimer::singleShot(0, [swatch] {
+                auto* editeur = qobject_cast<FrmCoul*>(QApplication::activeModalWidget());
+                QVERIFY(editeur);
+                QTest::mouseClick(editeur->LblCoulSource[swatch], Qt::LeftButton);
+                QTest::mouseClick(editeur->CmdOK, Qt::LeftButton);
+            });
+            f.MnuCoul_Click();
+        };
+        b.Clic(f.LblCoulSource[2]);  // cell 0 holds colour 3, the others nothing
+        editer(2, 0x123456);
+        QCOMPARE(f.LblCoulSource[2]->BackColor(), 0x123456);
+        QCOMPARE(f.LblCode[0]->BackColor(), 0x123456);
+        QCOMPARE(f.LblCode[1]->BackColor(), 8355711);
+
+        b.Jouer({3, 1, 2, 4});
+        editer(0, 0x654321);
+        QCOMPARE(f.LblResult[1]->BackColor(), 0x654321);
+        QCOMPARE(f.LblCode[1]->BackColor(), 0x654321);
+        QCOMPARE(f.LblResult[0]->BackColor(), 0x123456);
+        QCOMPARE(f.Etat().NbCoups, 1);
+    }
+};
+
+QTEST_MAIN(TestPlateau)
+#include "test_plateau.moc"
