@@ -1,0 +1,425 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+#include <QFile>
+#include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "Banc.h"
+#include "formats/FichierPartie.h"
+#include "formats/FichierProfil.h"
+#include "game/Messages.h"
+#include "ui/FrmCoul.h"
+
+using namespace banc;
+
+namespace {
+
+QByteArray Contenu(const QString& chemin)
+{
+    QFile f(chemin);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+void Ecrire(const QString& chemin, const QByteArray& octets)
+{
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(octets);
+}
+
+QByteArray Octets(std::initializer_list<int> valeurs)
+{
+    QByteArray o;
+    for (const int v : valeurs)
+        o.append(static_cast<char>(v));
+    return o;
+}
+
+// Closes the colour editor from inside its modal loop with `action`.
+template <typename Action>
+void DansLEditeur(Action action)
+{
+    QTimer::singleShot(0, [action] {
+        auto* editeur = qobject_cast<FrmCoul*>(QApplication::activeModalWidget());
+        QVERIFY(editeur);
+        action(*editeur);
+    });
+}
+
+}  // namespace
+
+class TestFichiers : public QObject {
+    Q_OBJECT
+private slots:
+    void lesDialoguesRecoiventLeursReglagesAChaqueFois()
+    {
+        Banc b;
+        auto& f = b.F();
+        f.MnuSave_Click();
+        f.MnuLoad_Click();
+        f.MnuAffLoad_Click();
+        f.MnuAffSave_Click();
+        const QString dossier = QString::fromStdString(b.Dossier().string());
+        const auto& u = b.Dialogues->Usages;
+        QCOMPARE(u.size(), 4u);
+        const auto verifier = [&](std::size_t i, const char* methode, const char* titre, int flags, const char* filtre,
+                                  const char* extension) {
+            QCOMPARE(u[i].Methode, QString::fromUtf8(methode));
+            QCOMPARE(u[i].Parametres.FileName, QString());
+            QCOMPARE(u[i].Parametres.DialogTitle, QString::fromUtf8(titre));
+            QCOMPARE(u[i].Parametres.Flags, flags);
+            QCOMPARE(u[i].Parametres.Filter, QString::fromUtf8(filtre));
+            QCOMPARE(u[i].Parametres.DefaultExt, QString::fromUtf8(extension));
+            QCOMPARE(u[i].Parametres.InitDir, dossier);
+        };
+        verifier(0, "ShowSave", "Enregistrer une partie en cours", 2131974,
+                 "Fichier partie (*.prt)|*.prt|Tous le fichiers (*.*)|*.*", "*.prt");
+        verifier(1, "ShowOpen", "Chargement d'une partie", 6148, "Fichier partie|*.prt|Tous le fichiers|*.*", "*.prt");
+        verifier(2, "ShowOpen", "Chargement d'un profil couleur", 6148,
+                 "Fichier user (*.usr)|*.usr|Tous le fichiers (*.*)|*.*", "*.usr");
+        verifier(3, "ShowSave", "Enregistrer le profil couleur en cours", 2131974,
+                 "Fichier user (*.usr)|*.usr|Tous le fichiers (*.*)|*.*", "*.usr");
+    }
+
+    void annulerNEcritNiNeChangeRien()
+    {
+        Banc b;
+        auto& f = b.F();
+        b.Jouer(b.AutreCode(0));
+        const auto avant = Capturer(f);
+        const auto fichiers = QDir(b.Chemin({})).entryList(QDir::Files);
+        f.MnuSave_Click();
+        f.MnuLoad_Click();
+        f.MnuAffLoad_Click();
+        f.MnuAffSave_Click();
+        QVERIFY(Capturer(f) == avant);
+        QCOMPARE(QDir(b.Chemin({})).entryList(QDir::Files), fichiers);
+        QVERIFY(b.Boites->Appels.empty());
+    }
+
+    void sauverPuisChargerRestaureLaPartie()
+    {
+        Banc b;
+        auto& f = b.F();
+        for (int i = 0; i < 13; ++i)
+            b.Jouer(b.AutreCode(i));
+        b.Clic(f.LblCoulSource[2]);
+        b.Clic(f.CmdMove[1]);
+        b.Clic(f.CmdMove[1]);
+        const QString chemin = b.Chemin(QStringLiteral("partie.prt"));
+        b.Dialogues->Reponses.push_back(chemin);
+        QCOMPARE(f.MnuSave_Click(), FrmPrinc::IssueSauvegarde::Enregistree);
+        QCOMPARE(Contenu(chemin).size(), 8 + 2 * 13);
+        const auto sauve = Capturer(f);
+
+        f.MnuNew_Click();
+        b.Jouer(b.AutreCode(40));
+        b.Clic(f.LblCode[1]);
+        const auto avantChargement = f.Etat();
+        b.Dialogues->Reponses.push_back(chemin);
+        f.MnuLoad_Click();
+        const auto charge = Capturer(f);
+        QCOMPARE(charge.Etat.NbCoups, 13);
+        QCOMPARE(charge.Etat.CodeSecret, sauve.Etat.CodeSecret);
+        for (int k = 1; k <= 13; ++k)
+            QCOMPARE(charge.Etat.Historique[k], sauve.Etat.Historique[k]);
+        QCOMPARE(charge.Positions, sauve.Positions);
+        // Loading leaves the scroll bar where the previous game had it (the top).
+        QCOMPARE(charge.Value, 1);
+        f.VScroll1->setValue(sauve.Value);
+        QCOMPARE(Capturer(f).Textes, sauve.Textes);
+        QVERIFY(charge.OkActif);
+        // The code cells show the last move in the colours of its numbers.
+        const auto dernier = b.AutreCode(12);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(int(charge.Etat.CasesCode[i]), dernier[i]);
+            QCOMPARE(f.LblCode[i]->BackColor(), f.LblCoulSource[dernier[i] - 1]->BackColor());
+        }
+        // The cursor and the last swatch clicked are not part of a saved game.
+        QCOMPARE(charge.Etat.CaseCourante, avantChargement.CaseCourante);
+        QCOMPARE(charge.Etat.CoulSelect, avantChargement.CoulSelect);
+    }
+
+    void uneVictoireChargeeDesactiveValiderEtUnePartieVideGardeLesCouleurs()
+    {
+        Banc b;
+        auto& f = b.F();
+        const QString gagnee = b.Chemin(QStringLiteral("gagnee.prt"));
+        const QString vide = b.Chemin(QStringLiteral("vide.prt"));
+        b.Dialogues->Reponses.push_back(vide);
+        f.MnuSave_Click();
+        b.Jouer(b.AutreCode(0));
+        b.Jouer(b.CodeSecret());
+        b.Dialogues->Reponses.push_back(gagnee);
+        f.MnuSave_Click();
+
+        f.MnuNew_Click();
+        b.Dialogues->Reponses.push_back(gagnee);
+        f.MnuLoad_Click();
+        QVERIFY(!f.CmdOK->isEnabled());
+        QCOMPARE(f.LblBiPl[1]->text(), QStringLiteral("4"));
+
+        const auto couleurs = f.LblCode[0]->BackColor();
+        b.Dialogues->Reponses.push_back(vide);
+        f.MnuLoad_Click();
+        QVERIFY(f.CmdOK->isEnabled());
+        QCOMPARE(f.Etat().NbCoups, 0);
+        QCOMPARE(f.Etat().CasesCode, (std::array<std::int16_t, 4>{0, 0, 0, 0}));
+        QCOMPARE(f.LblCode[0]->BackColor(), couleurs);
+        QCOMPARE(f.LblBiPl[0]->text(), QString());
+    }
+
+    void unePartiePerdueACentCoupsSeChargeActive()
+    {
+        Banc b;
+        auto& f = b.F();
+        PartieSauvee cent;
+        cent.CodeSecret = {1, 2, 3, 4};
+        cent.TopCoulSource.fill(240);
+        for (int i = 0; i < 100; ++i)
+            cent.Coups.push_back({char('5' + i % 4), char('1' + (i / 4) % 4), '6', '7'});
+        const QString chemin = b.Chemin(QStringLiteral("cent.prt"));
+        QCOMPARE(EcrireFichierPartie(b.Dossier() / "cent.prt", cent), ErreurPartie::Aucune);
+        b.Dialogues->Reponses.push_back(chemin);
+        f.MnuLoad_Click();
+        QVERIFY(f.CmdOK->isEnabled());
+        QCOMPARE(f.VScroll1->value(), 1);  // where the new game had left it
+        QCOMPARE(f.LblBiPl[0]->accessibleName().left(7), QStringLiteral("Coup 1 "));
+        b.Jouer({8, 5, 1, 2});
+        QCOMPARE(b.Boites->Appels.back().Titre, QStringLiteral("Fin de partie"));
+        QVERIFY(!f.CmdOK->isEnabled());
+        QCOMPARE(f.Etat().NbCoups, 100);
+    }
+
+    void unFichierRefuseNeChangeRien_data()
+    {
+        QTest::addColumn<QByteArray>("octets");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("version") << Octets({2, 0x12, 0x34, 0, 0x11, 0x11, 0x11, 0x11}) << QStringLiteral("Conflit de version.");
+        QTest::newRow("court") << Octets({1, 0x12, 0x34, 3, 0x56, 0x78}) << QStringLiteral("incomplet");
+        QTest::newRow("vide") << QByteArray() << QStringLiteral("incomplet");
+        QTest::newRow("plus de 100 coups") << Octets({1, 0x12, 0x34, 101}) + QByteArray(206, 0x11)
+                                          << QStringLiteral("plus de 100 coups");
+        QTest::newRow("code hors palette") << Octets({1, 0x92, 0x34, 0, 0x11, 0x11, 0x11, 0x11})
+                                           << QStringLiteral("hors de 1 à 8");
+        QTest::newRow("coup hors palette") << Octets({1, 0x12, 0x34, 1, 0x50, 0x78, 0x11, 0x11, 0x11, 0x11})
+                                           << QStringLiteral("hors de 1 à 8");
+    }
+
+    void unFichierRefuseNeChangeRien()
+    {
+        QFETCH(QByteArray, octets);
+        QFETCH(QString, texte);
+        Banc b;
+        auto& f = b.F();
+        for (int i = 0; i < 12; ++i)
+            b.Jouer(b.AutreCode(i));
+        b.Clic(f.LblCoulSource[5]);
+        b.Clic(f.CmdMove[1]);
+        f.VScroll1->setValue(1);
+        const QString chemin = b.Chemin(QStringLiteral("abime.prt"));
+        Ecrire(chemin, octets);
+        const auto avant = Capturer(f);
+        b.Dialogues->Reponses.push_back(chemin);
+        f.MnuLoad_Click();
+        QVERIFY(Capturer(f) == avant);
+        QCOMPARE(b.Boites->Appels.size(), 1u);
+        QVERIFY2(b.Boites->Appels[0].Texte.contains(texte), qPrintable(b.Boites->Appels[0].Texte));
+        QCOMPARE(b.Boites->Appels[0].Titre, QStringLiteral("Erreur"));
+        QCOMPARE(b.Boites->Appels[0].Style, 16);
+    }
+
+    void uneSauvegardeDeDeuxCoupsSurUnFichierDeDix()
+    {
+        Banc b;
+        auto& f = b.F();
+        const QString chemin = b.Chemin(QStringLiteral("p.prt"));
+        for (int i = 0; i < 10; ++i)
+            b.Jouer(b.AutreCode(i));
+        b.Dialogues->Reponses.push_back(chemin);
+        f.MnuSave_Click();
+        const QByteArray dix = Contenu(chemin);
+        f.MnuNew_Click();
+        b.Jouer(b.AutreCode(20));
+        b.Jouer(b.AutreCode(21));
+        b.Dialogues->Reponses.push_back(chemin);
+        f.MnuSave_Click();
+        const QByteArray deux = Contenu(chemin);
+        QCOMPARE(deux.size(), 28);
+        QCOMPARE(deux.right(16), dix.right(16));
+        b.Dialogues->Reponses.push_back(chemin);
+        f.MnuLoad_Click();
+        QCOMPARE(f.Etat().NbCoups, 2);
+    }
+
+    void uneSauvegardeImpossibleLeDit()
+    {
+        Banc b;
+        auto& f = b.F();
+        b.Dialogues->Reponses.push_back(b.Chemin(QStringLiteral("absent/partie.prt")));
+        QCOMPARE(f.MnuSave_Click(), FrmPrinc::IssueSauvegarde::Echec);
+        QCOMPARE(b.Boites->Appels.size(), 1u);
+        QVERIFY(b.Boites->Appels[0].Texte.contains(QStringLiteral("partie.prt")));
+        QCOMPARE(b.Boites->Appels[0].Style, 16);
+
+        if (QFile::exists(QStringLiteral("/dev/full"))) {
+            b.Dialogues->Reponses.push_back(QStringLiteral("/dev/full"));
+            f.MnuAffSave_Click();
+            QCOMPARE(b.Boites->Appels.size(), 2u);
+            QVERIFY(b.Boites->Appels[1].Texte.startsWith(QStringLiteral("Le profil n'a pas pu être enregistré")));
+        }
+    }
+
+    void laQuestionEnQuittant()
+    {
+        using messages::ReponseAnnuler;
+        using messages::ReponseNon;
+        using messages::ReponseOui;
+        Banc b;
+        auto& f = b.F();
+        f.show();
+        b.Jouer(b.AutreCode(0));
+        const auto avant = Capturer(f);
+
+        b.Boites->Reponses.push_back(ReponseAnnuler);  // also Escape and the box's close button
+        QVERIFY(!f.close());
+        QVERIFY(f.isVisible());
+        QVERIFY(Capturer(f) == avant);
+        QCOMPARE(b.Boites->Appels.back().Texte,
+                 QStringLiteral("Voulez-vous enregistrer votre partie avant de quitter le Vorlinde ?"));
+        QCOMPARE(b.Boites->Appels.back().Titre, QStringLiteral("Quitter ?"));
+        QCOMPARE(b.Boites->Appels.back().Style, 35);
+
+        // Yes with a save that fails: the window and the game stay.
+        b.Boites->Reponses = {ReponseOui};
+        b.Dialogues->Reponses.push_back(b.Chemin(QStringLiteral("absent/p.prt")));
+        f.MnuQuit->trigger();
+        QVERIFY(f.isVisible());
+
+        // Yes then a cancelled dialog: the window closes, nothing is written.
+        b.Boites->Reponses = {ReponseOui};
+        QVERIFY(f.close());
+        QVERIFY(!QFile::exists(b.Chemin(QStringLiteral("absent/p.prt"))));
+
+        f.show();
+        b.Boites->Reponses = {ReponseOui};
+        b.Dialogues->Reponses.push_back(b.Chemin(QStringLiteral("q.prt")));
+        QVERIFY(f.close());
+        QCOMPARE(Contenu(b.Chemin(QStringLiteral("q.prt"))).size(), 10);
+
+        // After a save, the question is asked all the same; No closes.
+        f.show();
+        const auto nb = b.Boites->Appels.size();
+        b.Boites->Reponses = {ReponseNon};
+        QVERIFY(f.close());
+        QCOMPARE(b.Boites->Appels.size(), nb + 1);
+    }
+
+    void lesProfilsSeSauventEtSeChargent()
+    {
+        Banc b;
+        auto& f = b.F();
+        b.Jouer({3, 1, 2, 4});
+        // Cell 0 shows colour 3: that colour is written as the code-cell colour.
+        const QString chemin = b.Chemin(QStringLiteral("rouge.usr"));
+        b.Dialogues->Reponses.push_back(chemin);
+        f.MnuAffSave_Click();
+        QCOMPARE(Contenu(chemin),
+                 QByteArray("65280\r\n16711680\r\n255\r\n65535\r\n16711935\r\n0\r\n16776960\r\n16777215\r\n255\r\n"));
+
+        Ecrire(b.Chemin(QStringLiteral("autre.txt")), "1,2,3,4,5,6,7,8,9\r\n");
+        f.MnuNew_Click();
+        b.Clic(f.LblCode[1]);
+        b.Clic(f.LblCoulSource[5]);  // cell 1 holds 6, cells 0, 2, 3 keep their numbers from before
+        b.Jouer({3, 6, 2, 4});
+        b.Dialogues->Reponses.push_back(b.Chemin(QStringLiteral("autre.txt")));
+        f.MnuAffLoad_Click();
+        QCOMPARE(f.CollecterProfil()[5], 6);
+        QCOMPARE(f.LblCode[1]->BackColor(), 6);
+        QCOMPARE(f.LblResult[1]->BackColor(), 6);
+        QCOMPARE(f.Etat().NbCoups, 1);
+
+        // The saved profile under the login name is the palette of every new game.
+        b.Dialogues->Reponses.push_back(b.Chemin(QStringLiteral("joueur.usr")));
+        f.MnuAffSave_Click();
+        f.MnuNew_Click();
+        QCOMPARE(f.LblCoulSource[0]->BackColor(), 1);
+        QCOMPARE(f.LblCode[0]->BackColor(), 3);  // line 9 was cell 0's colour, number 3
+    }
+
+    void unProfilAbimeEstRefuseSansChangerDeCouleur()
+    {
+        Banc b;
+        auto& f = b.F();
+        b.Jouer({3, 1, 2, 4});
+        const auto avant = Capturer(f);
+        for (const QByteArray& contenu : {QByteArray("1\r\n2\r\n3\r\n"), QByteArray("1,2,3,4,5,6,7,8,bleu\r\n"),
+                                          QByteArray("1,2,3,4,5,6,7,8,16777216\r\n")}) {
+            Ecrire(b.Chemin(QStringLiteral("abime.usr")), contenu);
+            b.Dialogues->Reponses.push_back(b.Chemin(QStringLiteral("abime.usr")));
+            f.MnuAffLoad_Click();
+            QVERIFY(Capturer(f) == avant);
+            QVERIFY(b.Boites->Appels.back().Texte.startsWith(QStringLiteral("Le profil du fichier")));
+            QCOMPARE(b.Boites->Appels.back().Style, 16);
+        }
+    }
+
+    void lEditeurDeCouleurs()
+    {
+        Banc b;
+        auto& f = b.F();
+        const auto palette = f.CollecterProfil();
+
+        // Edited then cancelled: nothing changes.
+        b.Dialogues->Reponses.push_back(std::int32_t{111});
+        DansLEditeur([](FrmCoul& e) {
+            QCOMPARE(e.windowTitle(), QStringLiteral("Sélectionner la couleur à modifier"));
+            QCOMPARE(e.size(), QSize(392, 93));
+            QCOMPARE(e.LblCoulSource[7]->geometry(), QRect(344, 8, 41, 41));
+            QCOMPARE(e.CmdCancel->geometry(), QRect(200, 56, 185, 33));
+            QCOMPARE(e.CmdCancel->text(), QStringLiteral("&Annuler"));
+            QVERIFY(!e.CmdOK->isDefault() && !e.CmdOK->autoDefault() && !e.CmdCancel->autoDefault());
+            QCOMPARE(e.focusWidget(), e.CmdOK);
+            QTest::mouseClick(e.LblCoulSource[1], Qt::LeftButton);
+            QCOMPARE(e.Couleur(1), 111);
+            QTest::mouseClick(e.CmdCancel, Qt::LeftButton);
+        });
+        f.MnuCoul_Click();
+        QCOMPARE(f.CollecterProfil(), palette);
+
+        // OK without edits, and a cancelled chooser: nothing changes either.
+        DansLEditeur([](FrmCoul& e) {
+            QTest::mouseClick(e.LblCoulSource[4], Qt::LeftButton);
+            QTest::mouseClick(e.CmdOK, Qt::LeftButton);
+        });
+        f.MnuCoul_Click();
+        QCOMPARE(f.CollecterProfil(), palette);
+        QCOMPARE(b.Dialogues->Usages.back().Parametres.Color, palette[4]);
+
+        // Two swatches given the same colour: the game still tells them apart.
+        b.Dialogues->Reponses.push_back(palette[0]);
+        DansLEditeur([](FrmCoul& e) {
+            QTest::mouseClick(e.LblCoulSource[1], Qt::LeftButton);
+            QTest::keyClick(&e, Qt::Key_Escape);
+        });
+        f.MnuCoul_Click();
+        QCOMPARE(f.CollecterProfil(), palette);
+        b.Dialogues->Reponses.push_back(palette[0]);
+        DansLEditeur([](FrmCoul& e) {
+            QTest::mouseClick(e.LblCoulSource[1], Qt::LeftButton);
+            QTest::mouseClick(e.CmdOK, Qt::LeftButton);
+        });
+        f.MnuCoul_Click();
+        QCOMPARE(f.LblCoulSource[1]->BackColor(), palette[0]);
+        b.Jouer({1, 2, 3, 4});
+        QCOMPARE(f.Etat().NbCoups, 1);
+        f.MnuNew_Click();
+        QCOMPARE(f.CollecterProfil(), palette);
+    }
+};
+
+QTEST_MAIN(TestFichiers)
+#include "test_fichiers.moc"
