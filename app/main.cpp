@@ -2,14 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include "platform/Dossiers.h"
 #include "ui/BoiteMessage.h"
 #include "ui/Dial.h"
 #include "ui/FrmPrinc.h"
+#include "ui/Traduction.h"
 
 int main(int argc, char* argv[])
 {
@@ -23,11 +21,7 @@ int main(int argc, char* argv[])
                                    : QStringLiteral(":/vorlinde/icone-%1.png").arg(taille));
     QApplication::setWindowIcon(icone);
 
-    // Qt's own buttons and dialogs in French; without the file they stay in English.
-    QTranslator traducteur;
-    if (traducteur.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traducteur);
+    vorlinde::ui::InstallerTraductionFrancaise(&application);
 
     vorlinde::ui::ServicesPrinc services;
     services.Boites = std::make_shared<vorlinde::ui::BoiteMessageQt>();

@@ -1,0 +1,121 @@
+# SPDX-FileCopyrightText: 2026 The Vorlinde developers
+# SPDX-License-Identifier: MIT
+#
+# Shared by the real-window tests: a private X server, the built program run
+# from a temporary copy of its folder, clicks at positions computed from the
+# board's layout in twips, and pixels read from screenshots.
+# Sourced with the built executable as $1. Exits 77 (skipped) without Xvfb.
+
+set -euo pipefail
+
+VORLINDE_BIN=$1
+for outil in Xvfb xdotool import convert; do
+  if ! command -v "$outil" >/dev/null 2>&1; then
+    echo "SKIP: $outil is not installed (scripts/install-deps.sh installs it)"
+    exit 77
+  fi
+done
+
+TRAVAIL=$(mktemp -d "${TMPDIR:-/tmp}/vorlinde-e2e-XXXXXX")
+ARTEFACTS=${VORLINDE_E2E_ARTEFACTS:-$PWD/e2e-artefacts}
+mkdir -p "$ARTEFACTS"
+XVFB_PID=""
+JEU_PID=""
+
+nettoyer() {
+  local statut=$?
+  if [ "$statut" -ne 0 ] && [ "$statut" -ne 77 ] && [ -n "${DISPLAY:-}" ]; then
+    import -window root "$ARTEFACTS/echec-$(basename "$0" .sh).png" 2>/dev/null || true
+    echo "screenshot of the failure: $ARTEFACTS/echec-$(basename "$0" .sh).png"
+  fi
+  [ -n "$JEU_PID" ] && kill "$JEU_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  rm -rf "$TRAVAIL"
+  exit "$statut"
+}
+trap nettoyer EXIT
+
+echouer() { echo "FAIL: $*"; exit 1; }
+
+# A private X server on a free display, chosen by the server itself.
+exec 5> "$TRAVAIL/display"
+Xvfb -displayfd 5 -screen 0 640x720x24 -nolisten tcp >/dev/null 2>&1 &
+XVFB_PID=$!
+for _ in $(seq 100); do [ -s "$TRAVAIL/display" ] && break; sleep 0.1; done
+[ -s "$TRAVAIL/display" ] || echouer "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$TRAVAIL/display")"
+
+# Sanitizer builds: X and font libraries keep caches until exit.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
+export XDG_RUNTIME_DIR="$TRAVAIL/run"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+
+DOSSIER="$TRAVAIL/programme"
+mkdir -p "$DOSSIER"
+cp "$VORLINDE_BIN" "$DOSSIER/vorlinde"
+
+lancer() {
+  (cd "$DOSSIER" && exec ./vorlinde >"$TRAVAIL/sortie.log" 2>&1) &
+  JEU_PID=$!
+  FENETRE=$(timeout 30 xdotool search --sync --onlyvisible --name '^Vorlinde 1\.0$' | head -n1)
+  [ -n "$FENETRE" ] || echouer "the window did not appear"
+  sleep 0.5
+  trouver_origine
+}
+
+capture() { import -window root "$TRAVAIL/ecran.png"; }
+
+# The colour of one pixel of the last capture, as RRGGBB.
+pixel() {
+  convert "$TRAVAIL/ecran.png" -format '%[hex:p{'"$1,$2"'}]' info: | cut -c1-6
+}
+
+# The client area's origin, found from swatch 0 (pure green at start), which
+# stands 120 twips right of and 240 twips below the client area's corner.
+trouver_origine() {
+  capture
+  local ligne
+  ligne=$(convert "$TRAVAIL/ecran.png" -crop 640x400+0+0 txt:- | grep -m1 -i '#00FF00' || true)
+  [ -n "$ligne" ] || echouer "swatch 0 (green) is not on screen"
+  local xy=${ligne%%:*}
+  ORIGINE_X=$(( ${xy%,*} - 120 / 15 ))
+  ORIGINE_Y=$(( ${xy#*,} - 240 / 15 ))
+}
+
+# Screen position of a point given in twips from the client area's corner.
+ecran_x() { echo $(( ORIGINE_X + $1 / 15 )); }
+ecran_y() { echo $(( ORIGINE_Y + $1 / 15 )); }
+
+cliquer_twips() {
+  xdotool mousemove --sync "$(ecran_x "$1")" "$(ecran_y "$2")" click 1
+  sleep 0.2
+}
+
+touches() {
+  xdotool windowfocus --sync "$1" 2>/dev/null || true
+  shift
+  xdotool key --delay 80 "$@"
+  sleep 0.3
+}
+
+# Centres, in twips from the client area's corner.
+centre_source_x() { echo $(( 120 + 720 * $1 + 307 )); }
+CENTRE_SOURCE_Y=$(( 240 + 307 ))
+centre_case_x() { echo $(( 120 + 720 * $1 + 307 )); }
+CENTRE_CASE_Y=$(( 3240 + 240 + 307 ))
+CENTRE_OK_X=$(( 3480 + 1387 ))
+centre_resultat_x() { echo $(( 0 + 120 + 120 + 360 * $1 + 127 )); }
+centre_resultat_y() { echo $(( 4320 + 240 + 240 + 360 * $1 + 127 )); }
+
+attendre_fin() {
+  for _ in $(seq 100); do
+    kill -0 "$JEU_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$JEU_PID" 2>/dev/null; then echouer "the program did not end"; fi
+  local statut=0
+  wait "$JEU_PID" || statut=$?
+  JEU_PID=""
+  return "$statut"
+}

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vorlinde developers
+# SPDX-License-Identifier: MIT
+#
+# First start of the real program: the default profile is written, the palette
+# shows its colours, a guess composed with the mouse shows in the history, and
+# the quit question answered "Non" ends the program.
+source "$(dirname "$0")/commun.sh"
+
+lancer
+profil=$(ls "$DOSSIER"/*.usr)
+[ "$(stat -c %s "$profil")" = 71 ] || echouer "the default profile is not 71 bytes"
+printf '65280\r\n16711680\r\n255\r\n65535\r\n16711935\r\n0\r\n16776960\r\n16777215\r\n8355711\r\n' | cmp -s - "$profil" \
+  || echouer "the default profile differs from the built-in colours"
+
+attendu=(00ff00 0000ff ff0000 ffff00 ff00ff 000000 00ffff ffffff)
+for k in 0 1 2 3 4 5 6 7; do
+  vu=$(pixel "$(ecran_x "$(centre_source_x $k)")" "$(ecran_y $CENTRE_SOURCE_Y)")
+  [ "${vu,,}" = "${attendu[$k]}" ] || echouer "swatch $k shows $vu instead of ${attendu[$k]}"
+done
+cp "$TRAVAIL/ecran.png" "$ARTEFACTS/depart.png"
+
+cliquer_twips "$(centre_case_x 0)" $CENTRE_CASE_Y
+for s in 2 6 0 7; do cliquer_twips "$(centre_source_x $s)" $CENTRE_SOURCE_Y; done
+cliquer_twips $CENTRE_OK_X $CENTRE_CASE_Y
+sleep 0.5
+capture
+cp "$TRAVAIL/ecran.png" "$ARTEFACTS/un-coup.png"
+attendu=(ff0000 00ffff 00ff00 ffffff)
+for j in 0 1 2 3; do
+  vu=$(pixel "$(ecran_x "$(centre_resultat_x $j)")" "$(ecran_y "$(centre_resultat_y 0)")")
+  [ "${vu,,}" = "${attendu[$j]}" ] || echouer "history row 0, cell $j shows $vu instead of ${attendu[$j]}"
+done
+
+# Alt+F, Q: the quit question; N answers "Non" and the program ends with 0.
+touches "$FENETRE" alt+f q
+question=$(xdotool search --onlyvisible --name '^Quitter \?$' | head -n1)
+[ -n "$question" ] || echouer "the quit question did not appear"
+touches "$question" alt+n
+attendre_fin || echouer "the program ended with an error"
+echo "PASS: first start, one move and quitting"

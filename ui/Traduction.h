@@ -1,0 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+class QObject;
+
+namespace vorlinde::ui {
+
+// Puts Qt's own buttons and dialogs in French from the system's qtbase_fr.qm.
+// Returns false, and leaves them in English, when that file is missing.
+bool InstallerTraductionFrancaise(QObject* parent);
+
+}  // namespace vorlinde::ui
