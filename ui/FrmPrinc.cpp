@@ -103,10 +103,10 @@ void FrmPrinc::ConstruireControles()
         Placer(LblBiPl[k], g::LblBiPl(k));
         LblMalPl[k] = new Etiquette(Frames[5]);
         Placer(LblMalPl[k], g::LblMalPl(k));
-        // Counters show the window's own colours around their digits.
+        // Counters are opaque in the window's own colours.
         for (auto* compteur : {LblBiPl[k], LblMalPl[k]}) {
-            compteur->setAutoFillBackground(false);
-            compteur->setPalette(QPalette());
+            compteur->SetBackColor(BackColorFenetre());
+            compteur->SetForeColor(DepuisQColor(palette().color(QPalette::WindowText)));
         }
     }
     VScroll1 = new QScrollBar(Qt::Vertical, Frames[2]);
