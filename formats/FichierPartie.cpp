@@ -23,7 +23,10 @@ std::uint8_t Paire(int haut, int bas)
     return static_cast<std::uint8_t>(16 * haut + bas);
 }
 
-bool EstCouleur(int n) { return n >= 1 && n <= NbCouleurs; }
+bool EstCouleur(int n)
+{
+    return n >= 1 && n <= NbCouleurs;
+}
 
 }  // namespace
 
@@ -63,8 +66,8 @@ std::vector<std::uint8_t> OctetsPartie(const PartieSauvee& partie)
         octets.push_back(Paire(chiffre(code[2]), chiffre(code[3])));
     }
     for (std::size_t m = 0; m < TailleRangees; ++m)
-        octets.push_back(Paire(RangeeDepuisTop(partie.TopCoulSource[2 * m]),
-                               RangeeDepuisTop(partie.TopCoulSource[2 * m + 1])));
+        octets.push_back(
+            Paire(RangeeDepuisTop(partie.TopCoulSource[2 * m]), RangeeDepuisTop(partie.TopCoulSource[2 * m + 1])));
     return octets;
 }
 
@@ -133,13 +136,20 @@ LecturePartie LireFichierPartie(const std::filesystem::path& chemin)
 std::string RaisonErreurPartie(ErreurPartie erreur)
 {
     switch (erreur) {
-    case ErreurPartie::Aucune: return {};
-    case ErreurPartie::ConflitDeVersion: return "Le fichier a été écrit par une version plus récente.";
-    case ErreurPartie::TropCourt: return "Le fichier est incomplet.";
-    case ErreurPartie::TropDeCoups: return "Le fichier annonce plus de 100 coups.";
-    case ErreurPartie::CouleurInvalide: return "Le fichier contient un numéro de couleur hors de 1 à 8.";
-    case ErreurPartie::Illisible: return "Le fichier ne peut pas être lu.";
-    case ErreurPartie::Ecriture: return "Le fichier ne peut pas être écrit.";
+    case ErreurPartie::Aucune:
+        return {};
+    case ErreurPartie::ConflitDeVersion:
+        return "Le fichier a été écrit par une version plus récente.";
+    case ErreurPartie::TropCourt:
+        return "Le fichier est incomplet.";
+    case ErreurPartie::TropDeCoups:
+        return "Le fichier annonce plus de 100 coups.";
+    case ErreurPartie::CouleurInvalide:
+        return "Le fichier contient un numéro de couleur hors de 1 à 8.";
+    case ErreurPartie::Illisible:
+        return "Le fichier ne peut pas être lu.";
+    case ErreurPartie::Ecriture:
+        return "Le fichier ne peut pas être écrit.";
     }
     return {};
 }

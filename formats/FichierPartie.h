@@ -25,12 +25,12 @@ struct PartieSauvee {
 
 enum class ErreurPartie {
     Aucune,
-    ConflitDeVersion,   // version byte above 1
-    TropCourt,          // fewer bytes than the move count calls for
-    TropDeCoups,        // move count above 100
-    CouleurInvalide,    // a colour number outside 1..8
-    Illisible,          // the file cannot be opened or read
-    Ecriture,           // the file cannot be created or written
+    ConflitDeVersion,  // version byte above 1
+    TropCourt,         // fewer bytes than the move count calls for
+    TropDeCoups,       // move count above 100
+    CouleurInvalide,   // a colour number outside 1..8
+    Illisible,         // the file cannot be opened or read
+    Ecriture,          // the file cannot be created or written
 };
 
 struct LecturePartie {

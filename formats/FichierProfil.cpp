@@ -16,7 +16,10 @@ namespace {
 // and only its start is ever read.
 constexpr std::size_t TailleMaxLue = 64 * 1024;
 
-bool FinDeLigne(int c) { return c == '\r' || c == '\n'; }
+bool FinDeLigne(int c)
+{
+    return c == '\r' || c == '\n';
+}
 
 // Reads one field; leaves the stream after its comma or line end.
 ErreurProfil LireChamp(std::istream& flux, std::int32_t& valeur)
@@ -91,12 +94,16 @@ LectureProfil LireProfil(const std::filesystem::path& chemin)
 std::string RaisonErreurProfil(ErreurProfil erreur)
 {
     switch (erreur) {
-    case ErreurProfil::Aucune: return {};
-    case ErreurProfil::TropPeuDeValeurs: return "Le fichier contient moins de neuf couleurs.";
+    case ErreurProfil::Aucune:
+        return {};
+    case ErreurProfil::TropPeuDeValeurs:
+        return "Le fichier contient moins de neuf couleurs.";
     case ErreurProfil::ValeurInvalide:
         return "Le fichier contient une valeur qui n'est pas une couleur (un nombre entier de 0 à 16777215).";
-    case ErreurProfil::Illisible: return "Le fichier ne peut pas être lu.";
-    case ErreurProfil::Ecriture: return "Le fichier ne peut pas être écrit.";
+    case ErreurProfil::Illisible:
+        return "Le fichier ne peut pas être lu.";
+    case ErreurProfil::Ecriture:
+        return "Le fichier ne peut pas être écrit.";
     }
     return {};
 }

@@ -18,7 +18,7 @@ bool LireDebutFichier(const std::filesystem::path& chemin, std::size_t maximum, 
     const int fd = ::open(chemin.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return false;
-    struct stat info {};
+    struct stat info { };
     bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
     octets.assign(maximum, 0);
     std::size_t lus = 0;
@@ -60,7 +60,7 @@ bool RemplacerFichier(const std::filesystem::path& chemin, std::span<const std::
     if (std::filesystem::exists(etat)) {
         if (!std::filesystem::is_regular_file(etat) || ::access(chemin.c_str(), W_OK) != 0)
             return false;
-        struct stat info {};
+        struct stat info { };
         if (::stat(chemin.c_str(), &info) == 0)
             mode = info.st_mode & 07777;
     }

@@ -13,12 +13,15 @@ inline constexpr std::int32_t CouleurMax = 16777215;
 // The eight palette colours (swatches 0..7), then the colour of empty code cells.
 using ProfilCouleurs = std::array<std::int32_t, 9>;
 
-inline constexpr std::int32_t Rgb(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+inline constexpr std::int32_t Rgb(int r, int g, int b)
+{
+    return r + 256 * g + 65536 * b;
+}
 
 // Green, blue, red, yellow, magenta, black, cyan, white, and mid grey.
 inline constexpr ProfilCouleurs ProfilParDefaut{
-    Rgb(0, 255, 0),   Rgb(0, 0, 255),   Rgb(255, 0, 0),     Rgb(255, 255, 0),   Rgb(255, 0, 255),
-    Rgb(0, 0, 0),     Rgb(0, 255, 255), Rgb(255, 255, 255), Rgb(127, 127, 127),
+    Rgb(0, 255, 0), Rgb(0, 0, 255),   Rgb(255, 0, 0),     Rgb(255, 255, 0),   Rgb(255, 0, 255),
+    Rgb(0, 0, 0),   Rgb(0, 255, 255), Rgb(255, 255, 255), Rgb(127, 127, 127),
 };
 
 // The text colour kept on a code cell: 2^24 minus its background (1..16777216).

@@ -14,9 +14,9 @@ namespace vorlinde::messages {
 
 // Message-box styles: button set plus icon.
 inline constexpr int StyleAucun = 0;
-inline constexpr int StyleStop = 16;           // OK, stop icon
+inline constexpr int StyleStop = 16;                   // OK, stop icon
 inline constexpr int StyleQuestionOuiNonAnnuler = 35;  // Yes/No/Cancel, question icon
-inline constexpr int StyleExclamation = 48;    // OK, exclamation icon
+inline constexpr int StyleExclamation = 48;            // OK, exclamation icon
 
 inline constexpr int ReponseOK = 1;
 inline constexpr int ReponseAnnuler = 2;
@@ -33,8 +33,7 @@ inline constexpr const char* CodeIncomplet = "Veuillez complèter toutes le case
 inline constexpr const char* CouleurEnDouble = "Une ou plusieurs couleurs sont en double.";
 inline constexpr const char* CodeDejaJoue = "Ce code est déjà existant.";
 inline constexpr const char* ConflitDeVersion = "Conflit de version.";
-inline constexpr const char* QuestionQuitter =
-    "Voulez-vous enregistrer votre partie avant de quitter le Vorlinde ?";
+inline constexpr const char* QuestionQuitter = "Voulez-vous enregistrer votre partie avant de quitter le Vorlinde ?";
 
 std::string TextePerdu(const Code4& codeSecret);
 std::string TexteGagne(int nbCoups);

@@ -10,7 +10,7 @@ namespace vorlinde {
 // The one pseudo-random source of the process, seeded once.
 class Aleatoire {
 public:
-    explicit Aleatoire(std::uint64_t graine) : moteur_(graine) {}
+    explicit Aleatoire(std::uint64_t graine) : moteur_(graine) { }
     static std::uint64_t GraineHorloge();
     void Semer(std::uint64_t graine) { moteur_.seed(graine); }
 

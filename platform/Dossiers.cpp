@@ -22,7 +22,8 @@ std::string Minuscules(std::string texte)
 bool DossierInscriptible(const std::filesystem::path& dossier)
 {
     std::error_code ec;
-    return !dossier.empty() && std::filesystem::is_directory(dossier, ec) && ::access(dossier.c_str(), W_OK | X_OK) == 0;
+    return !dossier.empty() && std::filesystem::is_directory(dossier, ec)
+        && ::access(dossier.c_str(), W_OK | X_OK) == 0;
 }
 
 }  // namespace

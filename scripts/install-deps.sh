@@ -8,7 +8,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang make pkg-config
+  cmake ninja-build g++ clang clang-format make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libqt6svg6
   xvfb xauth xdotool x11-utils imagemagick

@@ -14,11 +14,16 @@ constexpr int BoutonsOuiNonAnnuler = 3;
 QMessageBox::Icon Icone(int style)
 {
     switch (style & 0x70) {
-    case 16: return QMessageBox::Critical;
-    case 32: return QMessageBox::Question;
-    case 48: return QMessageBox::Warning;
-    case 64: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case 16:
+        return QMessageBox::Critical;
+    case 32:
+        return QMessageBox::Question;
+    case 48:
+        return QMessageBox::Warning;
+    case 64:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 
@@ -42,10 +47,14 @@ int BoiteMessageQt::Montrer(QWidget* parent, const QString& texte, int style, co
         boite.setDefaultButton(QMessageBox::Ok);
     }
     switch (boite.exec()) {
-    case QMessageBox::Ok: return messages::ReponseOK;
-    case QMessageBox::Yes: return messages::ReponseOui;
-    case QMessageBox::No: return messages::ReponseNon;
-    default: return (style & 0x0F) == BoutonsOuiNonAnnuler ? messages::ReponseAnnuler : messages::ReponseOK;
+    case QMessageBox::Ok:
+        return messages::ReponseOK;
+    case QMessageBox::Yes:
+        return messages::ReponseOui;
+    case QMessageBox::No:
+        return messages::ReponseNon;
+    default:
+        return (style & 0x0F) == BoutonsOuiNonAnnuler ? messages::ReponseAnnuler : messages::ReponseOK;
     }
 }
 

@@ -55,7 +55,8 @@ private:
         const QFileInfo fichier(chemin);
         const QFileInfo dossier(fichier.absolutePath());
         if ((flags_ & drapeaux::DossierDoitExister) && !dossier.isDir())
-            return Refuser(QStringLiteral("Le dossier « %1 » n'existe pas.").arg(QDir::toNativeSeparators(dossier.filePath())));
+            return Refuser(
+                QStringLiteral("Le dossier « %1 » n'existe pas.").arg(QDir::toNativeSeparators(dossier.filePath())));
         if (flags_ & drapeaux::RefuserLectureSeule) {
             if (fichier.exists() && !fichier.isWritable())
                 return Refuser(QStringLiteral("Le fichier « %1 » est en lecture seule.").arg(fichier.fileName()));

@@ -25,15 +25,15 @@ inline constexpr int FichierDoitExister = 4096;
 inline constexpr int RefuserLectureSeule = 32768;
 inline constexpr int NomsLongs = 2097152;
 inline constexpr int Ouverture = CacherLectureSeule | DossierDoitExister | FichierDoitExister;  // 6148
-inline constexpr int Enregistrement =
-    ConfirmerRemplacement | CacherLectureSeule | DossierDoitExister | RefuserLectureSeule | NomsLongs;  // 2131974
+inline constexpr int Enregistrement
+    = ConfirmerRemplacement | CacherLectureSeule | DossierDoitExister | RefuserLectureSeule | NomsLongs;  // 2131974
 }  // namespace drapeaux
 
 struct ParametresDial {
     QString FileName;
     QString DialogTitle;
     int Flags = 0;
-    QString Filter;  // "description|pattern|description|pattern"
+    QString Filter;      // "description|pattern|description|pattern"
     QString DefaultExt;  // "*.ext"
     QString InitDir;
     std::int32_t Color = 0;

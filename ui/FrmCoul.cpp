@@ -11,9 +11,18 @@ namespace vorlinde::ui {
 namespace geometrie_coul {
 inline constexpr int LargeurClient = 5880;
 inline constexpr int HauteurClient = 1395;
-inline QRect LblCoulSource(int k) { return RectTwips(120 + 720 * k, 120, 615, 615); }
-inline QRect CmdOK() { return RectTwips(120, 840, 2775, 495); }
-inline QRect CmdCancel() { return RectTwips(3000, 840, 2775, 495); }
+inline QRect LblCoulSource(int k)
+{
+    return RectTwips(120 + 720 * k, 120, 615, 615);
+}
+inline QRect CmdOK()
+{
+    return RectTwips(120, 840, 2775, 495);
+}
+inline QRect CmdCancel()
+{
+    return RectTwips(3000, 840, 2775, 495);
+}
 }  // namespace geometrie_coul
 
 FrmCoul::FrmCoul(const std::array<std::int32_t, NbCouleurs>& palette, std::shared_ptr<DialogueStandard> dialogues,

@@ -29,8 +29,14 @@ void Placer(QWidget* w, const geometrie::Rect& r)
     w->setGeometry(RectTwips(r.Left, r.Top, r.Width, r.Height));
 }
 
-QString Utf8(const char* texte) { return QString::fromUtf8(texte); }
-QString Utf8(const std::string& texte) { return QString::fromStdString(texte); }
+QString Utf8(const char* texte)
+{
+    return QString::fromUtf8(texte);
+}
+QString Utf8(const std::string& texte)
+{
+    return QString::fromStdString(texte);
+}
 
 }  // namespace
 
@@ -135,8 +141,10 @@ void FrmPrinc::ConstruireMenus()
     };
     MnuNew = action(fichier, QStringLiteral("&Nouveau"), QKeySequence(Qt::Key_F2), [this] { MnuNew_Click(); });
     fichier->addSeparator();
-    MnuSave = action(fichier, QStringLiteral("&Sauvegarger"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { MnuSave_Click(); });
-    MnuLoad = action(fichier, QStringLiteral("&Charger"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { MnuLoad_Click(); });
+    MnuSave = action(fichier, QStringLiteral("&Sauvegarger"), QKeySequence(Qt::CTRL | Qt::Key_S),
+                     [this] { MnuSave_Click(); });
+    MnuLoad
+        = action(fichier, QStringLiteral("&Charger"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { MnuLoad_Click(); });
     fichier->addSeparator();
     MnuQuit = action(fichier, QStringLiteral("&Quitter"), {}, [this] { MnuQuit_Click(); });
 
@@ -313,11 +321,9 @@ void FrmPrinc::VScroll1_Change()
         }
         LblBiPl[r]->setText(coup ? QString::number(coup->BiPl) : QString());
         LblMalPl[r]->setText(coup ? QString::number(coup->MalPl) : QString());
-        const QString resume = coup ? QStringLiteral("Coup %1 : %2 bien placé(s), %3 mal placé(s)")
-                                          .arg(i)
-                                          .arg(coup->BiPl)
-                                          .arg(coup->MalPl)
-                                    : QString();
+        const QString resume = coup
+            ? QStringLiteral("Coup %1 : %2 bien placé(s), %3 mal placé(s)").arg(i).arg(coup->BiPl).arg(coup->MalPl)
+            : QString();
         LblBiPl[r]->SetDescription(resume);
         LblMalPl[r]->SetDescription(resume);
     }

@@ -32,7 +32,10 @@ QString NomAffiche(const QString& chemin)
     return QDir::toNativeSeparators(chemin);
 }
 
-QString Erreur() { return QString::fromUtf8(messages::TitreErreur); }
+QString Erreur()
+{
+    return QString::fromUtf8(messages::TitreErreur);
+}
 
 }  // namespace
 

@@ -20,13 +20,31 @@ inline constexpr Rect Frame4{120, 240, 1575, 3855};  // in Frame3
 inline constexpr Rect Frame5{2280, 240, 1215, 3855};
 inline constexpr Rect Frame6{4200, 240, 1095, 3855};
 
-inline constexpr Rect LblCoulSource(int k) { return {120 + 720 * k, 240, 615, 615}; }
-inline constexpr Rect CmdMove(int k) { return {5880, k == 0 ? 240 : 2640, 375, 375}; }
-inline constexpr Rect LblCode(int k) { return {120 + 720 * k, 240, 615, 615}; }
+inline constexpr Rect LblCoulSource(int k)
+{
+    return {120 + 720 * k, 240, 615, 615};
+}
+inline constexpr Rect CmdMove(int k)
+{
+    return {5880, k == 0 ? 240 : 2640, 375, 375};
+}
+inline constexpr Rect LblCode(int k)
+{
+    return {120 + 720 * k, 240, 615, 615};
+}
 inline constexpr Rect CmdOK{3480, 240, 2775, 615};
-inline constexpr Rect LblResult(int k) { return {120 + 360 * (k % 4), 240 + 360 * (k / 4), 255, 255}; }
-inline constexpr Rect LblBiPl(int k) { return {120, 240 + 360 * k, 975, 255}; }
-inline constexpr Rect LblMalPl(int k) { return {120, 240 + 360 * k, 855, 255}; }
+inline constexpr Rect LblResult(int k)
+{
+    return {120 + 360 * (k % 4), 240 + 360 * (k / 4), 255, 255};
+}
+inline constexpr Rect LblBiPl(int k)
+{
+    return {120, 240 + 360 * k, 975, 255};
+}
+inline constexpr Rect LblMalPl(int k)
+{
+    return {120, 240 + 360 * k, 855, 255};
+}
 inline constexpr Rect VScroll1{6000, 360, 255, 3735};
 
 }  // namespace vorlinde::ui::geometrie

@@ -12,14 +12,23 @@ namespace vorlinde::ui {
 
 inline constexpr int TwipsParPixel = 15;
 
-constexpr int Px(int twips) { return twips / TwipsParPixel; }
-constexpr int Twips(int pixels) { return pixels * TwipsParPixel; }
+constexpr int Px(int twips)
+{
+    return twips / TwipsParPixel;
+}
+constexpr int Twips(int pixels)
+{
+    return pixels * TwipsParPixel;
+}
 
 inline QRect RectTwips(int left, int top, int width, int height)
 {
     return {Px(left), Px(top), Px(width), Px(height)};
 }
 
-inline QSize TailleTwips(int width, int height) { return {Px(width), Px(height)}; }
+inline QSize TailleTwips(int width, int height)
+{
+    return {Px(width), Px(height)};
+}
 
 }  // namespace vorlinde::ui

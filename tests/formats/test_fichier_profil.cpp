@@ -14,8 +14,8 @@ using namespace vorlinde;
 
 namespace {
 
-const std::string ProfilDefautTexte =
-    "65280\r\n16711680\r\n255\r\n65535\r\n16711935\r\n0\r\n16776960\r\n16777215\r\n8355711\r\n";
+const std::string ProfilDefautTexte
+    = "65280\r\n16711680\r\n255\r\n65535\r\n16711935\r\n0\r\n16776960\r\n16777215\r\n8355711\r\n";
 
 LectureProfil Lire(const std::string& texte)
 {
@@ -46,8 +46,8 @@ TEST(FichierProfil, FieldsEndAtACommaOrALineEnd)
     const ProfilCouleurs attendu{1, 2, 3, 4, 5, 6, 7, 8, 9};
     for (const std::string texte : {
              "1,2,3,4,5,6,7,8,9\r\n",
-             "1, 2,  3,4,5,6,7,8,9",              // spaces in front, no final line end
-             "1\n2\n3\n4\n5\n6\n7\n8\n9\n",        // bare line feeds
+             "1, 2,  3,4,5,6,7,8,9",         // spaces in front, no final line end
+             "1\n2\n3\n4\n5\n6\n7\n8\n9\n",  // bare line feeds
              "1,2,3\r\n4,5,6\r\n7,8,9\r\n",
              "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11\r\nrubbish",  // more than nine
          }) {

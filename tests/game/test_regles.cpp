@@ -240,8 +240,8 @@ TEST(CodeEntry, SwatchClicksFillCellsAndTheCursorStopsAtTheLast)
 
 TEST(CodeEntry, RowMovesFollowTheTable)
 {
-    const std::vector<std::array<int, 3>> table{
-        {240, 240, 960}, {960, 240, 1680}, {1680, 960, 2400}, {2400, 1680, 2400}, {100, 240, 240}, {0, 240, 240}};
+    const std::vector<std::array<int, 3>> table{{240, 240, 960},    {960, 240, 1680}, {1680, 960, 2400},
+                                                {2400, 1680, 2400}, {100, 240, 240},  {0, 240, 240}};
     for (const auto& [top, haut, bas] : table) {
         EXPECT_EQ(TopApresDeplacement(static_cast<std::int16_t>(top), 0), haut) << top;
         EXPECT_EQ(TopApresDeplacement(static_cast<std::int16_t>(top), 1), bas) << top;

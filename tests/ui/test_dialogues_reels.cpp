@@ -21,8 +21,7 @@ using namespace vorlinde::ui;
 namespace {
 
 // Runs `action` on the modal widget of type T once it is shown.
-template <typename T, typename Action>
-void QuandOuvert(Action action)
+template <typename T, typename Action> void QuandOuvert(Action action)
 {
     QTimer::singleShot(0, [action] {
         QTRY_VERIFY(qobject_cast<T*>(QApplication::activeModalWidget()));
@@ -87,8 +86,8 @@ private slots:
         };
         QuandOuvert<QMessageBox>([](QMessageBox& boite) {
             QCOMPARE(boite.icon(), QMessageBox::Question);
-            QCOMPARE(TextesBoutons(boite), QStringList({QStringLiteral("Annuler"), QStringLiteral("Non"),
-                                                        QStringLiteral("Oui")}));
+            QCOMPARE(TextesBoutons(boite),
+                     QStringList({QStringLiteral("Annuler"), QStringLiteral("Non"), QStringLiteral("Oui")}));
             QCOMPARE(boite.defaultButton(), boite.button(QMessageBox::Yes));
             QTest::keyClick(&boite, Qt::Key_Return);
         });

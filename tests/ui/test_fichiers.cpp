@@ -39,8 +39,7 @@ QByteArray Octets(std::initializer_list<int> valeurs)
 }
 
 // Closes the colour editor from inside its modal loop with `action`.
-template <typename Action>
-void DansLEditeur(Action action)
+template <typename Action> void DansLEditeur(Action action)
 {
     QTimer::singleShot(0, [action] {
         auto* editeur = qobject_cast<FrmCoul*>(QApplication::activeModalWidget());
@@ -198,15 +197,16 @@ private slots:
     {
         QTest::addColumn<QByteArray>("octets");
         QTest::addColumn<QString>("texte");
-        QTest::newRow("version") << Octets({2, 0x12, 0x34, 0, 0x11, 0x11, 0x11, 0x11}) << QStringLiteral("Conflit de version.");
+        QTest::newRow("version") << Octets({2, 0x12, 0x34, 0, 0x11, 0x11, 0x11, 0x11})
+                                 << QStringLiteral("Conflit de version.");
         QTest::newRow("court") << Octets({1, 0x12, 0x34, 3, 0x56, 0x78}) << QStringLiteral("incomplet");
         QTest::newRow("vide") << QByteArray() << QStringLiteral("incomplet");
-        QTest::newRow("plus de 100 coups") << Octets({1, 0x12, 0x34, 101}) + QByteArray(206, 0x11)
-                                          << QStringLiteral("plus de 100 coups");
-        QTest::newRow("code hors palette") << Octets({1, 0x92, 0x34, 0, 0x11, 0x11, 0x11, 0x11})
-                                           << QStringLiteral("hors de 1 à 8");
-        QTest::newRow("coup hors palette") << Octets({1, 0x12, 0x34, 1, 0x50, 0x78, 0x11, 0x11, 0x11, 0x11})
-                                           << QStringLiteral("hors de 1 à 8");
+        QTest::newRow("plus de 100 coups")
+            << Octets({1, 0x12, 0x34, 101}) + QByteArray(206, 0x11) << QStringLiteral("plus de 100 coups");
+        QTest::newRow("code hors palette")
+            << Octets({1, 0x92, 0x34, 0, 0x11, 0x11, 0x11, 0x11}) << QStringLiteral("hors de 1 à 8");
+        QTest::newRow("coup hors palette")
+            << Octets({1, 0x12, 0x34, 1, 0x50, 0x78, 0x11, 0x11, 0x11, 0x11}) << QStringLiteral("hors de 1 à 8");
     }
 
     void unFichierRefuseNeChangeRien()

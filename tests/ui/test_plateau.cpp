@@ -7,15 +7,18 @@
 #include <QtTest>
 
 #include "Banc.h"
-#include "ui/FrmCoul.h"
 #include "formats/FichierProfil.h"
 #include "game/Messages.h"
+#include "ui/FrmCoul.h"
 
 using namespace banc;
 
 namespace {
 
-QString Texte(const char* t) { return QString::fromUtf8(t); }
+QString Texte(const char* t)
+{
+    return QString::fromUtf8(t);
+}
 
 QByteArray Contenu(const QString& chemin)
 {
@@ -24,8 +27,8 @@ QByteArray Contenu(const QString& chemin)
     return f.readAll();
 }
 
-const QByteArray ProfilDefaut =
-    "65280\r\n16711680\r\n255\r\n65535\r\n16711935\r\n0\r\n16776960\r\n16777215\r\n8355711\r\n";
+const QByteArray ProfilDefaut
+    = "65280\r\n16711680\r\n255\r\n65535\r\n16711935\r\n0\r\n16776960\r\n16777215\r\n8355711\r\n";
 
 }  // namespace
 
@@ -84,15 +87,17 @@ private slots:
         QCOMPARE(menus[1]->text(), QStringLiteral("&Affichage"));
         QStringList fichier, affichage;
         for (auto* a : menus[0]->menu()->actions())
-            fichier << (a->isSeparator() ? QStringLiteral("-") : a->text() + QLatin1Char('|') + a->shortcut().toString());
+            fichier << (a->isSeparator() ? QStringLiteral("-")
+                                         : a->text() + QLatin1Char('|') + a->shortcut().toString());
         for (auto* a : menus[1]->menu()->actions())
-            affichage << (a->isSeparator() ? QStringLiteral("-") : a->text() + QLatin1Char('|') + a->shortcut().toString());
-        QCOMPARE(fichier, QStringList({QStringLiteral("&Nouveau|F2"), QStringLiteral("-"),
-                                       QStringLiteral("&Sauvegarger|Ctrl+S"), QStringLiteral("&Charger|Ctrl+O"),
-                                       QStringLiteral("-"), QStringLiteral("&Quitter|")}));
-        QCOMPARE(affichage, QStringList({QStringLiteral("&Choix des couleurs|Ctrl+C"), QStringLiteral("-"),
-                                         QStringLiteral("Chargement d'un &profil|"),
-                                         QStringLiteral("&Sauvegarde d'un profil|")}));
+            affichage << (a->isSeparator() ? QStringLiteral("-")
+                                           : a->text() + QLatin1Char('|') + a->shortcut().toString());
+        QCOMPARE(fichier,
+                 QStringList({QStringLiteral("&Nouveau|F2"), QStringLiteral("-"), QStringLiteral("&Sauvegarger|Ctrl+S"),
+                              QStringLiteral("&Charger|Ctrl+O"), QStringLiteral("-"), QStringLiteral("&Quitter|")}));
+        QCOMPARE(affichage,
+                 QStringList({QStringLiteral("&Choix des couleurs|Ctrl+C"), QStringLiteral("-"),
+                              QStringLiteral("Chargement d'un &profil|"), QStringLiteral("&Sauvegarde d'un profil|")}));
     }
 
     void lesRaccourcisLancentLeursCommandes()
