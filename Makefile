@@ -24,3 +24,6 @@ test: deps
 
 clean:
 	rm -rf build
+
+fuzz: deps
+	bash scripts/fuzz.sh 60

@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+//
+// The saved-game reader takes bytes from anywhere. It must never crash, and a
+// file it accepts must hold nothing the window could not show: colour numbers
+// 1..8, at most 100 moves, swatches in one of the four rows. An accepted game
+// written again must read back the same.
+#include <cstdint>
+#include <cstdlib>
+#include <span>
+
+#include "formats/FichierPartie.h"
+
+using namespace vorlinde;
+
+namespace {
+
+void Verifier(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+bool EstCouleur(int n)
+{
+    return n >= 1 && n <= NbCouleurs;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
+{
+    const auto lecture = LirePartie(std::span<const std::uint8_t>(donnees, taille));
+    if (lecture.Erreur != ErreurPartie::Aucune) {
+        Verifier(lecture.Partie == PartieSauvee{});
+        return 0;
+    }
+    const auto& partie = lecture.Partie;
+    Verifier(taille >= 8 + 2 * partie.Coups.size());
+    Verifier(partie.Coups.size() <= MaxCoups);
+    for (const auto n : partie.CodeSecret)
+        Verifier(EstCouleur(n));
+    for (const auto& code : partie.Coups)
+        for (const char c : code)
+            Verifier(EstCouleur(c - '0'));
+    for (const auto top : partie.TopCoulSource)
+        Verifier(RangeeDepuisTop(top) != 0);
+
+    const auto octets = OctetsPartie(partie);
+    Verifier(octets.size() == 8 + 2 * partie.Coups.size());
+    const auto relue = LirePartie(octets);
+    Verifier(relue.Erreur == ErreurPartie::Aucune && relue.Partie == partie);
+    return 0;
+}

@@ -1,0 +1,196 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+//
+// A long, seeded run of random player actions on one board, checking after
+// every action that the game state and everything the player sees agree.
+// VORLINDE_SOAK_SEED and VORLINDE_SOAK_ACTIONS change the seed and the length.
+#include <QFile>
+#include <QtTest>
+
+#include <random>
+#include <set>
+
+#include "Banc.h"
+#include "formats/FichierProfil.h"
+#include "game/Defilement.h"
+#include "ui/FrmCoul.h"
+
+using namespace banc;
+
+class TestEndurance : public QObject {
+    Q_OBJECT
+private slots:
+    void vingtMilleActions();
+
+private:
+    void Agir(int action);
+    void VerifierInvariants();
+
+    std::unique_ptr<Banc> banc_;
+    std::mt19937 hasard_;
+    std::int32_t couleurCases_ = ProfilParDefaut[8];
+    int sauvegardes_ = 0;
+    int parties100_ = 0;
+};
+
+namespace {
+
+std::uint64_t Variable(const char* nom, std::uint64_t defaut)
+{
+    const QByteArray valeur = qgetenv(nom);
+    return valeur.isEmpty() ? defaut : valeur.toULongLong();
+}
+
+void Ecrire(const QString& chemin, const QByteArray& octets)
+{
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(octets);
+}
+
+}  // namespace
+
+void TestEndurance::vingtMilleActions()
+{
+    const auto graine = Variable("VORLINDE_SOAK_SEED", 20261208);
+    const auto actions = Variable("VORLINDE_SOAK_ACTIONS", 20000);
+    hasard_.seed(static_cast<std::mt19937::result_type>(graine));
+    banc_ = std::make_unique<Banc>(graine);
+    auto& b = *banc_;
+    Ecrire(b.Chemin(QStringLiteral("abime.prt")), QByteArray("\x01\x12\x34\x05\x12", 5));
+    Ecrire(b.Chemin(QStringLiteral("version.prt")), QByteArray("\x02\x12\x34\x00\x11\x11\x11\x11", 8));
+    Ecrire(b.Chemin(QStringLiteral("abime.usr")), QByteArray("1\r\n2\r\n"));
+    Ecrire(b.Chemin(QStringLiteral("pastel.usr")), QByteArray("1,2,3,4,5,6,7,8,9"));
+
+    for (std::uint64_t n = 0; n < actions; ++n) {
+        const int action = std::uniform_int_distribution<int>(0, 99)(hasard_);
+        const bool avant100 = b.F().Etat().NbCoups == MaxCoups;
+        Agir(action);
+        VerifierInvariants();
+        parties100_ += !avant100 && b.F().Etat().NbCoups == MaxCoups;
+        if (QTest::currentTestFailed()) {
+            qWarning("soak failed at action %llu (kind %d) with VORLINDE_SOAK_SEED=%llu",
+                     static_cast<unsigned long long>(n), action, static_cast<unsigned long long>(graine));
+            return;
+        }
+    }
+    qInfo("soak: %llu actions, %d games reached 100 moves, %d saves", static_cast<unsigned long long>(actions),
+          parties100_, sauvegardes_);
+}
+
+void TestEndurance::Agir(int action)
+{
+    auto& b = *banc_;
+    auto& f = b.F();
+    const auto au_hasard = [this](int max) { return std::uniform_int_distribution<int>(0, max)(hasard_); };
+    if (action < 35) {
+        b.Clic(f.LblCoulSource[au_hasard(7)]);
+    } else if (action < 50) {
+        b.Clic(f.LblCode[au_hasard(3)]);
+    } else if (action < 58) {
+        b.Clic(f.CmdMove[au_hasard(1)]);
+    } else if (action < 80) {
+        b.Clic(f.CmdOK);
+    } else if (action < 86) {
+        // A fresh code of four different colours, then validate.
+        std::array<int, 8> couleurs{1, 2, 3, 4, 5, 6, 7, 8};
+        std::shuffle(couleurs.begin(), couleurs.end(), hasard_);
+        b.Jouer({couleurs[0], couleurs[1], couleurs[2], couleurs[3]});
+    } else if (action < 91) {
+        f.VScroll1->setValue(au_hasard(f.VScroll1->maximum() + 1));
+    } else if (action < 92) {
+        // Rare enough that games often reach the limit of 100 moves.
+        if (au_hasard(9) == 0) {
+            f.MnuNew->trigger();
+            couleurCases_ = ProfilParDefaut[8];
+        }
+    } else if (action < 94) {
+        const QString chemin = b.Chemin(QStringLiteral("partie%1.prt").arg(au_hasard(2)));
+        b.Dialogues->Reponses.push_back(chemin);
+        if (f.MnuSave_Click() == FrmPrinc::IssueSauvegarde::Enregistree)
+            ++sauvegardes_;
+        if (QFile::exists(chemin) && au_hasard(1) == 0) {
+            b.Dialogues->Reponses.push_back(chemin);
+            f.MnuLoad_Click();
+        }
+    } else if (action < 95) {
+        b.Dialogues->Reponses.push_back(
+            b.Chemin(au_hasard(1) ? QStringLiteral("abime.prt") : QStringLiteral("version.prt")));
+        f.MnuLoad_Click();
+    } else if (action < 97) {
+        const auto couleur = static_cast<std::int32_t>(hasard_() & 0xFFFFFF);
+        const int swatch = au_hasard(7);
+        const bool ok = au_hasard(2) != 0;
+        b.Dialogues->Reponses.push_back(couleur);
+        QTimer::singleShot(0, [swatch, ok] {
+            if (auto* editeur = qobject_cast<FrmCoul*>(QApplication::activeModalWidget())) {
+                QTest::mouseClick(editeur->LblCoulSource[swatch], Qt::LeftButton);
+                QTest::mouseClick(ok ? editeur->CmdOK : editeur->CmdCancel, Qt::LeftButton);
+            }
+        });
+        f.MnuCoul_Click();
+        b.Dialogues->Reponses.clear();
+    } else if (action < 98) {
+        const bool bon = au_hasard(1) == 0;
+        b.Dialogues->Reponses.push_back(b.Chemin(bon ? QStringLiteral("pastel.usr") : QStringLiteral("abime.usr")));
+        f.MnuAffLoad_Click();
+        if (bon)
+            couleurCases_ = 9;
+    } else if (action < 99) {
+        b.Dialogues->Reponses.push_back(b.Chemin(QStringLiteral("copie.usr")));
+        f.MnuAffSave_Click();
+    } else {
+        b.Dialogues->Reponses.push_back(QString());  // a cancelled dialog
+        f.MnuLoad_Click();
+    }
+}
+
+void TestEndurance::VerifierInvariants()
+{
+    auto& f = banc_->F();
+    const Partie& p = f.Etat();
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QVERIFY(p.NbCoups >= 0 && p.NbCoups <= MaxCoups);
+
+    std::set<std::string> codes;
+    for (int k = 1; k <= p.NbCoups; ++k)
+        QVERIFY2(codes.insert(p.Historique[k].TexteCode()).second, "a code was recorded twice");
+
+    const bool gagne = p.NbCoups >= 1 && p.Historique[p.NbCoups].BiPl == ScoreGagnant;
+    QCOMPARE(f.CmdOK->isEnabled(), p.EnCours);
+    if (gagne)
+        QVERIFY(!p.EnCours);
+    if (!p.EnCours)
+        QVERIFY(gagne || p.NbCoups == MaxCoups);
+
+    const auto attendu = AjusterDefilement(p.NbCoups, f.VScroll1->value());
+    QCOMPARE(f.VScroll1->value(), attendu.Value);
+    QCOMPARE(f.VScroll1->maximum(), attendu.Max);
+    QCOMPARE(f.VScroll1->isEnabled(), attendu.Enabled);
+    for (int r = 0; r < 10; ++r) {
+        const int i = attendu.CoupDeLigne[r];
+        for (int j = 0; j < 4; ++j) {
+            const auto couleur = f.LblResult[4 * r + j]->BackColor();
+            if (i == 0)
+                QCOMPARE(couleur, f.BackColorFenetre());
+            else
+                QCOMPARE(couleur, f.LblCoulSource[p.Historique[i].Code[j] - '1']->BackColor());
+        }
+        QCOMPARE(f.LblBiPl[r]->text(), i ? QString::number(p.Historique[i].BiPl) : QString());
+        QCOMPARE(f.LblMalPl[r]->text(), i ? QString::number(p.Historique[i].MalPl) : QString());
+    }
+    for (int k = 0; k < 4; ++k) {
+        const int t = p.CasesCode[k];
+        QVERIFY(t >= 0 && t <= NbCouleurs);
+        if (t > 0) {
+            // A new game or a profile shows the cells empty until they are painted again.
+            const auto couleur = f.LblCode[k]->BackColor();
+            QVERIFY(couleur == f.LblCoulSource[t - 1]->BackColor() || couleur == couleurCases_);
+        }
+    }
+    for (const auto top : p.TopCoulSource)
+        QVERIFY(std::find(TopsRangees.begin(), TopsRangees.end(), top) != TopsRangees.end());
+}
+
+QTEST_MAIN(TestEndurance)
+#include "test_endurance.moc"
