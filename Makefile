@@ -27,3 +27,6 @@ clean:
 
 fuzz: deps
 	bash scripts/fuzz.sh 60
+
+bench: deps
+	bash scripts/bench.sh

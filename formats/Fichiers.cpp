@@ -67,7 +67,11 @@ bool RemplacerFichier(const std::filesystem::path& chemin, std::span<const std::
     auto dossier = chemin.parent_path();
     if (dossier.empty())
         dossier = ".";
-    std::string modele = (dossier / ("." + chemin.filename().string() + ".XXXXXX")).string();
+    // Built piecewise: g++ 12 warns wrongly on "." + string at -O2.
+    std::string nom = ".";
+    nom += chemin.filename().string();
+    nom += ".XXXXXX";
+    std::string modele = (dossier / nom).string();
     const int fd = ::mkstemp(modele.data());
     if (fd < 0)
         return false;

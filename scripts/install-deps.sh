@@ -11,7 +11,7 @@ packages=(
   cmake ninja-build g++ clang clang-format make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libqt6svg6
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick libx11-dev
   desktop-file-utils appstream dpkg-dev file
   fonts-dejavu-core
 )

@@ -29,6 +29,13 @@ void Placer(QWidget* w, const geometrie::Rect& r)
     w->setGeometry(RectTwips(r.Left, r.Top, r.Width, r.Height));
 }
 
+// Descriptions are rebuilt at every repaint: plain concatenation costs a
+// fraction of QString::arg, which parses its placeholders each time.
+QString Nombre(int n)
+{
+    return QString::number(n);
+}
+
 QString Utf8(const char* texte)
 {
     return QString::fromUtf8(texte);
@@ -287,8 +294,8 @@ void FrmPrinc::DecrireCases()
 {
     for (int k = 0; k < LongueurCode; ++k) {
         const int n = partie_.CasesCode[k];
-        LblCode[k]->SetDescription(n > 0 ? QStringLiteral("Case %1 : couleur %2").arg(k + 1).arg(n)
-                                         : QStringLiteral("Case %1 : vide").arg(k + 1));
+        LblCode[k]->SetDescription(QStringLiteral("Case ") + Nombre(k + 1)
+                                   + (n > 0 ? QStringLiteral(" : couleur ") + Nombre(n) : QStringLiteral(" : vide")));
     }
 }
 
@@ -313,7 +320,8 @@ void FrmPrinc::VScroll1_Change()
             const int d = coup ? coup->Code[j] - '0' : 0;
             if (d >= 1 && d <= NbCouleurs) {
                 cellule->SetBackColor(LblCoulSource[d - 1]->BackColor());
-                cellule->SetDescription(QStringLiteral("Coup %1, case %2 : couleur %3").arg(i).arg(j + 1).arg(d));
+                cellule->SetDescription(QStringLiteral("Coup ") + Nombre(i) + QStringLiteral(", case ") + Nombre(j + 1)
+                                        + QStringLiteral(" : couleur ") + Nombre(d));
             } else {
                 cellule->SetBackColor(fond);
                 cellule->SetDescription({});
@@ -321,9 +329,9 @@ void FrmPrinc::VScroll1_Change()
         }
         LblBiPl[r]->setText(coup ? QString::number(coup->BiPl) : QString());
         LblMalPl[r]->setText(coup ? QString::number(coup->MalPl) : QString());
-        const QString resume = coup
-            ? QStringLiteral("Coup %1 : %2 bien placé(s), %3 mal placé(s)").arg(i).arg(coup->BiPl).arg(coup->MalPl)
-            : QString();
+        const QString resume = coup ? QStringLiteral("Coup ") + Nombre(i) + QStringLiteral(" : ") + Nombre(coup->BiPl)
+                + QStringLiteral(" bien placé(s), ") + Nombre(coup->MalPl) + QStringLiteral(" mal placé(s)")
+                                    : QString();
         LblBiPl[r]->SetDescription(resume);
         LblMalPl[r]->SetDescription(resume);
     }

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vorlinde developers
+# SPDX-License-Identifier: MIT
+#
+# Speed and memory against a bare Qt window, measured side by side in one run:
+# start-up (exec to the window mapped) and peak resident memory under a private
+# Xvfb, alternated runs, medians; then the handlers in process, offscreen, each
+# against its floor. RUNS sets the number of start-ups of each program (>= 10).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${RUNS:-15}
+build=${BUILD_BENCH:-build/bench}
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORLINDE_BENCH=ON -DVORLINDE_TESTS=OFF >/dev/null
+cmake --build "$build" -j "$(nproc)" --target vorlinde temoin attendre_fenetre mesure_gestionnaires >/dev/null
+
+travail=$(mktemp -d)
+xvfb=""
+trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$travail"' EXIT
+exec 5> "$travail/display"
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$travail/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$travail/display")"
+export XDG_RUNTIME_DIR="$travail/run"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+
+cp "$build/app/vorlinde" "$build/bench/temoin" "$travail/"
+attendre="$(realpath "$build/bench/attendre_fenetre")"
+cd "$travail"
+# One start of each first, so that both run with warm caches and an existing profile.
+"$attendre" "Vorlinde 1.0" 100 ./vorlinde >/dev/null
+"$attendre" "Temoin 1.0" 100 ./temoin >/dev/null
+for i in $(seq "$runs"); do
+  "$attendre" "Vorlinde 1.0" 300 ./vorlinde >>vorlinde.txt
+  "$attendre" "Temoin 1.0" 300 ./temoin >>temoin.txt
+done
+cd - >/dev/null
+
+mediane() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
+dv=$(cut -d' ' -f1 "$travail/vorlinde.txt" | mediane); dt=$(cut -d' ' -f1 "$travail/temoin.txt" | mediane)
+mv=$(cut -d' ' -f2 "$travail/vorlinde.txt" | mediane); mt=$(cut -d' ' -f2 "$travail/temoin.txt" | mediane)
+
+echo
+echo "Start-up and memory, median of $runs alternated runs each (Xvfb):"
+printf '%-28s %12s %12s %8s %8s\n' figure Vorlinde baseline ratio target
+printf '%-28s %10.1f ms %10.1f ms %8.2f %8s\n' "start-up to window mapped" "$dv" "$dt" "$(awk "BEGIN{print $dv/$dt}")" "<= 1.15"
+printf '%-28s %9d kB %9d kB %8.2f %8s\n' "peak resident memory" "$mv" "$mt" "$(awk "BEGIN{print $mv/$mt}")" "<= 1.10"
+
+echo
+echo "Handlers in process (offscreen), median of 10 repetitions, against their floor:"
+"$build/bench/mesure_gestionnaires" --benchmark_repetitions=10 --benchmark_min_time=0.2 \
+  --benchmark_format=json --benchmark_out="$travail/gestionnaires.json" >/dev/null 2>&1
+python3 - "$travail/gestionnaires.json" <<'PY'
+import json, sys
+res = {b["run_name"]: b["real_time"] for b in json.load(open(sys.argv[1]))["benchmarks"]
+       if b.get("aggregate_name") == "median"}
+unit = 1e3  # ns to us
+print(f'{"handler":28} {"time":>12} {"floor":>12} {"ratio":>8} {"target":>8}')
+print(f'{"ScoreCoup":28} {res["BM_ScoreCoup"]:10.4f} ns')
+for nom, cle in [("CmdOK_Click (a move)", "BM_CmdOK_Click"), ("load a 100-move game", "BM_Chargement100Coups"),
+                 ("RafraichirCouleurs", "BM_RafraichirCouleurs")]:
+    t, p = res[cle], res[cle + "_Plancher"]
+    print(f'{nom:28} {t/unit:9.1f} us {p/unit:9.1f} us {t/p:8.2f} {"<= 1.5":>8}   ({t/16.67e6*100:.1f}% of a 60 Hz frame)')
+PY
