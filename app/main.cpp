@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vorlinde"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vorlinde"));
-    QApplication::setDesktopFileName(QStringLiteral("io.github.vorlinde.Vorlinde"));
+    QApplication::setDesktopFileName(QStringLiteral("org.vorlinde.Vorlinde"));
     QIcon icone;
     for (const int taille : {16, 32, 48, 64, 128})
         icone.addFile(taille == 32 ? QStringLiteral(":/vorlinde/icone.png")
