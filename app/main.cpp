@@ -13,7 +13,6 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vorlinde"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vorlinde"));
     QApplication::setDesktopFileName(QStringLiteral("org.vorlinde.Vorlinde"));
     QIcon icone;
     for (const int taille : {16, 32, 48, 64, 128})

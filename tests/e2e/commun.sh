@@ -108,6 +108,41 @@ CENTRE_OK_X=$(( 3480 + 1387 ))
 centre_resultat_x() { echo $(( 0 + 120 + 120 + 360 * $1 + 127 )); }
 centre_resultat_y() { echo $(( 4320 + 240 + 240 + 360 * $1 + 127 )); }
 
+# The id of the visible window with exactly this title (a pattern), once shown.
+attendre_fenetre() {
+  local id
+  id=$(timeout 15 xdotool search --sync --onlyvisible --name "$1" | head -n1)
+  [ -n "$id" ] || echouer "no window titled $1"
+  echo "$id"
+}
+
+# True when no visible window has this title after a moment.
+absente() {
+  sleep 0.7
+  [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]
+}
+
+# Types a path into the focused file dialog and confirms it.
+choisir_fichier() {
+  local dialogue
+  dialogue=$(attendre_fenetre "$1")
+  xdotool windowfocus --sync "$dialogue"
+  xdotool type --delay 15 "$2"
+  touches "$dialogue" Return
+}
+
+# Composes a guess of four colour numbers from cell 0, then validates it.
+jouer() {
+  cliquer_twips "$(centre_case_x 0)" $CENTRE_CASE_Y
+  for c in "$@"; do cliquer_twips "$(centre_source_x $((c - 1)))" $CENTRE_SOURCE_Y; done
+  cliquer_twips $CENTRE_OK_X $CENTRE_CASE_Y
+}
+
+# The colour of history cell j of row r on screen, after a new capture.
+couleur_resultat() {
+  pixel "$(ecran_x "$(centre_resultat_x "$2")")" "$(ecran_y "$(centre_resultat_y "$1")")" | tr 'A-F' 'a-f'
+}
+
 attendre_fin() {
   for _ in $(seq 100); do
     kill -0 "$JEU_PID" 2>/dev/null || break

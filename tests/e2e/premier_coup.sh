@@ -8,6 +8,7 @@
 source "$(dirname "$0")/commun.sh"
 
 lancer
+[ "$(xdotool getwindowname "$FENETRE")" = "Vorlinde 1.0" ] || echouer "the title is $(xdotool getwindowname "$FENETRE")"
 profil=$(ls "$DOSSIER"/*.usr)
 [ "$(stat -c %s "$profil")" = 71 ] || echouer "the default profile is not 71 bytes"
 printf '65280\r\n16711680\r\n255\r\n65535\r\n16711935\r\n0\r\n16776960\r\n16777215\r\n8355711\r\n' | cmp -s - "$profil" \

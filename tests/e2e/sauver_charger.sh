@@ -13,16 +13,9 @@ cliquer_twips "$(centre_case_x 0)" $CENTRE_CASE_Y
 for s in 4 5 1 3; do cliquer_twips "$(centre_source_x $s)" $CENTRE_SOURCE_Y; done
 cliquer_twips $CENTRE_OK_X $CENTRE_CASE_Y
 
-attendre_dialogue() {
-  local id
-  id=$(timeout 15 xdotool search --sync --onlyvisible --name "$1" | head -n1)
-  [ -n "$id" ] || echouer "no window titled $1"
-  echo "$id"
-}
-
 partie="$TRAVAIL/ma-partie"
 touches "$FENETRE" ctrl+s
-dialogue=$(attendre_dialogue '^Enregistrer une partie en cours$')
+dialogue=$(attendre_fenetre '^Enregistrer une partie en cours$')
 xdotool windowfocus --sync "$dialogue"
 xdotool type --delay 20 "$partie"
 touches "$dialogue" Return
@@ -38,7 +31,7 @@ vu=$(pixel "$(ecran_x "$(centre_resultat_x 0)")" "$(ecran_y "$(centre_resultat_y
 [ "${vu,,}" != ff00ff ] || echouer "the new game still shows the move"
 
 touches "$FENETRE" ctrl+o
-dialogue=$(attendre_dialogue '^Chargement d.une partie$')
+dialogue=$(attendre_fenetre '^Chargement d.une partie$')
 xdotool windowfocus --sync "$dialogue"
 xdotool type --delay 20 "$partie.prt"
 touches "$dialogue" Return
@@ -52,15 +45,15 @@ done
 
 # Cancel keeps the window; Yes then a cancelled save dialog ends the program.
 touches "$FENETRE" alt+f q
-question=$(attendre_dialogue '^Quitter \?$')
+question=$(attendre_fenetre '^Quitter \?$')
 touches "$question" Escape
 kill -0 "$JEU_PID" || echouer "Cancel ended the program"
 xdotool search --onlyvisible --name '^Vorlinde 1\.0$' >/dev/null || echouer "the window is gone after Cancel"
 
 touches "$FENETRE" alt+f q
-question=$(attendre_dialogue '^Quitter \?$')
+question=$(attendre_fenetre '^Quitter \?$')
 touches "$question" Return
-dialogue=$(attendre_dialogue '^Enregistrer une partie en cours$')
+dialogue=$(attendre_fenetre '^Enregistrer une partie en cours$')
 touches "$dialogue" Escape
 attendre_fin || echouer "the program ended with an error"
 [ "$(ls "$TRAVAIL" | grep -c '\.prt$')" = 1 ] || echouer "a file was written by the cancelled save"

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vorlinde developers
+# SPDX-License-Identifier: MIT
+#
+# The colour editor with the real colour chooser: swatch 3 (red) becomes
+# orange, "OK", and the board's palette shows it; the next new game brings
+# back the default profile's red.
+source "$(dirname "$0")/commun.sh"
+
+lancer
+touches "$FENETRE" ctrl+c
+editeur=$(attendre_fenetre '^Sélectionner la couleur à modifier$')
+sleep 0.3
+# The editor's swatch 2 (colour 3) is 120 + 2 x 720 twips from its left edge.
+eval "$(xdotool getwindowgeometry --shell "$editeur")"
+xdotool mousemove --sync $((X + (120 + 2 * 720 + 307) / 15)) $((Y + (120 + 307) / 15)) click 1
+choix=$(attendre_fenetre '^Sélectionner une couleur$')
+import -window root "$ARTEFACTS/selecteur.png"
+touches "$choix" alt+h ctrl+a
+xdotool type --delay 20 '#ff8000'
+touches "$choix" Return
+absente '^Sélectionner une couleur$' || echouer "the colour chooser did not close"
+import -window root "$ARTEFACTS/editeur.png"
+touches "$editeur" alt+o 2>/dev/null || true
+if ! absente '^Sélectionner la couleur à modifier$'; then
+  # "OK" has no access key: click it (120 twips in, 840 down).
+  xdotool mousemove --sync $((X + (120 + 1387) / 15)) $((Y + (840 + 247) / 15)) click 1
+  absente '^Sélectionner la couleur à modifier$' || echouer "the editor did not close"
+fi
+
+capture
+vu=$(pixel "$(ecran_x "$(centre_source_x 2)")" "$(ecran_y $CENTRE_SOURCE_Y)" | tr 'A-F' 'a-f')
+[ "$vu" = ff8000 ] || echouer "swatch 2 shows $vu instead of ff8000"
+cp "$TRAVAIL/ecran.png" "$ARTEFACTS/palette-changee.png"
+
+touches "$FENETRE" F2
+capture
+vu=$(pixel "$(ecran_x "$(centre_source_x 2)")" "$(ecran_y $CENTRE_SOURCE_Y)" | tr 'A-F' 'a-f')
+[ "$vu" = ff0000 ] || echouer "a new game kept $vu instead of the default red"
+echo "PASS: the colour editor and the real colour chooser"

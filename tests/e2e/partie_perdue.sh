@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vorlinde developers
+# SPDX-License-Identifier: MIT
+#
+# A file of another version is refused with its box and changes nothing; a
+# loaded 100-move game is lost by one more new guess, with the "Fin de partie"
+# box; the quit question answered "Non" ends the program with status 0.
+source "$(dirname "$0")/commun.sh"
+
+# Hidden code 1 2 3 4; the first 100 codes of four different colours other
+# than it, all starting with colour 1; every swatch in the top row.
+{
+  printf '\x01\x12\x34\x64'
+  n=0
+  for b in 2 3 4 5 6 7 8; do for c in 2 3 4 5 6 7 8; do for d in 2 3 4 5 6 7 8; do
+    [ $b = $c ] || [ $b = $d ] || [ $c = $d ] && continue
+    [ $b$c$d = 234 ] && continue
+    [ $n -lt 100 ] || break 3
+    printf "$(printf '\\x%02x\\x%02x' $((16 + b)) $((16 * c + d)))"
+    n=$((n + 1))
+  done; done; done
+  printf '\x11\x11\x11\x11'
+} >"$TRAVAIL/cent.prt"
+[ "$(stat -c %s "$TRAVAIL/cent.prt")" = 208 ] || echouer "the 100-move file is not 208 bytes"
+printf '\x02\x12\x34\x00\x11\x11\x11\x11' >"$TRAVAIL/futur.prt"
+
+lancer
+capture
+avant=$(couleur_resultat 0 0)
+touches "$FENETRE" ctrl+o
+choisir_fichier '^Chargement d.une partie$' "$TRAVAIL/futur.prt"
+boite=$(attendre_fenetre '^Erreur$')
+import -window root "$ARTEFACTS/conflit.png"
+touches "$boite" Return
+capture
+[ "$(couleur_resultat 0 0)" = "$avant" ] || echouer "the refused file changed the history"
+
+touches "$FENETRE" ctrl+o
+choisir_fichier '^Chargement d.une partie$' "$TRAVAIL/cent.prt"
+capture
+[ "$(couleur_resultat 0 0)" = 00ff00 ] || echouer "the loaded game does not show move 1 (colour 1) in row 0"
+jouer 8 7 6 5
+boite=$(attendre_fenetre '^Fin de partie$')
+import -window root "$ARTEFACTS/perdu.png"
+touches "$boite" Return
+cliquer_twips $CENTRE_OK_X $CENTRE_CASE_Y
+absente '^Fin de partie$' || echouer "the lost game still accepts guesses"
+
+touches "$FENETRE" alt+f q
+question=$(attendre_fenetre '^Quitter \?$')
+touches "$question" alt+n
+attendre_fin || echouer "the program ended with an error"
+echo "PASS: version conflict, and a game lost at 100 moves"
