@@ -18,7 +18,7 @@ run: deps $(BUILD_RELEASE)/build.ninja
 	$(BUILD_RELEASE)/app/vorlinde
 
 test: deps
-	cmake -S . -B $(BUILD_TEST) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DVORLINDE_SANITIZE=ON
+	cmake -S . -B $(BUILD_TEST) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DVORLINDE_SANITIZE=ON -DVORLINDE_WERROR=ON
 	cmake --build $(BUILD_TEST) -j $(JOBS)
 	ctest --test-dir $(BUILD_TEST) --output-on-failure -j $(JOBS)
 
