@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vorlinde developers
+# SPDX-License-Identifier: MIT
 # The everyday commands. Each installs what is missing first.
 BUILD_TEST    ?= build/test
 BUILD_RELEASE ?= build/release

@@ -5,25 +5,18 @@
 #include <QPushButton>
 
 #include "Etiquette.h"
+#include "GeometrieCoul.h"
 #include "Twips.h"
 
 namespace vorlinde::ui {
-namespace geometrie_coul {
-inline constexpr int LargeurClient = 5880;
-inline constexpr int HauteurClient = 1395;
-inline QRect LblCoulSource(int k)
+namespace {
+
+QRect Rect(const geometrie::Rect& r)
 {
-    return RectTwips(120 + 720 * k, 120, 615, 615);
+    return RectTwips(r.Left, r.Top, r.Width, r.Height);
 }
-inline QRect CmdOK()
-{
-    return RectTwips(120, 840, 2775, 495);
-}
-inline QRect CmdCancel()
-{
-    return RectTwips(3000, 840, 2775, 495);
-}
-}  // namespace geometrie_coul
+
+}  // namespace
 
 FrmCoul::FrmCoul(const std::array<std::int32_t, NbCouleurs>& palette, std::shared_ptr<DialogueStandard> dialogues,
                  QWidget* parent)
@@ -35,17 +28,17 @@ FrmCoul::FrmCoul(const std::array<std::int32_t, NbCouleurs>& palette, std::share
     setModal(true);
 
     CmdOK = new QPushButton(QStringLiteral("OK"), this);
-    CmdOK->setGeometry(g::CmdOK());
+    CmdOK->setGeometry(Rect(g::CmdOK));
     for (int k = 0; k < NbCouleurs; ++k) {
         LblCoulSource[k] = new Etiquette(this);
-        LblCoulSource[k]->setGeometry(g::LblCoulSource(k));
+        LblCoulSource[k]->setGeometry(Rect(g::LblCoulSource(k)));
         LblCoulSource[k]->SetBackColor(palette[k]);
         LblCoulSource[k]->SetCaption({});
         LblCoulSource[k]->SetDescription(QStringLiteral("Couleur %1").arg(k + 1));
         connect(LblCoulSource[k], &Etiquette::Click, this, [this, k] { LblCoulSource_Click(k); });
     }
     CmdCancel = new QPushButton(QStringLiteral("&Annuler"), this);
-    CmdCancel->setGeometry(g::CmdCancel());
+    CmdCancel->setGeometry(Rect(g::CmdCancel));
     for (auto* bouton : {CmdOK, CmdCancel}) {
         bouton->setAutoDefault(false);
         bouton->setDefault(false);

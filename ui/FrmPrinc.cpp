@@ -139,28 +139,27 @@ void FrmPrinc::ConstruireControles()
 
 void FrmPrinc::ConstruireMenus()
 {
-    auto* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
     const auto action = [this](QMenu* menu, const QString& texte, const QKeySequence& raccourci, auto handler) {
         auto* a = menu->addAction(texte);
         a->setShortcut(raccourci);
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
-    MnuNew = action(fichier, QStringLiteral("&Nouveau"), QKeySequence(Qt::Key_F2), [this] { MnuNew_Click(); });
+    auto* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    MnuNew = action(fichier, QStringLiteral("&Nouveau"), QKeySequence(Qt::Key_F2), &FrmPrinc::MnuNew_Click);
     fichier->addSeparator();
-    MnuSave = action(fichier, QStringLiteral("&Sauvegarger"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                     [this] { MnuSave_Click(); });
-    MnuLoad
-        = action(fichier, QStringLiteral("&Charger"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { MnuLoad_Click(); });
+    MnuSave
+        = action(fichier, QStringLiteral("&Sauvegarger"), QKeySequence(Qt::CTRL | Qt::Key_S), &FrmPrinc::MnuSave_Click);
+    MnuLoad = action(fichier, QStringLiteral("&Charger"), QKeySequence(Qt::CTRL | Qt::Key_O), &FrmPrinc::MnuLoad_Click);
     fichier->addSeparator();
-    MnuQuit = action(fichier, QStringLiteral("&Quitter"), {}, [this] { MnuQuit_Click(); });
+    MnuQuit = action(fichier, QStringLiteral("&Quitter"), {}, &FrmPrinc::MnuQuit_Click);
 
     auto* affichage = menuBar()->addMenu(QStringLiteral("&Affichage"));
     MnuCoul = action(affichage, QStringLiteral("&Choix des couleurs"), QKeySequence(Qt::CTRL | Qt::Key_C),
-                     [this] { MnuCoul_Click(); });
+                     &FrmPrinc::MnuCoul_Click);
     affichage->addSeparator();
-    MnuAffLoad = action(affichage, QStringLiteral("Chargement d'un &profil"), {}, [this] { MnuAffLoad_Click(); });
-    MnuAffSave = action(affichage, QStringLiteral("&Sauvegarde d'un profil"), {}, [this] { MnuAffSave_Click(); });
+    MnuAffLoad = action(affichage, QStringLiteral("Chargement d'un &profil"), {}, &FrmPrinc::MnuAffLoad_Click);
+    MnuAffSave = action(affichage, QStringLiteral("&Sauvegarde d'un profil"), {}, &FrmPrinc::MnuAffSave_Click);
 }
 
 int FrmPrinc::MsgBox(const QString& texte, int style, const QString& titre)

@@ -74,9 +74,13 @@ pixel() {
 # The client area's origin, found from swatch 0 (pure green at start), which
 # stands 120 twips right of and 240 twips below the client area's corner.
 trouver_origine() {
-  capture
-  local ligne
-  ligne=$(convert "$TRAVAIL/ecran.png" -crop 640x400+0+0 txt:- | grep -m1 -i '#00FF00' || true)
+  local ligne="" essai
+  for essai in $(seq 40); do
+    capture
+    ligne=$(convert "$TRAVAIL/ecran.png" -crop 640x400+0+0 txt:- | grep -m1 -i '#00FF00' || true)
+    [ -n "$ligne" ] && break
+    sleep 0.25
+  done
   [ -n "$ligne" ] || echouer "swatch 0 (green) is not on screen"
   local xy=${ligne%%:*}
   ORIGINE_X=$(( ${xy%,*} - 120 / 15 ))
@@ -141,6 +145,38 @@ jouer() {
 # The colour of history cell j of row r on screen, after a new capture.
 couleur_resultat() {
   pixel "$(ecran_x "$(centre_resultat_x "$2")")" "$(ecran_y "$(centre_resultat_y "$1")")" | tr 'A-F' 'a-f'
+}
+
+# Checks that history row r shows the given colours (RRGGBB), capturing again
+# for a few seconds while the program has not repainted yet.
+verifier_ligne() {
+  local r=$1 j vu essai
+  shift
+  for essai in $(seq 20); do
+    capture
+    j=0
+    vu=""
+    for attendu in "$@"; do
+      vu=$(couleur_resultat "$r" $j)
+      [ "$vu" = "$attendu" ] || break
+      j=$((j + 1))
+    done
+    [ $j = $# ] && return 0
+    sleep 0.25
+  done
+  echouer "history row $r, cell $j shows $vu instead of ${!j:-?}"
+}
+
+# Waits until the pixel at a point given in twips shows a colour (RRGGBB).
+attendre_pixel() {
+  local vu essai
+  for essai in $(seq 20); do
+    capture
+    vu=$(pixel "$(ecran_x "$1")" "$(ecran_y "$2")" | tr 'A-F' 'a-f')
+    [ "$vu" = "$3" ] && return 0
+    sleep 0.25
+  done
+  echouer "${4:-the point $1,$2} shows $vu instead of $3"
 }
 
 attendre_fin() {

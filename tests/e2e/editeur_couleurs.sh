@@ -28,13 +28,9 @@ if ! absente '^Sélectionner la couleur à modifier$'; then
   absente '^Sélectionner la couleur à modifier$' || echouer "the editor did not close"
 fi
 
-capture
-vu=$(pixel "$(ecran_x "$(centre_source_x 2)")" "$(ecran_y $CENTRE_SOURCE_Y)" | tr 'A-F' 'a-f')
-[ "$vu" = ff8000 ] || echouer "swatch 2 shows $vu instead of ff8000"
+attendre_pixel "$(centre_source_x 2)" $CENTRE_SOURCE_Y ff8000 "swatch 2"
 cp "$TRAVAIL/ecran.png" "$ARTEFACTS/palette-changee.png"
 
 touches "$FENETRE" F2
-capture
-vu=$(pixel "$(ecran_x "$(centre_source_x 2)")" "$(ecran_y $CENTRE_SOURCE_Y)" | tr 'A-F' 'a-f')
-[ "$vu" = ff0000 ] || echouer "a new game kept $vu instead of the default red"
+attendre_pixel "$(centre_source_x 2)" $CENTRE_SOURCE_Y ff0000 "swatch 2 after a new game"
 echo "PASS: the colour editor and the real colour chooser"

@@ -22,12 +22,9 @@ import -window root "$ARTEFACTS/gagne.png"
 touches "$boite" Return
 absente '^Fin de partie$' || echouer "Enter did not close the won box"
 
-capture
 couleurs=(00ff00 0000ff ff0000 ffff00 ff00ff 000000 00ffff ffffff)
-for j in 0 1 2 3; do
-  vu=$(couleur_resultat 1 $j)
-  [ "$vu" = "${couleurs[$((code[j] - 1))]}" ] || echouer "row 1, cell $j shows $vu"
-done
+verifier_ligne 1 "${couleurs[$((code[0] - 1))]}" "${couleurs[$((code[1] - 1))]}" \
+  "${couleurs[$((code[2] - 1))]}" "${couleurs[$((code[3] - 1))]}"
 
 # The button is disabled: a click shows nothing, and no move is added.
 cliquer_twips $CENTRE_OK_X $CENTRE_CASE_Y

@@ -37,8 +37,7 @@ capture
 
 touches "$FENETRE" ctrl+o
 choisir_fichier '^Chargement d.une partie$' "$TRAVAIL/cent.prt"
-capture
-[ "$(couleur_resultat 0 0)" = 00ff00 ] || echouer "the loaded game does not show move 1 (colour 1) in row 0"
+verifier_ligne 0 00ff00 0000ff ff0000 ff00ff
 jouer 8 7 6 5
 boite=$(attendre_fenetre '^Fin de partie$')
 import -window root "$ARTEFACTS/perdu.png"

@@ -36,12 +36,7 @@ xdotool windowfocus --sync "$dialogue"
 xdotool type --delay 20 "$partie.prt"
 touches "$dialogue" Return
 sleep 0.3
-capture
-attendu=(ff00ff 000000 0000ff ffff00)
-for j in 0 1 2 3; do
-  vu=$(pixel "$(ecran_x "$(centre_resultat_x $j)")" "$(ecran_y "$(centre_resultat_y 0)")")
-  [ "${vu,,}" = "${attendu[$j]}" ] || echouer "loaded row 0, cell $j shows $vu instead of ${attendu[$j]}"
-done
+verifier_ligne 0 ff00ff 000000 0000ff ffff00
 
 # Cancel keeps the window; Yes then a cancelled save dialog ends the program.
 touches "$FENETRE" alt+f q
