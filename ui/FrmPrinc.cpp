@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QIcon>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -70,6 +71,8 @@ void FrmPrinc::ConstruireControles()
     auto* client = new QWidget(this);
     client->setFixedSize(TailleTwips(g::LargeurClient, g::HauteurClient));
     setCentralWidget(client);
+    // The board does not follow a resize, so the window does not offer one.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     const auto cadre = [](QWidget* parent, const g::Rect& r, const char* titre) {
         auto* f = new QGroupBox(QString::fromUtf8(titre), parent);
