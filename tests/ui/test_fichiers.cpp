@@ -205,6 +205,7 @@ private slots:
             << Octets({1, 0x12, 0x34, 101}) + QByteArray(206, 0x11) << QStringLiteral("plus de 100 coups");
         QTest::newRow("code hors palette")
             << Octets({1, 0x92, 0x34, 0, 0x11, 0x11, 0x11, 0x11}) << QStringLiteral("hors de 1 à 8");
+        QTest::newRow("illisible") << QByteArray("<dossier>") << QStringLiteral("ne peut pas être lu");
         QTest::newRow("coup hors palette")
             << Octets({1, 0x12, 0x34, 1, 0x50, 0x78, 0x11, 0x11, 0x11, 0x11}) << QStringLiteral("hors de 1 à 8");
     }
@@ -221,7 +222,10 @@ private slots:
         b.Clic(f.CmdMove[1]);
         f.VScroll1->setValue(1);
         const QString chemin = b.Chemin(QStringLiteral("abime.prt"));
-        Ecrire(chemin, octets);
+        if (octets == "<dossier>")
+            QVERIFY(QDir().mkdir(chemin));  // opens, but cannot be read as a file
+        else
+            Ecrire(chemin, octets);
         const auto avant = Capturer(f);
         b.Dialogues->Reponses.push_back(chemin);
         f.MnuLoad_Click();
@@ -356,6 +360,11 @@ private slots:
         auto& f = b.F();
         b.Jouer({3, 1, 2, 4});
         const auto avant = Capturer(f);
+        QVERIFY(QDir().mkdir(b.Chemin(QStringLiteral("dossier.usr"))));
+        b.Dialogues->Reponses.push_back(b.Chemin(QStringLiteral("dossier.usr")));
+        f.MnuAffLoad_Click();
+        QVERIFY(Capturer(f) == avant);
+        QVERIFY(b.Boites->Appels.back().Texte.contains(QStringLiteral("ne peut pas être lu")));
         for (const QByteArray& contenu : {QByteArray("1\r\n2\r\n3\r\n"), QByteArray("1,2,3,4,5,6,7,8,bleu\r\n"),
                                           QByteArray("1,2,3,4,5,6,7,8,16777216\r\n")}) {
             Ecrire(b.Chemin(QStringLiteral("abime.usr")), contenu);
