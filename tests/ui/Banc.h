@@ -4,6 +4,7 @@
 
 // A board window in a temporary program folder, with scripted message boxes
 // and dialogs, and a full snapshot of what the player can see and do.
+#include <QFile>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -22,6 +23,20 @@ namespace banc {
 
 using namespace vorlinde;
 using namespace vorlinde::ui;
+
+inline QByteArray Contenu(const QString& chemin)
+{
+    QFile f(chemin);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+inline void Ecrire(const QString& chemin, const QByteArray& octets)
+{
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(octets);
+}
 
 struct Instantane {
     Partie Etat;

@@ -41,13 +41,6 @@ std::uint64_t Variable(const char* nom, std::uint64_t defaut)
     return valeur.isEmpty() ? defaut : valeur.toULongLong();
 }
 
-void Ecrire(const QString& chemin, const QByteArray& octets)
-{
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(octets);
-}
-
 }  // namespace
 
 void TestEndurance::vingtMilleActions()

@@ -16,20 +16,6 @@ using namespace banc;
 
 namespace {
 
-QByteArray Contenu(const QString& chemin)
-{
-    QFile f(chemin);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
-void Ecrire(const QString& chemin, const QByteArray& octets)
-{
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(octets);
-}
-
 QByteArray Octets(std::initializer_list<int> valeurs)
 {
     QByteArray o;

@@ -20,13 +20,6 @@ QString Texte(const char* t)
     return QString::fromUtf8(t);
 }
 
-QByteArray Contenu(const QString& chemin)
-{
-    QFile f(chemin);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
 const QByteArray ProfilDefaut
     = "65280\r\n16711680\r\n255\r\n65535\r\n16711935\r\n0\r\n16776960\r\n16777215\r\n8355711\r\n";
 
@@ -149,11 +142,7 @@ private slots:
     void unProfilModifieEstLuAuDemarrageSuivant()
     {
         QTemporaryDir dossier;
-        {
-            QFile f(dossier.filePath(QStringLiteral("JOUEUR.USR")));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n");
-        }
+        Ecrire(dossier.filePath(QStringLiteral("JOUEUR.USR")), "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n");
         Banc b(1, "joueur", dossier.path());
         QCOMPARE(b.F().CollecterProfil(), (ProfilCouleurs{1, 2, 3, 4, 5, 6, 7, 8, 9}));
         QVERIFY(!QFile::exists(dossier.filePath(QStringLiteral("joueur.usr"))));
@@ -163,11 +152,7 @@ private slots:
     void unProfilParDefautAbimeDonneLesCouleursIntegrees()
     {
         QTemporaryDir dossier;
-        {
-            QFile f(dossier.filePath(QStringLiteral("joueur.usr")));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("1\r\n2\r\nrouge\r\n");
-        }
+        Ecrire(dossier.filePath(QStringLiteral("joueur.usr")), "1\r\n2\r\nrouge\r\n");
         Banc b(1, "joueur", dossier.path());
         QCOMPARE(b.F().CollecterProfil(), ProfilParDefaut);
         QVERIFY(b.Boites->Appels.empty());
