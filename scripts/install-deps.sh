@@ -10,7 +10,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang clang-format make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libqt6svg6
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n
   xvfb xauth xdotool x11-utils imagemagick libx11-dev
   desktop-file-utils appstream dpkg-dev file
   fonts-dejavu-core
