@@ -97,6 +97,8 @@ private:
     void DecrireCases();
     void ParametrerDialFichier(const QString& titre, int flags, const QString& filtre, const QString& extension);
     int MsgBox(const QString& texte, int style, const QString& titre = {});
+    // The "Erreur" box of a file command: `modele` takes the chosen file's name, then the reason.
+    void SignalerEchecFichier(const QString& modele, const std::string& raison);
 
     ServicesPrinc services_;
     Aleatoire aleatoire_;

@@ -49,6 +49,11 @@ void FrmPrinc::ParametrerDialFichier(const QString& titre, int flags, const QStr
     dial_->InitDir = QString::fromStdString(services_.DossierProgramme.string());
 }
 
+void FrmPrinc::SignalerEchecFichier(const QString& modele, const std::string& raison)
+{
+    MsgBox(modele.arg(NomAffiche(dial_->FileName), QString::fromStdString(raison)), messages::StyleStop, Erreur());
+}
+
 FrmPrinc::IssueSauvegarde FrmPrinc::MnuSave_Click()
 {
     ParametrerDialFichier(QStringLiteral("Enregistrer une partie en cours"), drapeaux::Enregistrement, FiltreSauvegarde,
@@ -60,9 +65,8 @@ FrmPrinc::IssueSauvegarde FrmPrinc::MnuSave_Click()
     const auto erreur = EcrireFichierPartie(VersChemin(dial_->FileName), CapturerPartie(partie_));
     if (erreur == ErreurPartie::Aucune)
         return IssueSauvegarde::Enregistree;
-    MsgBox(QStringLiteral("La partie n'a pas pu être enregistrée dans le fichier « %1 ». %2")
-               .arg(NomAffiche(dial_->FileName), QString::fromStdString(RaisonErreurPartie(erreur))),
-           messages::StyleStop, Erreur());
+    SignalerEchecFichier(QStringLiteral("La partie n'a pas pu être enregistrée dans le fichier « %1 ». %2"),
+                         RaisonErreurPartie(erreur));
     return IssueSauvegarde::Echec;
 }
 
@@ -81,9 +85,8 @@ void FrmPrinc::MnuLoad_Click()
         return;
     }
     if (lecture.Erreur != ErreurPartie::Aucune) {
-        MsgBox(QStringLiteral("La partie du fichier « %1 » ne peut pas être chargée. %2")
-                   .arg(NomAffiche(dial_->FileName), QString::fromStdString(RaisonErreurPartie(lecture.Erreur))),
-               messages::StyleStop, Erreur());
+        SignalerEchecFichier(QStringLiteral("La partie du fichier « %1 » ne peut pas être chargée. %2"),
+                             RaisonErreurPartie(lecture.Erreur));
         return;
     }
 
@@ -129,9 +132,8 @@ void FrmPrinc::MnuAffLoad_Click()
         return;
     const auto lecture = LireProfil(VersChemin(dial_->FileName));
     if (lecture.Erreur != ErreurProfil::Aucune) {
-        MsgBox(QStringLiteral("Le profil du fichier « %1 » ne peut pas être chargé. %2")
-                   .arg(NomAffiche(dial_->FileName), QString::fromStdString(RaisonErreurProfil(lecture.Erreur))),
-               messages::StyleStop, Erreur());
+        SignalerEchecFichier(QStringLiteral("Le profil du fichier « %1 » ne peut pas être chargé. %2"),
+                             RaisonErreurProfil(lecture.Erreur));
         return;
     }
     AppliquerProfil(lecture.Profil);
@@ -147,9 +149,8 @@ void FrmPrinc::MnuAffSave_Click()
         return;
     const auto erreur = EcrireProfil(VersChemin(dial_->FileName), CollecterProfil());
     if (erreur != ErreurProfil::Aucune)
-        MsgBox(QStringLiteral("Le profil n'a pas pu être enregistré dans le fichier « %1 ». %2")
-                   .arg(NomAffiche(dial_->FileName), QString::fromStdString(RaisonErreurProfil(erreur))),
-               messages::StyleStop, Erreur());
+        SignalerEchecFichier(QStringLiteral("Le profil n'a pas pu être enregistré dans le fichier « %1 ». %2"),
+                             RaisonErreurProfil(erreur));
 }
 
 void FrmPrinc::MnuCoul_Click()
