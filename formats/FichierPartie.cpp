@@ -2,12 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "FichierPartie.h"
 
-#include "Fichiers.h"
-
 #include <algorithm>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace vorlinde {
 namespace {
@@ -74,35 +69,43 @@ std::vector<std::uint8_t> OctetsPartie(const PartieSauvee& partie)
 LecturePartie LirePartie(std::span<const std::uint8_t> octets)
 {
     LecturePartie lecture;
-    const auto refus = [](ErreurPartie e) { return LecturePartie{e, {}}; };
+    const auto refus = [](ErreurFichier e) { return LecturePartie{e, {}}; };
     if (octets.empty())
-        return refus(ErreurPartie::TropCourt);
+        return refus(ErreurFichier::TropCourt);
     if (octets[0] > VersionFormat)
-        return refus(ErreurPartie::ConflitDeVersion);
+        return refus(ErreurFichier::ConflitDeVersion);
     if (octets.size() < TailleEntete)
-        return refus(ErreurPartie::TropCourt);
+        return refus(ErreurFichier::TropCourt);
     const std::size_t n = octets[3];
     if (n > MaxCoups)
-        return refus(ErreurPartie::TropDeCoups);
+        return refus(ErreurFichier::TropDeCoups);
     if (octets.size() < TailleEntete + 2 * n + TailleRangees)
-        return refus(ErreurPartie::TropCourt);
+        return refus(ErreurFichier::TropCourt);
 
     auto& partie = lecture.Partie;
     partie.CodeSecret = {static_cast<std::int16_t>(octets[1] >> 4), static_cast<std::int16_t>(octets[1] & 15),
                          static_cast<std::int16_t>(octets[2] >> 4), static_cast<std::int16_t>(octets[2] & 15)};
     if (!std::all_of(partie.CodeSecret.begin(), partie.CodeSecret.end(), EstCouleur))
-        return refus(ErreurPartie::CouleurInvalide);
+        return refus(ErreurFichier::CouleurInvalide);
+    // A repeated colour in the hidden code could never be found: every
+    // winning guess would be refused as repeating a colour.
+    for (int i = 0; i < LongueurCode; ++i)
+        if (std::count(partie.CodeSecret.begin(), partie.CodeSecret.end(), partie.CodeSecret[i]) > 1)
+            return refus(ErreurFichier::CodeSecretInvalide);
 
     for (std::size_t k = 0; k < n; ++k) {
         const std::uint8_t a = octets[TailleEntete + 2 * k];
         const std::uint8_t b = octets[TailleEntete + 2 * k + 1];
         const std::array<int, LongueurCode> chiffres{a >> 4, a & 15, b >> 4, b & 15};
         if (!std::all_of(chiffres.begin(), chiffres.end(), EstCouleur))
-            return refus(ErreurPartie::CouleurInvalide);
-        std::array<char, LongueurCode> code{};
+            return refus(ErreurFichier::CouleurInvalide);
+        Coup coup;
         for (int p = 0; p < LongueurCode; ++p)
-            code[p] = static_cast<char>('0' + chiffres[p]);
-        partie.Coups.push_back(code);
+            coup.Code[p] = static_cast<char>('0' + chiffres[p]);
+        // Play ends at the winning move: nothing can follow it.
+        if (ScoreCoup(partie.CodeSecret, coup) == ScoreGagnant && k + 1 < n)
+            return refus(ErreurFichier::CoupApresVictoire);
+        partie.Coups.push_back(coup.Code);
     }
 
     for (std::size_t m = 0; m < TailleRangees; ++m) {
@@ -113,45 +116,14 @@ LecturePartie LirePartie(std::span<const std::uint8_t> octets)
     return lecture;
 }
 
-ErreurPartie EcrireFichierPartie(const std::filesystem::path& chemin, const PartieSauvee& partie)
+ErreurFichier EcrireFichierPartie(const std::filesystem::path& chemin, const PartieSauvee& partie)
 {
-    const auto octets = OctetsPartie(partie);
-    // O_CREAT without O_TRUNC: an existing file keeps its bytes past the new end.
-    const int fd = ::open(chemin.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return ErreurPartie::Ecriture;
-    bool ok = EcrireTout(fd, octets);
-    ok = (::close(fd) == 0) && ok;
-    return ok ? ErreurPartie::Aucune : ErreurPartie::Ecriture;
+    return RemplacerFichier(chemin, OctetsPartie(partie), Remplacement::GarderLaSuite);
 }
 
 LecturePartie LireFichierPartie(const std::filesystem::path& chemin)
 {
-    std::vector<std::uint8_t> octets;
-    if (!LireDebutFichier(chemin, TailleMaxLue, octets))
-        return {ErreurPartie::Illisible, {}};
-    return LirePartie(octets);
-}
-
-std::string RaisonErreurPartie(ErreurPartie erreur)
-{
-    switch (erreur) {
-    case ErreurPartie::Aucune:
-        return {};
-    case ErreurPartie::ConflitDeVersion:
-        return "Le fichier a été écrit par une version plus récente.";
-    case ErreurPartie::TropCourt:
-        return "Le fichier est incomplet.";
-    case ErreurPartie::TropDeCoups:
-        return "Le fichier annonce plus de 100 coups.";
-    case ErreurPartie::CouleurInvalide:
-        return "Le fichier contient un numéro de couleur hors de 1 à 8.";
-    case ErreurPartie::Illisible:
-        return "Le fichier ne peut pas être lu.";
-    case ErreurPartie::Ecriture:
-        return "Le fichier ne peut pas être écrit.";
-    }
-    return {};
+    return LireFichier<LecturePartie>(chemin, TailleMaxLue, LirePartie);
 }
 
 }  // namespace vorlinde

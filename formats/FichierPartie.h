@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "Fichiers.h"
 #include "game/Partie.h"
 
 namespace vorlinde {
@@ -23,18 +24,8 @@ struct PartieSauvee {
     bool operator==(const PartieSauvee&) const = default;
 };
 
-enum class ErreurPartie {
-    Aucune,
-    ConflitDeVersion,  // version byte above 1
-    TropCourt,         // fewer bytes than the move count calls for
-    TropDeCoups,       // move count above 100
-    CouleurInvalide,   // a colour number outside 1..8
-    Illisible,         // the file cannot be opened or read
-    Ecriture,          // the file cannot be created or written
-};
-
 struct LecturePartie {
-    ErreurPartie Erreur = ErreurPartie::Aucune;
+    ErreurFichier Erreur = ErreurFichier::Aucune;
     PartieSauvee Partie;
 };
 
@@ -48,15 +39,16 @@ PartieSauvee CapturerPartie(const Partie& partie);
 std::vector<std::uint8_t> OctetsPartie(const PartieSauvee& partie);
 
 // Parses the whole file and checks it; nothing is returned unless it is sound.
-// A move whose colours repeat one is accepted as written.
+// A hidden code must hold four different colours, and only the last move may
+// win: the program never writes anything else. A move whose colours repeat
+// one is accepted as written.
 LecturePartie LirePartie(std::span<const std::uint8_t> octets);
 
-// Writes from the start of the file without emptying it first: bytes past the
-// new end of a longer old file stay as they were. Creates a missing file.
-ErreurPartie EcrireFichierPartie(const std::filesystem::path& chemin, const PartieSauvee& partie);
+// The new bytes followed by whatever a longer old file held past them, as a
+// save has always left it, but the file is replaced as a whole (see
+// RemplacerFichier): a failure leaves the old file and creates nothing.
+ErreurFichier EcrireFichierPartie(const std::filesystem::path& chemin, const PartieSauvee& partie);
+// Reads no more than the largest saved game plus one byte.
 LecturePartie LireFichierPartie(const std::filesystem::path& chemin);
-
-// A short French explanation of a refusal, for the player.
-std::string RaisonErreurPartie(ErreurPartie erreur);
 
 }  // namespace vorlinde

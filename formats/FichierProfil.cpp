@@ -22,19 +22,19 @@ bool FinDeLigne(int c)
 }
 
 // Reads one field; leaves the stream after its comma or line end.
-ErreurProfil LireChamp(std::istream& flux, std::int32_t& valeur)
+ErreurFichier LireChamp(std::istream& flux, std::int32_t& valeur)
 {
     int c = flux.get();
     while (c == ' ' || c == '\t')
         c = flux.get();
     if (c == std::char_traits<char>::eof())
-        return ErreurProfil::TropPeuDeValeurs;
+        return ErreurFichier::TropPeuDeValeurs;
     std::int64_t n = 0;
     int chiffres = 0;
     while (c >= '0' && c <= '9') {
         n = n * 10 + (c - '0');
         if (n > CouleurMax)
-            return ErreurProfil::ValeurInvalide;
+            return ErreurFichier::ValeurInvalide;
         ++chiffres;
         c = flux.get();
     }
@@ -42,11 +42,11 @@ ErreurProfil LireChamp(std::istream& flux, std::int32_t& valeur)
         c = flux.get();
     const bool finDeFichier = c == std::char_traits<char>::eof();
     if (chiffres == 0 || !(c == ',' || FinDeLigne(c) || finDeFichier))
-        return ErreurProfil::ValeurInvalide;
+        return ErreurFichier::ValeurInvalide;
     if (c == '\r' && flux.peek() == '\n')
         flux.get();
     valeur = static_cast<std::int32_t>(n);
-    return ErreurProfil::Aucune;
+    return ErreurFichier::Aucune;
 }
 
 }  // namespace
@@ -69,43 +69,24 @@ LectureProfil LireProfil(std::istream& flux)
     LectureProfil lecture;
     for (auto& valeur : lecture.Profil) {
         lecture.Erreur = LireChamp(flux, valeur);
-        if (lecture.Erreur != ErreurProfil::Aucune)
+        if (lecture.Erreur != ErreurFichier::Aucune)
             return {lecture.Erreur, {}};
     }
     return lecture;
 }
 
-ErreurProfil EcrireProfil(const std::filesystem::path& chemin, const ProfilCouleurs& profil)
+ErreurFichier EcrireProfil(const std::filesystem::path& chemin, const ProfilCouleurs& profil)
 {
     const std::string texte = TexteProfil(profil);
-    const std::span<const std::uint8_t> octets(reinterpret_cast<const std::uint8_t*>(texte.data()), texte.size());
-    return RemplacerFichier(chemin, octets) ? ErreurProfil::Aucune : ErreurProfil::Ecriture;
+    return RemplacerFichier(chemin, std::span(reinterpret_cast<const std::uint8_t*>(texte.data()), texte.size()));
 }
 
 LectureProfil LireProfil(const std::filesystem::path& chemin)
 {
-    std::vector<std::uint8_t> octets;
-    if (!LireDebutFichier(chemin, TailleMaxLue, octets))
-        return {ErreurProfil::Illisible, {}};
-    std::istringstream flux(std::string(octets.begin(), octets.end()));
-    return LireProfil(flux);
-}
-
-std::string RaisonErreurProfil(ErreurProfil erreur)
-{
-    switch (erreur) {
-    case ErreurProfil::Aucune:
-        return {};
-    case ErreurProfil::TropPeuDeValeurs:
-        return "Le fichier contient moins de neuf couleurs.";
-    case ErreurProfil::ValeurInvalide:
-        return "Le fichier contient une valeur qui n'est pas une couleur (un nombre entier de 0 à 16777215).";
-    case ErreurProfil::Illisible:
-        return "Le fichier ne peut pas être lu.";
-    case ErreurProfil::Ecriture:
-        return "Le fichier ne peut pas être écrit.";
-    }
-    return {};
+    return LireFichier<LectureProfil>(chemin, TailleMaxLue, [](std::span<const std::uint8_t> octets) {
+        std::istringstream flux(std::string(octets.begin(), octets.end()));
+        return LireProfil(flux);
+    });
 }
 
 }  // namespace vorlinde

@@ -9,20 +9,13 @@
 #include <iosfwd>
 #include <string>
 
+#include "Fichiers.h"
 #include "game/Couleurs.h"
 
 namespace vorlinde {
 
-enum class ErreurProfil {
-    Aucune,
-    TropPeuDeValeurs,  // fewer than nine fields
-    ValeurInvalide,    // a field that is not a whole number from 0 to 16777215
-    Illisible,         // the file cannot be opened or read
-    Ecriture,          // the file cannot be written
-};
-
 struct LectureProfil {
-    ErreurProfil Erreur = ErreurProfil::Aucune;
+    ErreurFichier Erreur = ErreurFichier::Aucune;
     ProfilCouleurs Profil{};
 };
 
@@ -30,10 +23,9 @@ std::string TexteProfil(const ProfilCouleurs& profil);
 void EcrireProfil(std::ostream& flux, const ProfilCouleurs& profil);
 LectureProfil LireProfil(std::istream& flux);
 
-// Replaces the file at `chemin` atomically: a failure leaves the old file whole.
-ErreurProfil EcrireProfil(const std::filesystem::path& chemin, const ProfilCouleurs& profil);
+// Replaces the file at `chemin` as a whole (see RemplacerFichier).
+ErreurFichier EcrireProfil(const std::filesystem::path& chemin, const ProfilCouleurs& profil);
+// Reads the first 64 KiB at most: room for the nine values with any spacing.
 LectureProfil LireProfil(const std::filesystem::path& chemin);
-
-std::string RaisonErreurProfil(ErreurProfil erreur);
 
 }  // namespace vorlinde

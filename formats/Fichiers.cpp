@@ -2,38 +2,65 @@
 // SPDX-License-Identifier: MIT
 #include "Fichiers.h"
 
+#include <array>
 #include <cerrno>
 #include <cstdlib>
-#include <string>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace vorlinde {
+namespace {
 
-bool LireDebutFichier(const std::filesystem::path& chemin, std::size_t maximum, std::vector<std::uint8_t>& octets)
-{
-    // O_NONBLOCK keeps a named pipe from blocking the open; it is refused below.
-    const int fd = ::open(chemin.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return false;
-    struct stat info { };
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    octets.assign(maximum, 0);
-    std::size_t lus = 0;
-    while (ok && lus < maximum) {
-        const ssize_t r = ::read(fd, octets.data() + lus, maximum - lus);
-        if (r < 0 && errno == EINTR)
-            continue;
-        ok = r >= 0;
-        if (r <= 0)
-            break;
-        lus += static_cast<std::size_t>(r);
+// Closes its descriptor when it goes out of scope.
+class Descripteur {
+public:
+    explicit Descripteur(int fd) : fd_(fd) { }
+    ~Descripteur()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
     }
-    ::close(fd);
-    octets.resize(ok ? lus : 0);
-    return ok;
+    Descripteur(const Descripteur&) = delete;
+    Descripteur& operator=(const Descripteur&) = delete;
+
+    int Fd() const { return fd_; }
+    bool Ouvert() const { return fd_ >= 0; }
+    // Closes now, so that a failure of close (a late write error) is seen.
+    bool Fermer()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd >= 0 && ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+// Links deeper than this are a loop, as the system itself counts them.
+constexpr int ProfondeurLiensMax = 40;
+
+// The file that `chemin` names once every symlink is followed, and whether it
+// exists (`info` then holds its status). A dangling link names the file it
+// would create. False when the links loop or cannot be looked up.
+bool SuivreLiens(std::filesystem::path chemin, std::filesystem::path& cible, bool& existe, struct stat& info)
+{
+    for (int n = 0; n < ProfondeurLiensMax; ++n) {
+        cible = chemin;
+        existe = ::lstat(chemin.c_str(), &info) == 0;
+        if (!existe)
+            return errno == ENOENT;
+        if (!S_ISLNK(info.st_mode))
+            return true;
+        std::error_code ec;
+        const auto lien = std::filesystem::read_symlink(chemin, ec);
+        if (ec)
+            return false;
+        chemin = lien.is_absolute() ? lien : chemin.parent_path() / lien;
+    }
+    return false;
 }
 
 bool EcrireTout(int fd, std::span<const std::uint8_t> octets)
@@ -47,40 +74,192 @@ bool EcrireTout(int fd, std::span<const std::uint8_t> octets)
             return false;
         ecrits += static_cast<std::size_t>(r);
     }
-    return ::fsync(fd) == 0;
+    return true;
 }
 
-bool RemplacerFichier(const std::filesystem::path& chemin, std::span<const std::uint8_t> octets)
+// Opens an existing regular file without blocking (a named pipe would block).
+ErreurFichier OuvrirOrdinaire(const std::filesystem::path& chemin, int drapeaux, ErreurFichier echec, int& fd)
 {
-    std::error_code ec;
-    const auto etat = std::filesystem::status(chemin, ec);
+    fd = ::open(chemin.c_str(), drapeaux | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENXIO ? ErreurFichier::PasUnFichierOrdinaire : echec;
+    struct stat info { };
+    if (::fstat(fd, &info) != 0)
+        return echec;
+    return S_ISREG(info.st_mode) ? ErreurFichier::Aucune : ErreurFichier::PasUnFichierOrdinaire;
+}
+
+// Copies the bytes of `source` from offset `debut` to its end onto `fd`.
+bool CopierSuite(const std::filesystem::path& source, std::size_t debut, int fd)
+{
+    int brut = -1;
+    const auto erreur = OuvrirOrdinaire(source, O_RDONLY, ErreurFichier::Illisible, brut);
+    const Descripteur lecture(brut);
+    if (erreur != ErreurFichier::Aucune)
+        return false;
+    std::array<std::uint8_t, 65536> tampon{};
+    auto position = static_cast<off_t>(debut);
+    for (;;) {
+        const ssize_t r = ::pread(lecture.Fd(), tampon.data(), tampon.size(), position);
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r < 0)
+            return false;
+        if (r == 0)
+            return true;
+        if (!EcrireTout(fd, std::span(tampon.data(), static_cast<std::size_t>(r))))
+            return false;
+        position += r;
+    }
+}
+
+// The fallback when the file cannot be replaced: the same bytes written over
+// the existing file, which keeps its owner and permissions but is no longer
+// protected against a failure half-way.
+ErreurFichier EcrireSurPlace(const std::filesystem::path& cible, std::span<const std::uint8_t> octets,
+                             Remplacement remplacement)
+{
+    int brut = -1;
+    const auto erreur = OuvrirOrdinaire(cible, O_WRONLY, ErreurFichier::Ecriture, brut);
+    Descripteur fichier(brut);
+    if (erreur != ErreurFichier::Aucune)
+        return erreur;
+    bool ok = EcrireTout(fichier.Fd(), octets);
+    if (ok && remplacement == Remplacement::Entier)
+        ok = ::ftruncate(fichier.Fd(), static_cast<off_t>(octets.size())) == 0;
+    ok = ok && ::fsync(fichier.Fd()) == 0;
+    ok = fichier.Fermer() && ok;
+    return ok ? ErreurFichier::Aucune : ErreurFichier::Ecriture;
+}
+
+mode_t ModeNouveauFichier()
+{
     const mode_t masque = ::umask(0);
     ::umask(masque);
-    mode_t mode = 0666 & ~masque;
-    if (std::filesystem::exists(etat)) {
-        if (!std::filesystem::is_regular_file(etat) || ::access(chemin.c_str(), W_OK) != 0)
-            return false;
-        struct stat info { };
-        if (::stat(chemin.c_str(), &info) == 0)
-            mode = info.st_mode & 07777;
+    return 0666 & ~masque;
+}
+
+// Gives the temporary file the owner, group and permissions that the target
+// has (or that a new file would get). False when the owner cannot be kept.
+bool CopierAttributs(int fd, const struct stat* ancien)
+{
+    if (ancien == nullptr)
+        return ::fchmod(fd, ModeNouveauFichier()) == 0;
+    struct stat temporaire { };
+    if (::fstat(fd, &temporaire) != 0)
+        return false;
+    if ((temporaire.st_uid != ancien->st_uid || temporaire.st_gid != ancien->st_gid)
+        && ::fchown(fd, ancien->st_uid, ancien->st_gid) != 0)
+        return false;
+    return ::fchmod(fd, ancien->st_mode & 07777) == 0;
+}
+
+}  // namespace
+
+std::string RaisonErreurFichier(ErreurFichier erreur)
+{
+    switch (erreur) {
+    case ErreurFichier::Aucune:
+        return {};
+    case ErreurFichier::PasUnFichierOrdinaire:
+        return "Ce n'est pas un fichier ordinaire, mais un dossier, un tube ou un périphérique.";
+    case ErreurFichier::Illisible:
+        return "Le fichier ne peut pas être lu.";
+    case ErreurFichier::Ecriture:
+        return "Le fichier ne peut pas être écrit.";
+    case ErreurFichier::ConflitDeVersion:
+        return "Le fichier a été écrit par une version plus récente.";
+    case ErreurFichier::TropCourt:
+        return "Le fichier est incomplet.";
+    case ErreurFichier::TropDeCoups:
+        return "Le fichier annonce plus de 100 coups.";
+    case ErreurFichier::CouleurInvalide:
+        return "Le fichier contient un numéro de couleur hors de 1 à 8.";
+    case ErreurFichier::CodeSecretInvalide:
+        return "Le code secret du fichier répète une couleur.";
+    case ErreurFichier::CoupApresVictoire:
+        return "Le fichier contient des coups joués après le coup gagnant.";
+    case ErreurFichier::TropPeuDeValeurs:
+        return "Le fichier contient moins de neuf couleurs.";
+    case ErreurFichier::ValeurInvalide:
+        return "Le fichier contient une valeur qui n'est pas une couleur (un nombre entier de 0 à 16777215).";
     }
-    auto dossier = chemin.parent_path();
+    return {};
+}
+
+ErreurFichier LireDebutFichier(const std::filesystem::path& chemin, std::size_t maximum,
+                               std::vector<std::uint8_t>& octets)
+{
+    octets.clear();
+    int brut = -1;
+    const auto erreur = OuvrirOrdinaire(chemin, O_RDONLY, ErreurFichier::Illisible, brut);
+    const Descripteur fichier(brut);
+    if (erreur != ErreurFichier::Aucune)
+        return erreur;
+    octets.assign(maximum, 0);
+    std::size_t lus = 0;
+    while (lus < maximum) {
+        const ssize_t r = ::read(fichier.Fd(), octets.data() + lus, maximum - lus);
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r < 0) {
+            octets.clear();
+            return ErreurFichier::Illisible;
+        }
+        if (r == 0)
+            break;
+        lus += static_cast<std::size_t>(r);
+    }
+    octets.resize(lus);
+    return ErreurFichier::Aucune;
+}
+
+ErreurFichier RemplacerFichier(const std::filesystem::path& chemin, std::span<const std::uint8_t> octets,
+                               Remplacement remplacement)
+{
+    std::filesystem::path cible;
+    bool existe = false;
+    struct stat ancien { };
+    if (!SuivreLiens(chemin, cible, existe, ancien))
+        return ErreurFichier::Ecriture;
+    if (existe && !S_ISREG(ancien.st_mode))
+        return ErreurFichier::PasUnFichierOrdinaire;
+    // A read-only file is refused, as the save dialogs refuse it.
+    if (existe && ::access(cible.c_str(), W_OK) != 0)
+        return ErreurFichier::Ecriture;
+
+    // A short name, so that a target name of up to 255 bytes still leaves room.
+    auto dossier = cible.parent_path();
     if (dossier.empty())
         dossier = ".";
-    // Built piecewise: g++ 12 warns wrongly on "." + string at -O2.
-    std::string nom = ".";
-    nom += chemin.filename().string();
-    nom += ".XXXXXX";
-    std::string modele = (dossier / nom).string();
-    const int fd = ::mkstemp(modele.data());
-    if (fd < 0)
-        return false;
-    bool ok = ::fchmod(fd, mode) == 0 && EcrireTout(fd, octets);
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(modele.c_str(), chemin.c_str()) == 0;
-    if (!ok)
+    std::string modele = (dossier / ".vorlinde-XXXXXX").string();
+    Descripteur temporaire(::mkostemp(modele.data(), O_CLOEXEC));
+    if (!temporaire.Ouvert()) {
+        const bool dossierProtege = errno == EACCES || errno == EPERM;
+        return existe && dossierProtege ? EcrireSurPlace(cible, octets, remplacement) : ErreurFichier::Ecriture;
+    }
+    const auto abandonner = [&](ErreurFichier erreur) {
+        temporaire.Fermer();
         ::unlink(modele.c_str());
-    return ok;
+        return erreur;
+    };
+
+    if (!CopierAttributs(temporaire.Fd(), existe ? &ancien : nullptr)) {
+        abandonner(ErreurFichier::Ecriture);
+        return existe ? EcrireSurPlace(cible, octets, remplacement) : ErreurFichier::Ecriture;
+    }
+    bool ok = EcrireTout(temporaire.Fd(), octets);
+    if (ok && existe && remplacement == Remplacement::GarderLaSuite)
+        ok = CopierSuite(cible, octets.size(), temporaire.Fd());
+    ok = ok && ::fsync(temporaire.Fd()) == 0;
+    ok = temporaire.Fermer() && ok;
+    if (!ok || ::rename(modele.c_str(), cible.c_str()) != 0)
+        return abandonner(ErreurFichier::Ecriture);
+    // The rename itself reaches the disk with the folder.
+    const Descripteur dossierOuvert(::open(dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dossierOuvert.Ouvert())
+        ::fsync(dossierOuvert.Fd());
+    return ErreurFichier::Aucune;
 }
 
 }  // namespace vorlinde

@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
 {
     std::istringstream flux(std::string(reinterpret_cast<const char*>(donnees), taille));
     const auto lecture = LireProfil(flux);
-    if (lecture.Erreur != ErreurProfil::Aucune) {
+    if (lecture.Erreur != ErreurFichier::Aucune) {
         Verifier(lecture.Profil == ProfilCouleurs{});
         return 0;
     }
@@ -35,6 +35,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         Verifier(valeur >= 0 && valeur <= CouleurMax);
     std::istringstream texte(TexteProfil(lecture.Profil));
     const auto relue = LireProfil(texte);
-    Verifier(relue.Erreur == ErreurProfil::Aucune && relue.Profil == lecture.Profil);
+    Verifier(relue.Erreur == ErreurFichier::Aucune && relue.Profil == lecture.Profil);
     return 0;
 }

@@ -64,22 +64,27 @@ std::filesystem::path DossierProgramme()
     return DossierProgramme(DossierExecutable(), DossierPersonnel());
 }
 
-std::filesystem::path CheminProfilDefaut(const std::filesystem::path& dossier, const std::string& nomUser)
+ProfilDefaut TrouverProfilDefaut(const std::filesystem::path& dossier, const std::string& nomUser)
 {
     const std::string nom = nomUser + ".usr";
     const std::string cherche = Minuscules(nom);
     std::error_code ec;
     // The exact name first, so that the common case reads no directory.
-    if (std::filesystem::exists(dossier / nom, ec))
-        return dossier / nom;
+    const auto exact = std::filesystem::symlink_status(dossier / nom, ec);
+    if (exact.type() != std::filesystem::file_type::not_found)
+        return {dossier / nom, ec ? PresenceProfil::Inconnue : PresenceProfil::Present};
+    ec.clear();
     std::vector<std::filesystem::path> trouves;
-    for (std::filesystem::directory_iterator it(dossier, ec), fin; !ec && it != fin; it.increment(ec))
+    std::filesystem::directory_iterator it(dossier, ec);
+    for (const std::filesystem::directory_iterator fin; !ec && it != fin; it.increment(ec))
         if (Minuscules(it->path().filename().string()) == cherche)
             trouves.push_back(it->path());
+    if (ec)
+        return {dossier / nom, PresenceProfil::Inconnue};
     if (trouves.empty())
-        return dossier / nom;
+        return {dossier / nom, PresenceProfil::Absent};
     // Several spellings may coexist on a case-sensitive disk: take one predictably.
-    return *std::min_element(trouves.begin(), trouves.end());
+    return {*std::min_element(trouves.begin(), trouves.end()), PresenceProfil::Present};
 }
 
 }  // namespace vorlinde

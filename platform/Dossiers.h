@@ -20,8 +20,20 @@ std::filesystem::path DossierProgramme(const std::filesystem::path& dossierExecu
                                        const std::filesystem::path& dossierPersonnel);
 std::filesystem::path DossierProgramme();
 
-// The default colour profile of `nomUser` in `dossier`: an existing file whose
-// name matches `<nomUser>.usr` without regard to case, else `<nomUser>.usr`.
-std::filesystem::path CheminProfilDefaut(const std::filesystem::path& dossier, const std::string& nomUser);
+enum class PresenceProfil {
+    Present,   // a directory entry of that name exists (a file, or a link however broken)
+    Absent,    // the folder was searched and holds no such name
+    Inconnue,  // the folder could not be searched: nothing may be written
+};
+
+struct ProfilDefaut {
+    std::filesystem::path Chemin;
+    PresenceProfil Presence = PresenceProfil::Inconnue;
+};
+
+// The default colour profile of `nomUser` in `dossier`: an existing entry
+// whose name matches `<nomUser>.usr` without regard to case, else
+// `<nomUser>.usr`. Never throws: an error is an unknown presence.
+ProfilDefaut TrouverProfilDefaut(const std::filesystem::path& dossier, const std::string& nomUser);
 
 }  // namespace vorlinde

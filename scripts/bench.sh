@@ -14,14 +14,11 @@ build=${BUILD_BENCH:-build/bench}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORLINDE_BENCH=ON -DVORLINDE_TESTS=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)" --target vorlinde temoin attendre_fenetre mesure_gestionnaires >/dev/null
 
+source scripts/xvfb.sh
 travail=$(mktemp -d)
-xvfb=""
-trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$travail"' EXIT
-exec 5> "$travail/display"
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$travail/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$travail/display")"
+XVFB_PID=""
+trap 'arreter_xvfb; rm -rf "$travail"' EXIT
+demarrer_xvfb "$travail" 1024x768x24
 export XDG_RUNTIME_DIR="$travail/run"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 

@@ -54,22 +54,26 @@ private:
     {
         const QFileInfo fichier(chemin);
         const QFileInfo dossier(fichier.absolutePath());
+        const QString nomDossier = QDir::toNativeSeparators(dossier.filePath());
         if ((flags_ & drapeaux::DossierDoitExister) && !dossier.isDir())
-            return Refuser(
-                QStringLiteral("Le dossier « %1 » n'existe pas.").arg(QDir::toNativeSeparators(dossier.filePath())));
+            return Refuser(QStringLiteral("Le dossier « %1 » n'existe pas.").arg(nomDossier));
+        // Opening a named pipe or a device would wait for ever or read without end.
+        if (fichier.exists() && !fichier.isFile())
+            return Refuser(QStringLiteral("« %1 » n'est pas un fichier ordinaire, mais un dossier, un tube ou un "
+                                          "périphérique.")
+                               .arg(fichier.fileName()));
         if (flags_ & drapeaux::RefuserLectureSeule) {
             if (fichier.exists() && !fichier.isWritable())
                 return Refuser(QStringLiteral("Le fichier « %1 » est en lecture seule.").arg(fichier.fileName()));
             if (!fichier.exists() && !dossier.isWritable())
-                return Refuser(QStringLiteral("Le dossier « %1 » est protégé en écriture.")
-                                   .arg(QDir::toNativeSeparators(dossier.filePath())));
+                return Refuser(QStringLiteral("Le dossier « %1 » est protégé en écriture.").arg(nomDossier));
         }
         return true;
     }
 
     bool Refuser(const QString& texte)
     {
-        QMessageBox::warning(this, windowTitle(), texte);
+        QMessageBox::critical(this, QStringLiteral("Erreur"), texte);
         return false;
     }
 

@@ -182,7 +182,10 @@ void FrmPrinc::Form_Load()
     partie_.CasesCode.fill(0);
     nomUser_ = services_.LireNomUser();
     const auto& dossier = services_.DossierProgramme;
-    if (!dossier.empty() && !std::filesystem::exists(CheminProfilDefaut(dossier, nomUser_))) {
+    // Only a name that is certainly free is written: a profile that cannot be
+    // looked up or read (a broken link, a folder that may not be entered) is
+    // left as it is, and the game plays with the built-in colours.
+    if (!dossier.empty() && TrouverProfilDefaut(dossier, nomUser_).Presence == PresenceProfil::Absent) {
         AppliquerProfil(ProfilParDefaut);
         // Start-up tells nothing: a folder that cannot be written leaves the
         // game on the built-in colours, which every new game falls back to.
@@ -198,9 +201,9 @@ void FrmPrinc::MnuNew_Click()
     // A missing or damaged default profile gives the built-in colours and is
     // left as it is; a new game never shows a message.
     const auto lecture = services_.DossierProgramme.empty()
-        ? LectureProfil{ErreurProfil::Illisible, {}}
-        : LireProfil(CheminProfilDefaut(services_.DossierProgramme, nomUser_));
-    AppliquerProfil(lecture.Erreur == ErreurProfil::Aucune ? lecture.Profil : ProfilParDefaut);
+        ? LectureProfil{ErreurFichier::Illisible, {}}
+        : LireProfil(TrouverProfilDefaut(services_.DossierProgramme, nomUser_).Chemin);
+    AppliquerProfil(lecture.Erreur == ErreurFichier::Aucune ? lecture.Profil : ProfilParDefaut);
     partie_.CodeSecret = TirerCodeSecret(std::ref(aleatoire_));
     VScroll1->setEnabled(true);
     {

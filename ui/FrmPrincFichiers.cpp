@@ -4,6 +4,7 @@
 // The board's file and colour commands: saving and loading a game, leaving
 // the program, loading and saving a colour profile, the colour editor.
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
 
@@ -22,9 +23,10 @@ const QString FiltreSauvegarde = QStringLiteral("Fichier partie (*.prt)|*.prt|To
 const QString FiltreChargement = QStringLiteral("Fichier partie|*.prt|Tous le fichiers|*.*");
 const QString FiltreProfil = QStringLiteral("Fichier user (*.usr)|*.usr|Tous le fichiers (*.*)|*.*");
 
+// The file name as the system spells it, also when it is not valid UTF-8.
 std::filesystem::path VersChemin(const QString& nom)
 {
-    return std::filesystem::path(nom.toStdString());
+    return std::filesystem::path(QFile::encodeName(nom).toStdString());
 }
 
 QString NomAffiche(const QString& chemin)
@@ -63,10 +65,10 @@ FrmPrinc::IssueSauvegarde FrmPrinc::MnuSave_Click()
         return IssueSauvegarde::Annulee;
 
     const auto erreur = EcrireFichierPartie(VersChemin(dial_->FileName), CapturerPartie(partie_));
-    if (erreur == ErreurPartie::Aucune)
+    if (erreur == ErreurFichier::Aucune)
         return IssueSauvegarde::Enregistree;
     SignalerEchecFichier(QStringLiteral("La partie n'a pas pu être enregistrée dans le fichier « %1 ». %2"),
-                         RaisonErreurPartie(erreur));
+                         RaisonErreurFichier(erreur));
     return IssueSauvegarde::Echec;
 }
 
@@ -80,13 +82,13 @@ void FrmPrinc::MnuLoad_Click()
 
     // The whole file is checked before anything of the game changes.
     const auto lecture = LireFichierPartie(VersChemin(dial_->FileName));
-    if (lecture.Erreur == ErreurPartie::ConflitDeVersion) {
+    if (lecture.Erreur == ErreurFichier::ConflitDeVersion) {
         MsgBox(QString::fromUtf8(messages::ConflitDeVersion), messages::StyleStop, Erreur());
         return;
     }
-    if (lecture.Erreur != ErreurPartie::Aucune) {
+    if (lecture.Erreur != ErreurFichier::Aucune) {
         SignalerEchecFichier(QStringLiteral("La partie du fichier « %1 » ne peut pas être chargée. %2"),
-                             RaisonErreurPartie(lecture.Erreur));
+                             RaisonErreurFichier(lecture.Erreur));
         return;
     }
 
@@ -131,9 +133,9 @@ void FrmPrinc::MnuAffLoad_Click()
     if (dial_->FileName.isEmpty())
         return;
     const auto lecture = LireProfil(VersChemin(dial_->FileName));
-    if (lecture.Erreur != ErreurProfil::Aucune) {
+    if (lecture.Erreur != ErreurFichier::Aucune) {
         SignalerEchecFichier(QStringLiteral("Le profil du fichier « %1 » ne peut pas être chargé. %2"),
-                             RaisonErreurProfil(lecture.Erreur));
+                             RaisonErreurFichier(lecture.Erreur));
         return;
     }
     AppliquerProfil(lecture.Profil);
@@ -148,9 +150,9 @@ void FrmPrinc::MnuAffSave_Click()
     if (dial_->FileName.isEmpty())
         return;
     const auto erreur = EcrireProfil(VersChemin(dial_->FileName), CollecterProfil());
-    if (erreur != ErreurProfil::Aucune)
+    if (erreur != ErreurFichier::Aucune)
         SignalerEchecFichier(QStringLiteral("Le profil n'a pas pu être enregistré dans le fichier « %1 ». %2"),
-                             RaisonErreurProfil(erreur));
+                             RaisonErreurFichier(erreur));
 }
 
 void FrmPrinc::MnuCoul_Click()

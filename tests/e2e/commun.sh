@@ -7,6 +7,7 @@
 # Sourced with the built executable as $1. Exits 77 (skipped) without Xvfb.
 
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
 
 VORLINDE_BIN=$1
 for outil in Xvfb xdotool import convert; do
@@ -29,7 +30,7 @@ nettoyer() {
     echo "screenshot of the failure: $ARTEFACTS/echec-$(basename "$0" .sh).png"
   fi
   [ -n "$JEU_PID" ] && kill "$JEU_PID" 2>/dev/null || true
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  arreter_xvfb
   rm -rf "$TRAVAIL"
   exit "$statut"
 }
@@ -37,13 +38,7 @@ trap nettoyer EXIT
 
 echouer() { echo "FAIL: $*"; exit 1; }
 
-# A private X server on a free display, chosen by the server itself.
-exec 5> "$TRAVAIL/display"
-Xvfb -displayfd 5 -screen 0 640x720x24 -nolisten tcp >/dev/null 2>&1 &
-XVFB_PID=$!
-for _ in $(seq 100); do [ -s "$TRAVAIL/display" ] && break; sleep 0.1; done
-[ -s "$TRAVAIL/display" ] || echouer "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$TRAVAIL/display")"
+demarrer_xvfb "$TRAVAIL" || echouer "Xvfb did not start"
 
 # Sanitizer builds: X and font libraries keep caches until exit.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}

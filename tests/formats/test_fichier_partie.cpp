@@ -4,11 +4,8 @@
 
 #include <fstream>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "formats/FichierPartie.h"
-#include "tests/formats/DossierTemporaire.h"
+#include "tests/commun/DossierTemporaire.h"
 
 using namespace vorlinde;
 using Octets = std::vector<std::uint8_t>;
@@ -30,12 +27,6 @@ Octets LireTout(const std::filesystem::path& chemin)
     return Octets(std::istreambuf_iterator<char>(f), {});
 }
 
-void EcrireOctets(const std::filesystem::path& chemin, const Octets& octets)
-{
-    std::ofstream f(chemin, std::ios::binary);
-    f.write(reinterpret_cast<const char*>(octets.data()), static_cast<std::streamsize>(octets.size()));
-}
-
 }  // namespace
 
 TEST(FichierPartie, TheTwelveByteExampleRoundTrips)
@@ -43,7 +34,7 @@ TEST(FichierPartie, TheTwelveByteExampleRoundTrips)
     const Octets attendu{0x01, 0x37, 0x15, 0x02, 0x12, 0x34, 0x37, 0x15, 0x11, 0x31, 0x11, 0x11};
     EXPECT_EQ(OctetsPartie(Exemple()), attendu);
     const auto lu = LirePartie(attendu);
-    ASSERT_EQ(lu.Erreur, ErreurPartie::Aucune);
+    ASSERT_EQ(lu.Erreur, ErreurFichier::Aucune);
     EXPECT_EQ(lu.Partie, Exemple());
 }
 
@@ -69,7 +60,7 @@ TEST(FichierPartie, RowsMapBothWays)
         EXPECT_EQ(TopDepuisRangee(moitie), 240);
     Octets octets{0x01, 0x12, 0x34, 0x00, 0x12, 0x34, 0x05, 0xF0};
     const auto lu = LirePartie(octets);
-    ASSERT_EQ(lu.Erreur, ErreurPartie::Aucune);
+    ASSERT_EQ(lu.Erreur, ErreurFichier::Aucune);
     EXPECT_EQ(lu.Partie.TopCoulSource, (std::array<std::int16_t, 8>{240, 960, 1680, 2400, 240, 240, 240, 240}));
 }
 
@@ -79,33 +70,33 @@ TEST(FichierPartie, VersionZeroIsReadAndAboveOneIsAConflict)
     octets[0] = 0x00;
     EXPECT_EQ(LirePartie(octets).Partie, Exemple());
     octets[0] = 0x02;
-    EXPECT_EQ(LirePartie(octets).Erreur, ErreurPartie::ConflitDeVersion);
+    EXPECT_EQ(LirePartie(octets).Erreur, ErreurFichier::ConflitDeVersion);
     // Nothing after the version byte is read: even a one-byte file is a conflict.
-    EXPECT_EQ(LirePartie(Octets{0xFF}).Erreur, ErreurPartie::ConflitDeVersion);
+    EXPECT_EQ(LirePartie(Octets{0xFF}).Erreur, ErreurFichier::ConflitDeVersion);
 }
 
 TEST(FichierPartie, DamagedFilesAreRefusedWithNothingReturned)
 {
     const Octets bon = OctetsPartie(Exemple());
-    const auto refuse = [](const Octets& o, ErreurPartie e) {
+    const auto refuse = [](const Octets& o, ErreurFichier e) {
         const auto lu = LirePartie(o);
         EXPECT_EQ(lu.Erreur, e);
         EXPECT_EQ(lu.Partie, PartieSauvee{});
     };
-    refuse({}, ErreurPartie::TropCourt);
+    refuse({}, ErreurFichier::TropCourt);
     for (std::size_t n = 1; n < bon.size(); ++n)
-        refuse(Octets(bon.begin(), bon.begin() + static_cast<long>(n)), ErreurPartie::TropCourt);
+        refuse(Octets(bon.begin(), bon.begin() + static_cast<long>(n)), ErreurFichier::TropCourt);
 
     Octets trop = bon;
     trop[3] = 101;
     trop.resize(300, 0x11);
-    refuse(trop, ErreurPartie::TropDeCoups);
+    refuse(trop, ErreurFichier::TropDeCoups);
 
     for (const std::size_t position : {1u, 2u, 4u, 7u})
         for (const std::uint8_t valeur : {0x01, 0x10, 0x91, 0x19, 0xFF}) {
             Octets o = bon;
             o[position] = valeur;
-            refuse(o, ErreurPartie::CouleurInvalide);
+            refuse(o, ErreurFichier::CouleurInvalide);
         }
 }
 
@@ -115,8 +106,23 @@ TEST(FichierPartie, AMoveRepeatingAColourIsTakenAsWritten)
     octets[4] = 0x11;
     octets[5] = 0x11;
     const auto lu = LirePartie(octets);
-    ASSERT_EQ(lu.Erreur, ErreurPartie::Aucune);
+    ASSERT_EQ(lu.Erreur, ErreurFichier::Aucune);
     EXPECT_EQ(lu.Partie.Coups[0], (std::array<char, 4>{'1', '1', '1', '1'}));
+}
+
+TEST(FichierPartie, GamesTheProgramCannotWriteAreRefused)
+{
+    // A hidden code that repeats a colour could never be found.
+    EXPECT_EQ(LirePartie(Octets{0x01, 0x33, 0x33, 0x01, 0x31, 0x24, 0x11, 0x11, 0x11, 0x11}).Erreur,
+              ErreurFichier::CodeSecretInvalide);
+    EXPECT_EQ(LirePartie(Octets{0x01, 0x12, 0x31, 0x00, 0x11, 0x11, 0x11, 0x11}).Erreur,
+              ErreurFichier::CodeSecretInvalide);
+    // A winning move that is not the last.
+    const Octets apresVictoire{0x01, 0x12, 0x34, 0x02, 0x12, 0x34, 0x56, 0x78, 0x11, 0x11, 0x11, 0x11};
+    EXPECT_EQ(LirePartie(apresVictoire).Erreur, ErreurFichier::CoupApresVictoire);
+    // Won on the last move, it is sound.
+    const Octets gagnee{0x01, 0x12, 0x34, 0x02, 0x56, 0x78, 0x12, 0x34, 0x11, 0x11, 0x11, 0x11};
+    EXPECT_EQ(LirePartie(gagnee).Erreur, ErreurFichier::Aucune);
 }
 
 TEST(FichierPartieSurDisque, SavingOverALongerFileKeepsItsTail)
@@ -125,41 +131,14 @@ TEST(FichierPartieSurDisque, SavingOverALongerFileKeepsItsTail)
     const auto chemin = dossier.Chemin() / "partie.prt";
     PartieSauvee longue = Exemple();
     longue.Coups.assign(10, {'5', '6', '7', '8'});
-    ASSERT_EQ(EcrireFichierPartie(chemin, longue), ErreurPartie::Aucune);
+    ASSERT_EQ(EcrireFichierPartie(chemin, longue), ErreurFichier::Aucune);
     const Octets ancien = LireTout(chemin);
     ASSERT_EQ(ancien.size(), 28u);
 
-    ASSERT_EQ(EcrireFichierPartie(chemin, Exemple()), ErreurPartie::Aucune);
+    ASSERT_EQ(EcrireFichierPartie(chemin, Exemple()), ErreurFichier::Aucune);
     const Octets apres = LireTout(chemin);
     ASSERT_EQ(apres.size(), 28u);
     EXPECT_EQ(Octets(apres.begin(), apres.begin() + 12), OctetsPartie(Exemple()));
     EXPECT_EQ(Octets(apres.end() - 16, apres.end()), Octets(ancien.end() - 16, ancien.end()));
     EXPECT_EQ(LireFichierPartie(chemin).Partie, Exemple());
-}
-
-TEST(FichierPartieSurDisque, UnreadableAndUnwritablePlacesAreReported)
-{
-    DossierTemporaire dossier;
-    EXPECT_EQ(LireFichierPartie(dossier.Chemin() / "absent.prt").Erreur, ErreurPartie::Illisible);
-    EXPECT_EQ(LireFichierPartie(dossier.Chemin()).Erreur, ErreurPartie::Illisible);
-    EXPECT_EQ(EcrireFichierPartie(dossier.Chemin() / "absent" / "x.prt", Exemple()), ErreurPartie::Ecriture);
-
-    const auto court = dossier.Chemin() / "court.prt";
-    EcrireOctets(court, {0x01, 0x12});
-    EXPECT_EQ(LireFichierPartie(court).Erreur, ErreurPartie::TropCourt);
-
-    if (::geteuid() != 0) {  // root writes through permissions
-        const auto lecture = dossier.Chemin() / "lecture.prt";
-        EcrireOctets(lecture, OctetsPartie(Exemple()));
-        ::chmod(lecture.c_str(), 0444);
-        EXPECT_EQ(EcrireFichierPartie(lecture, PartieSauvee{}), ErreurPartie::Ecriture);
-        EXPECT_EQ(LireTout(lecture), OctetsPartie(Exemple()));
-    }
-}
-
-TEST(FichierPartieSurDisque, AFullDiskIsAFailureNotASuccess)
-{
-    if (!std::filesystem::exists("/dev/full"))
-        GTEST_SKIP() << "no /dev/full on this system";
-    EXPECT_EQ(EcrireFichierPartie("/dev/full", Exemple()), ErreurPartie::Ecriture);
 }

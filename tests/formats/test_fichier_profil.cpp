@@ -5,10 +5,8 @@
 #include <fstream>
 #include <sstream>
 
-#include <unistd.h>
-
 #include "formats/FichierProfil.h"
-#include "tests/formats/DossierTemporaire.h"
+#include "tests/commun/DossierTemporaire.h"
 
 using namespace vorlinde;
 
@@ -52,23 +50,23 @@ TEST(FichierProfil, FieldsEndAtACommaOrALineEnd)
              "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11\r\nrubbish",  // more than nine
          }) {
         const auto lu = Lire(texte);
-        EXPECT_EQ(lu.Erreur, ErreurProfil::Aucune) << texte;
+        EXPECT_EQ(lu.Erreur, ErreurFichier::Aucune) << texte;
         EXPECT_EQ(lu.Profil, attendu) << texte;
     }
 }
 
 TEST(FichierProfil, DamagedProfilesGiveAnErrorAndNoColours)
 {
-    const std::vector<std::pair<std::string, ErreurProfil>> cas{
-        {"", ErreurProfil::TropPeuDeValeurs},
-        {"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n", ErreurProfil::TropPeuDeValeurs},
-        {"1\r\n2\r\nvert\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n", ErreurProfil::ValeurInvalide},
-        {"1\r\n-2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n", ErreurProfil::ValeurInvalide},
-        {"1\r\n16777216\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n", ErreurProfil::ValeurInvalide},
-        {"1\r\n99999999999999999999\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n", ErreurProfil::ValeurInvalide},
-        {"1.5\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n", ErreurProfil::ValeurInvalide},
-        {"1\r\n\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n", ErreurProfil::ValeurInvalide},
-        {std::string("1\0\r\n", 4), ErreurProfil::ValeurInvalide},
+    const std::vector<std::pair<std::string, ErreurFichier>> cas{
+        {"", ErreurFichier::TropPeuDeValeurs},
+        {"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n", ErreurFichier::TropPeuDeValeurs},
+        {"1\r\n2\r\nvert\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n", ErreurFichier::ValeurInvalide},
+        {"1\r\n-2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n", ErreurFichier::ValeurInvalide},
+        {"1\r\n16777216\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n", ErreurFichier::ValeurInvalide},
+        {"1\r\n99999999999999999999\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n", ErreurFichier::ValeurInvalide},
+        {"1.5\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n", ErreurFichier::ValeurInvalide},
+        {"1\r\n\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n", ErreurFichier::ValeurInvalide},
+        {std::string("1\0\r\n", 4), ErreurFichier::ValeurInvalide},
     };
     for (const auto& [texte, erreur] : cas) {
         const auto lu = Lire(texte);
@@ -86,28 +84,8 @@ TEST(FichierProfilSurDisque, WritingReplacesTheWholeFileAndLeavesNoTemporary)
         std::ofstream f(chemin, std::ios::binary);
         f << std::string(500, 'x');
     }
-    ASSERT_EQ(EcrireProfil(chemin, ProfilParDefaut), ErreurProfil::Aucune);
+    ASSERT_EQ(EcrireProfil(chemin, ProfilParDefaut), ErreurFichier::Aucune);
     EXPECT_EQ(Contenu(chemin), ProfilDefautTexte);
     EXPECT_EQ(LireProfil(chemin).Profil, ProfilParDefaut);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dossier.Chemin()), {}), 1);
-}
-
-TEST(FichierProfilSurDisque, FailuresLeaveTheOldProfileWhole)
-{
-    DossierTemporaire dossier;
-    EXPECT_EQ(LireProfil(dossier.Chemin() / "absent.usr").Erreur, ErreurProfil::Illisible);
-    EXPECT_EQ(LireProfil(dossier.Chemin()).Erreur, ErreurProfil::Illisible);
-    EXPECT_EQ(EcrireProfil(dossier.Chemin() / "absent" / "p.usr", ProfilParDefaut), ErreurProfil::Ecriture);
-    // A folder in the place of the file is never replaced.
-    std::filesystem::create_directory(dossier.Chemin() / "dossier.usr");
-    EXPECT_EQ(EcrireProfil(dossier.Chemin() / "dossier.usr", ProfilParDefaut), ErreurProfil::Ecriture);
-    EXPECT_TRUE(std::filesystem::is_directory(dossier.Chemin() / "dossier.usr"));
-
-    if (::geteuid() != 0) {  // root writes through permissions
-        const auto chemin = dossier.Chemin() / "lecture.usr";
-        ASSERT_EQ(EcrireProfil(chemin, ProfilParDefaut), ErreurProfil::Aucune);
-        std::filesystem::permissions(chemin, std::filesystem::perms::owner_read);
-        EXPECT_EQ(EcrireProfil(chemin, ProfilCouleurs{}), ErreurProfil::Ecriture);
-        EXPECT_EQ(Contenu(chemin), ProfilDefautTexte);
-    }
 }

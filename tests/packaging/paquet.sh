@@ -8,7 +8,8 @@
 # ~/.local/share/vorlinde/.
 set -euo pipefail
 build=$1
-for outil in cpack dpkg-deb Xvfb xdotool useradd runuser; do
+source "$(dirname "$0")/../../scripts/xvfb.sh"
+for outil in cpack dpkg-deb Xvfb xdotool useradd userdel runuser pkill pgrep; do
   command -v "$outil" >/dev/null || { echo "SKIP: $outil is not installed"; exit 77; }
 done
 if [ "$(id -u)" -ne 0 ]; then
@@ -16,12 +17,32 @@ if [ "$(id -u)" -ne 0 ]; then
   exit 77
 fi
 
+utilisateur=vorlinde-essai
 travail=$(mktemp -d)
 chmod 755 "$travail"
-xvfb=""
-jeu=""
-utilisateur=vorlinde-essai
-trap '[ -n "$jeu" ] && kill "$jeu" 2>/dev/null; [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; userdel "$utilisateur" 2>/dev/null; rm -rf "$travail"' EXIT
+XVFB_PID=""
+
+# Ends every process of the throwaway user and waits until none is left, then
+# removes the user: userdel refuses a user who still runs something.
+retirer_utilisateur() {
+  if id "$utilisateur" >/dev/null 2>&1; then
+    pkill -KILL -u "$utilisateur" 2>/dev/null || true
+    for _ in $(seq 100); do pgrep -u "$utilisateur" >/dev/null || break; sleep 0.1; done
+    userdel "$utilisateur" >/dev/null 2>&1 || true
+  fi
+  if getent group "$utilisateur" >/dev/null 2>&1; then groupdel "$utilisateur" >/dev/null 2>&1 || true; fi
+}
+
+# Cleaning up never changes the verdict.
+nettoyer() {
+  local statut=$?
+  set +e
+  retirer_utilisateur
+  arreter_xvfb
+  rm -rf "$travail"
+  exit "$statut"
+}
+trap nettoyer EXIT
 
 (cd "$build" && cpack -G DEB -B "$travail/paquet" >/dev/null 2>&1)
 deb=$(ls "$travail"/paquet/*.deb)
@@ -33,20 +54,15 @@ contenu=$(dpkg-deb -c "$deb")
 grep -q './usr/bin/vorlinde$' <<<"$contenu" || { echo "FAIL: no /usr/bin/vorlinde in the package"; exit 1; }
 dpkg -x "$deb" "$travail/racine"
 
-userdel "$utilisateur" 2>/dev/null || true
+# A user left behind by an interrupted run is removed first.
+retirer_utilisateur
 useradd -M -d "$travail/maison" -s /bin/sh "$utilisateur"
 mkdir -p "$travail/maison"
 chown "$utilisateur" "$travail/maison"
 
-exec 5> "$travail/display"
-Xvfb -displayfd 5 -screen 0 640x720x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$travail/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$travail/display")"
-
+demarrer_xvfb "$travail" || { echo "FAIL: Xvfb did not start"; exit 1; }
 runuser -u "$utilisateur" -- env -i DISPLAY="$DISPLAY" PATH=/usr/bin:/bin ASAN_OPTIONS=detect_leaks=0 \
   XDG_RUNTIME_DIR="$travail/maison" "$travail/racine/usr/bin/vorlinde" >"$travail/sortie.log" 2>&1 &
-jeu=$!
 timeout 30 xdotool search --sync --onlyvisible --name '^Vorlinde 1\.0$' >/dev/null \
   || { cat "$travail/sortie.log"; echo "FAIL: the installed program showed no window"; exit 1; }
 profil="$travail/maison/.local/share/vorlinde/$utilisateur.usr"

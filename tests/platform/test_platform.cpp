@@ -4,11 +4,10 @@
 
 #include <fstream>
 
-#include <unistd.h>
-
 #include "platform/Dossiers.h"
 #include "platform/Module1.h"
-#include "tests/formats/DossierTemporaire.h"
+#include "tests/commun/DossierTemporaire.h"
+#include "tests/commun/Privileges.h"
 
 using namespace vorlinde;
 
@@ -22,18 +21,51 @@ TEST(LireNomUser, GivesAUsableFileName)
     EXPECT_EQ(Module1::NomUserValide("zoé"), "zoé");
 }
 
-TEST(CheminProfilDefaut, FindsAnyCaseAndOtherwiseNamesItInLowerCaseExtension)
+TEST(ProfilDefaut, FindsAnyCaseAndOtherwiseNamesItInLowerCaseExtension)
 {
     DossierTemporaire dossier;
-    EXPECT_EQ(CheminProfilDefaut(dossier.Chemin(), "Alice"), dossier.Chemin() / "Alice.usr");
-    std::ofstream(dossier.Chemin() / "ALICE.USR") << "x";
-    EXPECT_EQ(CheminProfilDefaut(dossier.Chemin(), "Alice"), dossier.Chemin() / "ALICE.USR");
-    EXPECT_EQ(CheminProfilDefaut(dossier.Chemin(), "alice"), dossier.Chemin() / "ALICE.USR");
+    const auto& d = dossier.Chemin();
+    const auto trouver = [&](const std::string& nom) { return TrouverProfilDefaut(d, nom); };
+    EXPECT_EQ(trouver("Alice").Chemin, d / "Alice.usr");
+    EXPECT_EQ(trouver("Alice").Presence, PresenceProfil::Absent);
+    std::ofstream(d / "ALICE.USR") << "x";
+    EXPECT_EQ(trouver("Alice").Chemin, d / "ALICE.USR");
+    EXPECT_EQ(trouver("alice").Chemin, d / "ALICE.USR");
+    EXPECT_EQ(trouver("alice").Presence, PresenceProfil::Present);
     // Another login name never reaches that file.
-    EXPECT_EQ(CheminProfilDefaut(dossier.Chemin(), "bob"), dossier.Chemin() / "bob.usr");
+    EXPECT_EQ(trouver("bob").Chemin, d / "bob.usr");
     // The exact spelling wins when several exist.
-    std::ofstream(dossier.Chemin() / "Alice.usr") << "y";
-    EXPECT_EQ(CheminProfilDefaut(dossier.Chemin(), "Alice"), dossier.Chemin() / "Alice.usr");
+    std::ofstream(d / "Alice.usr") << "y";
+    EXPECT_EQ(trouver("Alice").Chemin, d / "Alice.usr");
+}
+
+TEST(ProfilDefaut, ABrokenOrHiddenProfileIsNeverTakenForAMissingOne)
+{
+    DossierTemporaire dossier;
+    const auto& d = dossier.Chemin();
+    std::filesystem::create_symlink("boucle.usr", d / "boucle.usr");
+    std::filesystem::create_symlink("ailleurs/absent.usr", d / "pendant.usr");
+    EXPECT_EQ(TrouverProfilDefaut(d, "boucle").Presence, PresenceProfil::Present);
+    EXPECT_EQ(TrouverProfilDefaut(d, "pendant").Presence, PresenceProfil::Present);
+    // A name too long for the disk cannot be looked up.
+    EXPECT_EQ(TrouverProfilDefaut(d, std::string(300, 'x')).Presence, PresenceProfil::Inconnue);
+
+    std::filesystem::create_directory(d / "ferme");
+    std::filesystem::create_directory(d / "aveugle");
+    privileges::Preter(d);
+    privileges::Preter(d / "ferme");
+    privileges::Preter(d / "aveugle");
+    const int statut = privileges::CommeOrdinaire([&] {
+        namespace fs = std::filesystem;
+        fs::permissions(d / "ferme", fs::perms::none);
+        fs::permissions(d / "aveugle", fs::perms::owner_exec);  // may be entered, not listed
+        EXPECT_EQ(TrouverProfilDefaut(d / "ferme", "moi").Presence, PresenceProfil::Inconnue);
+        EXPECT_EQ(TrouverProfilDefaut(d / "aveugle", "moi").Presence, PresenceProfil::Inconnue);
+        fs::permissions(d / "ferme", fs::perms::owner_all);
+        fs::permissions(d / "aveugle", fs::perms::owner_all);
+        return !testing::Test::HasFailure();
+    });
+    EXPECT_EQ(statut, 0);
 }
 
 TEST(DossierProgramme, TheExecutableFolderWhenWritableElseThePersonalFolder)
@@ -48,12 +80,16 @@ TEST(DossierProgramme, TheExecutableFolderWhenWritableElseThePersonalFolder)
     const auto perso = home / ".local" / "share" / "vorlinde";
     EXPECT_EQ(DossierProgramme(dossier.Chemin() / "absent", home), perso);
     EXPECT_TRUE(std::filesystem::is_directory(perso));
-
-    if (::geteuid() != 0) {  // root writes through permissions
-        std::filesystem::permissions(exe, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-        EXPECT_EQ(DossierProgramme(exe, home), perso);
-        std::filesystem::permissions(exe, std::filesystem::perms::owner_all);
-    }
     EXPECT_EQ(DossierProgramme(dossier.Chemin() / "absent", {}), std::filesystem::path{});
     EXPECT_FALSE(DossierExecutable().empty());
+
+    // An installed program cannot write its folder.
+    for (const auto& p : {dossier.Chemin(), exe, home, home / ".local", home / ".local" / "share", perso})
+        privileges::Preter(p);
+    const int statut = privileges::CommeOrdinaire([&] {
+        std::filesystem::permissions(exe, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        EXPECT_EQ(DossierProgramme(exe, home), perso);
+        return !testing::Test::HasFailure();
+    });
+    EXPECT_EQ(statut, 0);
 }

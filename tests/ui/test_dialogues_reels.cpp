@@ -134,7 +134,9 @@ private slots:
         QCOMPARE(dialogues.ShowOpen(nullptr, ouverture), QString());
     }
 
-    void leDialogueDeFichierReelRefuseUnDossierAbsent()
+    // Qt's dialog itself keeps a path typed into a missing folder from being
+    // chosen; the program's own refusals are checked in test_droits.
+    void unCheminTapeDansUnDossierAbsentLaisseLeDialogueOuvert()
     {
         QTemporaryDir dossier;
         DialogueStandardQt dialogues;
@@ -143,7 +145,6 @@ private slots:
             auto* nom = d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             QTest::keyClicks(nom, dossier.filePath(QStringLiteral("absent/essai")));
             QTest::keyClick(nom, Qt::Key_Return);
-            // A refusal box, if the dialog shows one, is closed; the dialog stays.
             if (auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
                 boite->accept();
             resteOuvert = d.isVisible() && d.result() == 0;

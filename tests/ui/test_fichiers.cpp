@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QtTest>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,6 +26,28 @@ QByteArray Octets(std::initializer_list<int> valeurs)
         o.append(static_cast<char>(v));
     return o;
 }
+
+// While it lives, no file can grow past `octets` bytes: a write beyond fails
+// as on a full disk (the signal that would end the process is ignored).
+class DisquePlein {
+public:
+    explicit DisquePlein(rlim_t octets)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &avant_);
+        signal_ = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limite{octets, avant_.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limite);
+    }
+    ~DisquePlein()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &avant_);
+        std::signal(SIGXFSZ, signal_);
+    }
+
+private:
+    rlimit avant_{};
+    void (*signal_)(int) = nullptr;
+};
 
 // Closes the colour editor from inside its modal loop with `action`.
 template <typename Action> void DansLEditeur(Action action)
@@ -167,7 +192,7 @@ private slots:
         for (int i = 0; i < 100; ++i)
             cent.Coups.push_back({char('5' + i % 4), char('1' + (i / 4) % 4), '6', '7'});
         const QString chemin = b.Chemin(QStringLiteral("cent.prt"));
-        QCOMPARE(EcrireFichierPartie(b.Dossier() / "cent.prt", cent), ErreurPartie::Aucune);
+        QCOMPARE(EcrireFichierPartie(b.Dossier() / "cent.prt", cent), ErreurFichier::Aucune);
         b.Dialogues->Reponses.push_back(chemin);
         f.MnuLoad_Click();
         QVERIFY(f.CmdOK->isEnabled());
@@ -191,7 +216,13 @@ private slots:
             << Octets({1, 0x12, 0x34, 101}) + QByteArray(206, 0x11) << QStringLiteral("plus de 100 coups");
         QTest::newRow("code hors palette")
             << Octets({1, 0x92, 0x34, 0, 0x11, 0x11, 0x11, 0x11}) << QStringLiteral("hors de 1 à 8");
-        QTest::newRow("illisible") << QByteArray("<dossier>") << QStringLiteral("ne peut pas être lu");
+        QTest::newRow("dossier") << QByteArray("<dossier>") << QStringLiteral("n'est pas un fichier ordinaire");
+        QTest::newRow("tube") << QByteArray("<tube>") << QStringLiteral("n'est pas un fichier ordinaire");
+        QTest::newRow("code secret répété")
+            << Octets({1, 0x33, 0x33, 1, 0x31, 0x24, 0x11, 0x11, 0x11, 0x11}) << QStringLiteral("répète une couleur");
+        QTest::newRow("coup après la victoire")
+            << Octets({1, 0x12, 0x34, 2, 0x12, 0x34, 0x56, 0x78, 0x11, 0x11, 0x11, 0x11})
+            << QStringLiteral("après le coup gagnant");
         QTest::newRow("coup hors palette")
             << Octets({1, 0x12, 0x34, 1, 0x50, 0x78, 0x11, 0x11, 0x11, 0x11}) << QStringLiteral("hors de 1 à 8");
     }
@@ -209,7 +240,9 @@ private slots:
         f.VScroll1->setValue(1);
         const QString chemin = b.Chemin(QStringLiteral("abime.prt"));
         if (octets == "<dossier>")
-            QVERIFY(QDir().mkdir(chemin));  // opens, but cannot be read as a file
+            QVERIFY(QDir().mkdir(chemin));
+        else if (octets == "<tube>")
+            QCOMPARE(::mkfifo(QFile::encodeName(chemin).constData(), 0666), 0);
         else
             Ecrire(chemin, octets);
         const auto avant = Capturer(f);
@@ -245,7 +278,7 @@ private slots:
         QCOMPARE(f.Etat().NbCoups, 2);
     }
 
-    void uneSauvegardeImpossibleLeDit()
+    void uneSauvegardeImpossibleLeDitEtNeLaisseRien()
     {
         Banc b;
         auto& f = b.F();
@@ -255,12 +288,35 @@ private slots:
         QVERIFY(b.Boites->Appels[0].Texte.contains(QStringLiteral("partie.prt")));
         QCOMPARE(b.Boites->Appels[0].Style, 16);
 
-        if (QFile::exists(QStringLiteral("/dev/full"))) {
-            b.Dialogues->Reponses.push_back(QStringLiteral("/dev/full"));
-            f.MnuAffSave_Click();
-            QCOMPARE(b.Boites->Appels.size(), 2u);
-            QVERIFY(b.Boites->Appels[1].Texte.startsWith(QStringLiteral("Le profil n'a pas pu être enregistré")));
+        // A named pipe is refused at once, for a game and for a profile.
+        const QString tube = b.Chemin(QStringLiteral("tube"));
+        QCOMPARE(::mkfifo(QFile::encodeName(tube).constData(), 0666), 0);
+        b.Dialogues->Reponses = {tube, tube};
+        QCOMPARE(f.MnuSave_Click(), FrmPrinc::IssueSauvegarde::Echec);
+        f.MnuAffSave_Click();
+        QCOMPARE(b.Boites->Appels.size(), 3u);
+        QVERIFY(b.Boites->Appels[1].Texte.contains(QStringLiteral("n'est pas un fichier ordinaire")));
+        QVERIFY(b.Boites->Appels[2].Texte.startsWith(QStringLiteral("Le profil n'a pas pu être enregistré")));
+
+        // A disk that fills up half-way: the old game stays whole, no new file appears.
+        for (int i = 0; i < 10; ++i)
+            b.Jouer(b.AutreCode(i));
+        const QString ancienne = b.Chemin(QStringLiteral("ancienne.prt"));
+        b.Dialogues->Reponses.push_back(ancienne);
+        QCOMPARE(f.MnuSave_Click(), FrmPrinc::IssueSauvegarde::Enregistree);
+        const QByteArray avant = Contenu(ancienne);
+        f.MnuNew->trigger();
+        b.Jouer(b.AutreCode(0));
+        const auto fichiers = QDir(b.Chemin({})).entryList(QDir::Files | QDir::Hidden);
+        {
+            const DisquePlein plein(9);
+            b.Dialogues->Reponses = {ancienne, b.Chemin(QStringLiteral("nouvelle.prt"))};
+            QCOMPARE(f.MnuSave_Click(), FrmPrinc::IssueSauvegarde::Echec);
+            QCOMPARE(f.MnuSave_Click(), FrmPrinc::IssueSauvegarde::Echec);
         }
+        QCOMPARE(Contenu(ancienne), avant);
+        QCOMPARE(QDir(b.Chemin({})).entryList(QDir::Files | QDir::Hidden), fichiers);
+        QVERIFY(b.Boites->Appels.back().Texte.contains(QStringLiteral("nouvelle.prt")));
     }
 
     void laQuestionEnQuittant()
@@ -350,7 +406,7 @@ private slots:
         b.Dialogues->Reponses.push_back(b.Chemin(QStringLiteral("dossier.usr")));
         f.MnuAffLoad_Click();
         QVERIFY(Capturer(f) == avant);
-        QVERIFY(b.Boites->Appels.back().Texte.contains(QStringLiteral("ne peut pas être lu")));
+        QVERIFY(b.Boites->Appels.back().Texte.contains(QStringLiteral("n'est pas un fichier ordinaire")));
         for (const QByteArray& contenu : {QByteArray("1\r\n2\r\n3\r\n"), QByteArray("1,2,3,4,5,6,7,8,bleu\r\n"),
                                           QByteArray("1,2,3,4,5,6,7,8,16777216\r\n")}) {
             Ecrire(b.Chemin(QStringLiteral("abime.usr")), contenu);

@@ -161,6 +161,26 @@ private slots:
         QCOMPARE(b.F().CollecterProfil(), ProfilParDefaut);
     }
 
+    void unProfilParDefautInaccessibleNeBloquePasLeDemarrage()
+    {
+        // A link that loops, and one that leads nowhere: both are left as they are.
+        QTemporaryDir dossier;
+        QVERIFY(QFile::link(QStringLiteral("joueur.usr"), dossier.filePath(QStringLiteral("joueur.usr"))));
+        QVERIFY(QFile::link(QStringLiteral("ailleurs/autre.usr"), dossier.filePath(QStringLiteral("autre.usr"))));
+        for (const char* nom : {"joueur", "autre"}) {
+            Banc b(1, nom, dossier.path());
+            QCOMPARE(b.F().CollecterProfil(), ProfilParDefaut);
+            b.F().MnuNew->trigger();
+            QCOMPARE(b.F().CollecterProfil(), ProfilParDefaut);
+            QVERIFY(b.Boites->Appels.empty());
+        }
+        QCOMPARE(QFileInfo(dossier.filePath(QStringLiteral("joueur.usr"))).symLinkTarget(),
+                 dossier.filePath(QStringLiteral("joueur.usr")));
+        QVERIFY(QFileInfo(dossier.filePath(QStringLiteral("autre.usr"))).isSymLink());
+        QCOMPARE(QDir(dossier.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+                 QStringList({QStringLiteral("autre.usr"), QStringLiteral("joueur.usr")}));
+    }
+
     void laSaisieDuCodeSuitLeCurseur()
     {
         Banc b;

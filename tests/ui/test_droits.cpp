@@ -1,0 +1,196 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+//
+// Read-only files and folders, unreadable files and special files, met
+// through the real file dialog and through the window's commands. This
+// program gives up root's privileges before anything else, so that every
+// permission is checked as a player meets it, also when the suite runs as root.
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QtTest>
+
+#include <cstdlib>
+
+#include <sys/stat.h>
+
+#include "Banc.h"
+#include "tests/commun/Privileges.h"
+
+using namespace banc;
+
+namespace {
+
+// Settings of a save dialog, as the board's save commands give them.
+ParametresDial Enregistrement(const QString& dossier)
+{
+    ParametresDial p;
+    p.DialogTitle = QStringLiteral("Enregistrer une partie en cours");
+    p.Flags = drapeaux::Enregistrement;
+    p.Filter = QStringLiteral("Fichier partie (*.prt)|*.prt|Tous le fichiers (*.*)|*.*");
+    p.DefaultExt = QStringLiteral("*.prt");
+    p.InitDir = dossier;
+    return p;
+}
+
+// Chooses `chemin` in the real file dialog and confirms it. Returns the text
+// of the refusal box that the program showed, the dialog being still open,
+// or "" when the dialog accepted the file.
+QString Refus(bool enregistrer, const ParametresDial& reglages, const QString& chemin)
+{
+    QString refus;
+    bool resteOuvert = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialogue = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialogue);
+        QTimer::singleShot(0, [&] {
+            if (auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                refus = boite->text();
+                if (boite->windowTitle() != QStringLiteral("Erreur") || boite->icon() != QMessageBox::Critical)
+                    refus = QStringLiteral("<not the program's box: %1>").arg(refus);
+                boite->accept();
+            }
+        });
+        dialogue->selectFile(chemin);
+        static_cast<QDialog*>(dialogue)->accept();  // as the "Enregistrer" button does
+        resteOuvert = dialogue->isVisible();
+        if (resteOuvert)
+            dialogue->reject();
+    });
+    DialogueStandardQt dialogues;
+    const QString choisi = enregistrer ? dialogues.ShowSave(nullptr, reglages) : dialogues.ShowOpen(nullptr, reglages);
+    if (refus.isEmpty()) {
+        // Accepted: the dialog gave the file back and closed.
+        if (choisi != chemin || resteOuvert)
+            return QStringLiteral("<accepted wrongly: %1>").arg(choisi);
+    } else if (!resteOuvert || !choisi.isEmpty()) {
+        return QStringLiteral("<the dialog closed after a refusal>");
+    }
+    return refus;
+}
+
+void Droits(const QString& chemin, QFile::Permissions droits)
+{
+    QVERIFY(QFile::setPermissions(chemin, droits));
+}
+
+}  // namespace
+
+class TestDroits : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY(::geteuid() != 0); }
+
+    void leDialogueDeFichierReelRefuseCeQuIlNePeutPasEcrire()
+    {
+        QTemporaryDir dossier;
+        const auto reglages = Enregistrement(dossier.path());
+        const QString lecture = dossier.filePath(QStringLiteral("lecture.prt"));
+        Ecrire(lecture, "x");
+        Droits(lecture, QFile::ReadOwner);
+        QVERIFY(Refus(true, reglages, lecture).contains(QStringLiteral("« lecture.prt » est en lecture seule")));
+
+        const QString protege = dossier.filePath(QStringLiteral("protege"));
+        QVERIFY(QDir().mkdir(protege));
+        Droits(protege, QFile::ReadOwner | QFile::ExeOwner);
+        QVERIFY(Refus(true, reglages, protege + QStringLiteral("/nouveau.prt"))
+                    .contains(QStringLiteral("est protégé en écriture")));
+
+        // The program's own check, reached after Qt's: the folder must exist.
+        QVERIFY(Refus(true, reglages, dossier.filePath(QStringLiteral("absent/nouveau.prt")))
+                    .contains(QStringLiteral("absent » n'existe pas")));
+
+        // What may be written is accepted; a read-only file may still be opened.
+        QCOMPARE(Refus(true, reglages, dossier.filePath(QStringLiteral("libre.prt"))), QString());
+        auto ouverture = reglages;
+        ouverture.Flags = drapeaux::Ouverture;
+        QCOMPARE(Refus(false, ouverture, lecture), QString());
+    }
+
+    void leDialogueDeFichierReelRefuseLesFichiersSpeciaux()
+    {
+        QTemporaryDir dossier;
+        const QString tube = dossier.filePath(QStringLiteral("tube.prt"));
+        QCOMPARE(::mkfifo(QFile::encodeName(tube).constData(), 0666), 0);
+        auto reglages = Enregistrement(dossier.path());
+        QVERIFY(Refus(true, reglages, tube).contains(QStringLiteral("n'est pas un fichier ordinaire")));
+        reglages.Flags = drapeaux::Ouverture;
+        QVERIFY(Refus(false, reglages, tube).contains(QStringLiteral("n'est pas un fichier ordinaire")));
+    }
+
+    // Files that change after the dialog let them through: the window's
+    // commands report them and change nothing.
+    void lesCommandesSignalentLesFichiersProteges()
+    {
+        Banc b;
+        auto& f = b.F();
+        b.Jouer(b.AutreCode(0));
+        const QString partie = b.Chemin(QStringLiteral("partie.prt"));
+        b.Dialogues->Reponses.push_back(partie);
+        QCOMPARE(f.MnuSave_Click(), FrmPrinc::IssueSauvegarde::Enregistree);
+        const QByteArray sauve = Contenu(partie);
+
+        // Unreadable: nothing is loaded.
+        Droits(partie, {});
+        f.MnuNew->trigger();
+        const auto avant = Capturer(f);
+        b.Dialogues->Reponses.push_back(partie);
+        f.MnuLoad_Click();
+        QVERIFY(Capturer(f) == avant);
+        QVERIFY(b.Boites->Appels.back().Texte.contains(QStringLiteral("ne peut pas être lu")));
+
+        // Read-only: nothing is written.
+        Droits(partie, QFile::ReadOwner);
+        b.Jouer(b.AutreCode(1));
+        b.Dialogues->Reponses.push_back(partie);
+        QCOMPARE(f.MnuSave_Click(), FrmPrinc::IssueSauvegarde::Echec);
+        QCOMPARE(b.Boites->Appels.back().Titre, QStringLiteral("Erreur"));
+        QCOMPARE(Contenu(partie), sauve);
+        b.Dialogues->Reponses.push_back(b.Chemin(QStringLiteral("joueur.usr")));
+        Droits(b.Chemin(QStringLiteral("joueur.usr")), QFile::ReadOwner);
+        const QByteArray profil = Contenu(b.Chemin(QStringLiteral("joueur.usr")));
+        f.MnuAffSave_Click();
+        QVERIFY(b.Boites->Appels.back().Texte.startsWith(QStringLiteral("Le profil n'a pas pu être enregistré")));
+        QCOMPARE(Contenu(b.Chemin(QStringLiteral("joueur.usr"))), profil);
+    }
+
+    // A writable file in a folder that cannot take a new one is written in place.
+    void unFichierInscriptibleDansUnDossierProtege()
+    {
+        Banc b;
+        auto& f = b.F();
+        b.Jouer({3, 1, 2, 4});
+        const QString profil = b.Chemin(QStringLiteral("joueur.usr"));
+        Droits(b.Chemin({}), QFile::ReadOwner | QFile::ExeOwner);
+        b.Dialogues->Reponses.push_back(profil);
+        f.MnuAffSave_Click();
+        const auto nbBoites = b.Boites->Appels.size();
+        b.Dialogues->Reponses.push_back(b.Chemin(QStringLiteral("nouveau.prt")));
+        QCOMPARE(f.MnuSave_Click(), FrmPrinc::IssueSauvegarde::Echec);
+        Droits(b.Chemin({}), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(nbBoites, 0u);
+        QVERIFY(Contenu(profil).endsWith("\r\n255\r\n"));  // cell 0 showed colour 3, red
+        QVERIFY(!QFile::exists(b.Chemin(QStringLiteral("nouveau.prt"))));
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    privileges::DevenirOrdinaire();
+    // Root's home is out of reach now: a folder of our own stands in for it.
+    char modele[] = "/tmp/vorlinde-droits-XXXXXX";
+    const char* maison = ::mkdtemp(modele);
+    if (maison == nullptr)
+        return 1;
+    ::setenv("HOME", maison, 1);
+    ::setenv("XDG_RUNTIME_DIR", maison, 1);
+    int statut = 0;
+    {
+        QApplication application(argc, argv);
+        TestDroits test;
+        statut = QTest::qExec(&test, argc, argv);
+    }
+    QDir(QString::fromLocal8Bit(maison)).removeRecursively();
+    return statut;
+}
+
+#include "test_droits.moc"
