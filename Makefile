@@ -12,10 +12,10 @@ JOBS          ?= $(shell nproc)
 deps:
 	@bash scripts/install-deps.sh
 
-$(BUILD_RELEASE)/build.ninja: | deps
+$(BUILD_RELEASE)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD_RELEASE) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DVORLINDE_TESTS=OFF
 
-run: deps $(BUILD_RELEASE)/build.ninja
+run: deps $(BUILD_RELEASE)/CMakeCache.txt
 	cmake --build $(BUILD_RELEASE) -j $(JOBS) --target vorlinde
 	$(BUILD_RELEASE)/app/vorlinde
 

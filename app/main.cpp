@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
 #include <QApplication>
-#include <QIcon>
 
 #include "platform/Dossiers.h"
 #include "ui/BoiteMessage.h"
 #include "ui/Dial.h"
 #include "ui/FrmPrinc.h"
+#include "ui/Icone.h"
 #include "ui/Traduction.h"
 
 int main(int argc, char* argv[])
@@ -14,12 +14,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vorlinde"));
     QApplication::setDesktopFileName(QStringLiteral("org.vorlinde.Vorlinde"));
-    QIcon icone;
-    for (const int taille : {16, 32, 48, 64, 128})
-        icone.addFile(taille == 32 ? QStringLiteral(":/vorlinde/icone.png")
-                                   : QStringLiteral(":/vorlinde/icone-%1.png").arg(taille));
-    QApplication::setWindowIcon(icone);
-
+    // Every window of the program, dialogs included, shows the icon.
+    QApplication::setWindowIcon(vorlinde::ui::IconeProgramme());
     vorlinde::ui::InstallerTraductionFrancaise(&application);
 
     vorlinde::ui::ServicesPrinc services;
@@ -27,7 +23,6 @@ int main(int argc, char* argv[])
     services.Dialogues = std::make_shared<vorlinde::ui::DialogueStandardQt>();
     services.DossierProgramme = vorlinde::DossierProgramme();
     vorlinde::ui::FrmPrinc fenetre(services);
-    fenetre.setWindowIcon(icone);
     fenetre.show();
     return application.exec();
 }

@@ -5,17 +5,20 @@
 // to its floor: the same widget updates done directly, without game logic.
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTemporaryDir>
 
 #include <fstream>
 
+#include "Scripts.h"
 #include "formats/FichierPartie.h"
-#include "ui/BoiteMessage.h"
-#include "ui/Dial.h"
+#include "formats/FichierProfil.h"
+#include "game/Codes.h"
 #include "ui/Etiquette.h"
 #include "ui/FrmPrinc.h"
 
@@ -24,39 +27,58 @@ using namespace vorlinde::ui;
 
 namespace {
 
+// A board in a temporary folder with scripted dialogs, and its controls
+// found by the names the board's layout gives them.
 struct Plateau {
     QTemporaryDir dossier;
     std::shared_ptr<BoiteMessageScriptee> boites = std::make_shared<BoiteMessageScriptee>();
     std::shared_ptr<DialogueScripte> dialogues = std::make_shared<DialogueScripte>();
     std::unique_ptr<FrmPrinc> fenetre;
+    std::array<Etiquette*, 8> sources{};
+    std::array<Etiquette*, 4> cases{};
+    std::array<Etiquette*, 40> cellules{};
+    std::array<Etiquette*, 10> biPl{};
+    std::array<Etiquette*, 10> malPl{};
+    QPushButton* ok = nullptr;
+    QScrollBar* defilement = nullptr;
 
     Plateau()
     {
         ServicesPrinc services{boites, dialogues, dossier.path().toStdString(), [] { return std::string("banc"); },
                                [] { return std::uint64_t{7}; }};
         fenetre = std::make_unique<FrmPrinc>(services);
+        const auto trouver = [this](const char* nom, int k) {
+            return fenetre->findChild<Etiquette*>(QString::fromUtf8(nom) + QString::number(k));
+        };
+        for (int k = 0; k < 8; ++k)
+            sources[k] = trouver("LblCoulSource", k);
+        for (int k = 0; k < 4; ++k)
+            cases[k] = trouver("LblCode", k);
+        for (int k = 0; k < 40; ++k)
+            cellules[k] = trouver("LblResult", k);
+        for (int r = 0; r < 10; ++r) {
+            biPl[r] = trouver("LblBiPl", r);
+            malPl[r] = trouver("LblMalPl", r);
+        }
+        ok = fenetre->findChild<QPushButton*>(QStringLiteral("CmdOK"));
+        defilement = fenetre->findChild<QScrollBar*>(QStringLiteral("VScroll1"));
+    }
+
+    void Menu(const char* nom) { fenetre->findChild<QAction*>(QString::fromUtf8(nom))->trigger(); }
+
+    // Cell 0 then the four colours, as clicks on the cells and swatches.
+    void Composer(const Code4& code)
+    {
+        emit cases[0]->Click();
+        for (const int c : code)
+            emit sources[c - 1]->Click();
+    }
+    void Jouer(const Code4& code)
+    {
+        Composer(code);
+        ok->click();
     }
 };
-
-// Every code of four different colours, in a fixed order.
-std::vector<std::array<int, 4>> TousLesCodes()
-{
-    std::vector<std::array<int, 4>> codes;
-    for (int a = 1; a <= 8; ++a)
-        for (int b = 1; b <= 8; ++b)
-            for (int c = 1; c <= 8; ++c)
-                for (int d = 1; d <= 8; ++d)
-                    if (a != b && a != c && a != d && b != c && b != d && c != d)
-                        codes.push_back({a, b, c, d});
-    return codes;
-}
-
-void Composer(FrmPrinc& f, const std::array<int, 4>& code)
-{
-    f.LblCode_Click(0);
-    for (const int c : code)
-        f.LblCoulSource_Click(c - 1);
-}
 
 // What a handler leaves on the labels: colours, counter texts, descriptions.
 // A floor repaints two such pictures, taken from the real handler, in turn.
@@ -70,61 +92,55 @@ struct Image {
     bool Defilement = false;
 };
 
-Image Capturer(const FrmPrinc& f)
+Image Capturer(const Plateau& p)
 {
     Image image;
-    image.Max = f.VScroll1->maximum();
-    image.Value = f.VScroll1->value();
-    image.Defilement = f.VScroll1->isEnabled();
+    image.Max = p.defilement->maximum();
+    image.Value = p.defilement->value();
+    image.Defilement = p.defilement->isEnabled();
     for (int k = 0; k < 8; ++k)
-        image.Sources[k] = f.LblCoulSource[k]->BackColor();
+        image.Sources[k] = p.sources[k]->BackColor();
     for (int k = 0; k < 4; ++k) {
-        image.Cases[k] = f.LblCode[k]->BackColor();
-        image.Descriptions[60 + k] = f.LblCode[k]->toolTip();
+        image.Cases[k] = p.cases[k]->BackColor();
+        image.Descriptions[60 + k] = p.cases[k]->toolTip();
     }
     for (int k = 0; k < 40; ++k) {
-        image.Cellules[k] = f.LblResult[k]->BackColor();
-        image.Descriptions[k] = f.LblResult[k]->toolTip();
+        image.Cellules[k] = p.cellules[k]->BackColor();
+        image.Descriptions[k] = p.cellules[k]->toolTip();
     }
     for (int r = 0; r < 10; ++r) {
-        image.Textes[2 * r] = f.LblBiPl[r]->text();
-        image.Textes[2 * r + 1] = f.LblMalPl[r]->text();
-        image.Descriptions[40 + 2 * r] = f.LblBiPl[r]->toolTip();
-        image.Descriptions[40 + 2 * r + 1] = f.LblMalPl[r]->toolTip();
+        image.Textes[2 * r] = p.biPl[r]->text();
+        image.Textes[2 * r + 1] = p.malPl[r]->text();
+        image.Descriptions[40 + 2 * r] = p.biPl[r]->toolTip();
+        image.Descriptions[40 + 2 * r + 1] = p.malPl[r]->toolTip();
     }
     return image;
 }
 
-void Peindre(FrmPrinc& f, const Image& image)
+void Peindre(Plateau& p, const Image& image)
 {
     {
-        const QSignalBlocker bloque(f.VScroll1);
-        f.VScroll1->setRange(0, image.Max);
-        f.VScroll1->setValue(image.Value);
+        const QSignalBlocker bloque(p.defilement);
+        p.defilement->setRange(0, image.Max);
+        p.defilement->setValue(image.Value);
     }
-    f.VScroll1->setEnabled(image.Defilement);
+    p.defilement->setEnabled(image.Defilement);
     for (int k = 0; k < 8; ++k)
-        f.LblCoulSource[k]->SetBackColor(image.Sources[k]);
+        p.sources[k]->SetBackColor(image.Sources[k]);
     for (int k = 0; k < 4; ++k) {
-        f.LblCode[k]->SetBackColor(image.Cases[k]);
-        f.LblCode[k]->SetDescription(image.Descriptions[60 + k]);
+        p.cases[k]->SetBackColor(image.Cases[k]);
+        p.cases[k]->SetDescription(image.Descriptions[60 + k]);
     }
     for (int k = 0; k < 40; ++k) {
-        f.LblResult[k]->SetBackColor(image.Cellules[k]);
-        f.LblResult[k]->SetDescription(image.Descriptions[k]);
+        p.cellules[k]->SetBackColor(image.Cellules[k]);
+        p.cellules[k]->SetDescription(image.Descriptions[k]);
     }
     for (int r = 0; r < 10; ++r) {
-        f.LblBiPl[r]->setText(image.Textes[2 * r]);
-        f.LblMalPl[r]->setText(image.Textes[2 * r + 1]);
-        f.LblBiPl[r]->SetDescription(image.Descriptions[40 + 2 * r]);
-        f.LblMalPl[r]->SetDescription(image.Descriptions[40 + 2 * r + 1]);
+        p.biPl[r]->setText(image.Textes[2 * r]);
+        p.malPl[r]->setText(image.Textes[2 * r + 1]);
+        p.biPl[r]->SetDescription(image.Descriptions[40 + 2 * r]);
+        p.malPl[r]->SetDescription(image.Descriptions[40 + 2 * r + 1]);
     }
-}
-
-void Jouer(FrmPrinc& f, const std::array<int, 4>& code)
-{
-    Composer(f, code);
-    f.CmdOK_Click();
 }
 
 void BM_ScoreCoup(benchmark::State& etat)
@@ -140,16 +156,14 @@ BENCHMARK(BM_ScoreCoup);
 void BM_CmdOK_Click(benchmark::State& etat)
 {
     Plateau p;
-    auto& f = *p.fenetre;
-    const auto codes = TousLesCodes();
+    const auto& f = *p.fenetre;
+    const auto& codes = TousLesCodes();
     std::size_t suivant = 0;
     const auto nouvellePartie = [&] {
-        f.MnuNew_Click();
+        p.Menu("MnuNew");
         // Ten moves first, so that every recorded move shifts the whole view.
-        for (int i = 0; i < 10; ++i) {
-            Composer(f, codes[suivant++ % codes.size()]);
-            f.CmdOK_Click();
-        }
+        for (int i = 0; i < 10; ++i)
+            p.Jouer(codes[suivant++ % codes.size()]);
     };
     nouvellePartie();
     for (auto _ : etat) {
@@ -157,12 +171,11 @@ void BM_CmdOK_Click(benchmark::State& etat)
         if (f.Etat().NbCoups >= 99 || !f.Etat().EnCours)
             nouvellePartie();
         auto code = codes[suivant++ % codes.size()];
-        const auto& s = f.Etat().CodeSecret;
-        if (code == std::array<int, 4>{s[0], s[1], s[2], s[3]})
+        if (code == f.Etat().CodeSecret)
             code = codes[suivant++ % codes.size()];
-        Composer(f, code);
+        p.Composer(code);
         etat.ResumeTiming();
-        f.CmdOK_Click();
+        p.ok->click();
     }
 }
 BENCHMARK(BM_CmdOK_Click);
@@ -170,16 +183,15 @@ BENCHMARK(BM_CmdOK_Click);
 void BM_CmdOK_Click_Plancher(benchmark::State& etat)
 {
     Plateau p;
-    auto& f = *p.fenetre;
-    const auto codes = TousLesCodes();
+    const auto& codes = TousLesCodes();
     for (int i = 0; i < 11; ++i)
-        Jouer(f, codes[i]);
-    const Image avant = Capturer(f);
-    Jouer(f, codes[11]);
-    const std::array<Image, 2> images{avant, Capturer(f)};
+        p.Jouer(codes[i]);
+    const Image avant = Capturer(p);
+    p.Jouer(codes[11]);
+    const std::array<Image, 2> images{avant, Capturer(p)};
     int n = 0;
     for (auto _ : etat)
-        Peindre(f, images[++n % 2]);
+        Peindre(p, images[++n % 2]);
 }
 BENCHMARK(BM_CmdOK_Click_Plancher);
 
@@ -187,8 +199,7 @@ PartieSauvee PartieCent(int premier)
 {
     PartieSauvee cent;
     cent.CodeSecret = {1, 2, 3, 4};
-    cent.TopCoulSource.fill(240);
-    const auto codes = TousLesCodes();
+    const auto& codes = TousLesCodes();
     for (int i = 0; i < 100; ++i) {
         const auto& c = codes[premier + i];
         cent.Coups.push_back({char('0' + c[0]), char('0' + c[1]), char('0' + c[2]), char('0' + c[3])});
@@ -210,12 +221,11 @@ std::array<QString, 2> DeuxParties(const Plateau& p)
 void BM_Chargement100Coups(benchmark::State& etat)
 {
     Plateau p;
-    auto& f = *p.fenetre;
     const auto chemins = DeuxParties(p);
     int n = 0;
     for (auto _ : etat) {
         p.dialogues->Reponses.push_back(chemins[++n % 2]);
-        f.MnuLoad_Click();
+        p.Menu("MnuLoad");
     }
 }
 BENCHMARK(BM_Chargement100Coups);
@@ -223,42 +233,45 @@ BENCHMARK(BM_Chargement100Coups);
 void BM_Chargement100Coups_Plancher(benchmark::State& etat)
 {
     Plateau p;
-    auto& f = *p.fenetre;
     const auto chemins = DeuxParties(p);
     std::array<Image, 2> images;
     for (int i = 0; i < 2; ++i) {
         p.dialogues->Reponses.push_back(chemins[i]);
-        f.MnuLoad_Click();
-        images[i] = Capturer(f);
+        p.Menu("MnuLoad");
+        images[i] = Capturer(p);
     }
     std::vector<char> octets(208);
     int n = 0;
     for (auto _ : etat) {
         std::ifstream fichier(chemins[++n % 2].toStdString(), std::ios::binary);
         fichier.read(octets.data(), 208);
-        Peindre(f, images[n % 2]);
+        Peindre(p, images[n % 2]);
     }
 }
 BENCHMARK(BM_Chargement100Coups_Plancher);
 
-const std::array<std::array<std::int32_t, 8>, 2> Palettes{{
-    {65280, 16711680, 255, 65535, 16711935, 0, 16776960, 16777215},
-    {1, 2, 3, 4, 5, 6, 7, 8},
-}};
+// Two profiles with other colours, loaded in turn in the middle of a game:
+// the swatches, the code cells and ten history rows are repainted.
+std::array<QString, 2> DeuxProfils(const Plateau& p)
+{
+    std::array<QString, 2> chemins{p.dossier.filePath(QStringLiteral("a.usr")),
+                                   p.dossier.filePath(QStringLiteral("b.usr"))};
+    EcrireProfil(chemins[0].toStdString(), ProfilParDefaut);
+    EcrireProfil(chemins[1].toStdString(), ProfilCouleurs{1, 2, 3, 4, 5, 6, 7, 8, 9});
+    return chemins;
+}
 
 void BM_RafraichirCouleurs(benchmark::State& etat)
 {
     Plateau p;
-    auto& f = *p.fenetre;
-    const auto codes = TousLesCodes();
+    const auto& codes = TousLesCodes();
     for (int i = 0; i < 10; ++i)
-        Jouer(f, codes[500 + i * 37]);
+        p.Jouer(codes[500 + i * 37]);
+    const auto chemins = DeuxProfils(p);
     int n = 0;
     for (auto _ : etat) {
-        const auto& palette = Palettes[++n % 2];
-        for (int k = 0; k < 8; ++k)
-            f.LblCoulSource[k]->SetBackColor(palette[k]);
-        f.RafraichirCouleurs();
+        p.dialogues->Reponses.push_back(chemins[++n % 2]);
+        p.Menu("MnuAffLoad");
     }
 }
 BENCHMARK(BM_RafraichirCouleurs);
@@ -266,20 +279,23 @@ BENCHMARK(BM_RafraichirCouleurs);
 void BM_RafraichirCouleurs_Plancher(benchmark::State& etat)
 {
     Plateau p;
-    auto& f = *p.fenetre;
-    const auto codes = TousLesCodes();
+    const auto& codes = TousLesCodes();
     for (int i = 0; i < 10; ++i)
-        Jouer(f, codes[500 + i * 37]);
+        p.Jouer(codes[500 + i * 37]);
+    const auto chemins = DeuxProfils(p);
     std::array<Image, 2> images;
     for (int i = 0; i < 2; ++i) {
-        for (int k = 0; k < 8; ++k)
-            f.LblCoulSource[k]->SetBackColor(Palettes[i][k]);
-        f.RafraichirCouleurs();
-        images[i] = Capturer(f);
+        p.dialogues->Reponses.push_back(chemins[i]);
+        p.Menu("MnuAffLoad");
+        images[i] = Capturer(p);
     }
+    std::vector<char> octets(128);
     int n = 0;
-    for (auto _ : etat)
-        Peindre(f, images[++n % 2]);
+    for (auto _ : etat) {
+        std::ifstream fichier(chemins[++n % 2].toStdString(), std::ios::binary);
+        fichier.read(octets.data(), 128);
+        Peindre(p, images[n % 2]);
+    }
 }
 BENCHMARK(BM_RafraichirCouleurs_Plancher);
 

@@ -25,27 +25,14 @@ bool EstCouleur(int n)
 
 }  // namespace
 
-std::uint8_t RangeeDepuisTop(std::int16_t top)
+std::uint8_t OctetDepuisRangee(std::int16_t rangee)
 {
-    for (std::size_t r = 0; r < TopsRangees.size(); ++r)
-        if (TopsRangees[r] == top)
-            return static_cast<std::uint8_t>(r + 1);
-    return 0;
+    return (rangee >= 0 && rangee < NbRangees) ? static_cast<std::uint8_t>(rangee + 1) : 0;
 }
 
-std::int16_t TopDepuisRangee(int rangee)
+std::int16_t RangeeDepuisOctet(int valeur)
 {
-    return (rangee >= 1 && rangee <= 4) ? TopsRangees[static_cast<std::size_t>(rangee - 1)] : TopsRangees[0];
-}
-
-PartieSauvee CapturerPartie(const Partie& partie)
-{
-    PartieSauvee sauvee;
-    sauvee.CodeSecret = partie.CodeSecret;
-    for (int k = 1; k <= partie.NbCoups; ++k)
-        sauvee.Coups.push_back(partie.Historique[k].Code);
-    sauvee.TopCoulSource = partie.TopCoulSource;
-    return sauvee;
+    return (valeur >= 1 && valeur <= NbRangees) ? static_cast<std::int16_t>(valeur - 1) : 0;
 }
 
 std::vector<std::uint8_t> OctetsPartie(const PartieSauvee& partie)
@@ -61,8 +48,8 @@ std::vector<std::uint8_t> OctetsPartie(const PartieSauvee& partie)
         octets.push_back(Paire(chiffre(code[2]), chiffre(code[3])));
     }
     for (std::size_t m = 0; m < TailleRangees; ++m)
-        octets.push_back(
-            Paire(RangeeDepuisTop(partie.TopCoulSource[2 * m]), RangeeDepuisTop(partie.TopCoulSource[2 * m + 1])));
+        octets.push_back(Paire(OctetDepuisRangee(partie.RangeeCoulSource[2 * m]),
+                               OctetDepuisRangee(partie.RangeeCoulSource[2 * m + 1])));
     return octets;
 }
 
@@ -110,8 +97,8 @@ LecturePartie LirePartie(std::span<const std::uint8_t> octets)
 
     for (std::size_t m = 0; m < TailleRangees; ++m) {
         const std::uint8_t rangees = octets[TailleEntete + 2 * n + m];
-        partie.TopCoulSource[2 * m] = TopDepuisRangee(rangees >> 4);
-        partie.TopCoulSource[2 * m + 1] = TopDepuisRangee(rangees & 15);
+        partie.RangeeCoulSource[2 * m] = RangeeDepuisOctet(rangees >> 4);
+        partie.RangeeCoulSource[2 * m + 1] = RangeeDepuisOctet(rangees & 15);
     }
     return lecture;
 }

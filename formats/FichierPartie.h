@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
-#include <string>
 #include <vector>
 
 #include "Fichiers.h"
@@ -16,25 +15,15 @@
 
 namespace vorlinde {
 
-struct PartieSauvee {
-    Code4 CodeSecret{};
-    std::vector<std::array<char, LongueurCode>> Coups;  // digit characters
-    std::array<std::int16_t, NbCouleurs> TopCoulSource{};
-
-    bool operator==(const PartieSauvee&) const = default;
-};
-
 struct LecturePartie {
     ErreurFichier Erreur = ErreurFichier::Aucune;
     PartieSauvee Partie;
 };
 
-// 1 for 240, 2 for 960, 3 for 1680, 4 for 2400, 0 for any other position.
-std::uint8_t RangeeDepuisTop(std::int16_t top);
-// The top row for 0 and for 5..15.
-std::int16_t TopDepuisRangee(int rangee);
-
-PartieSauvee CapturerPartie(const Partie& partie);
+// A swatch's list row as the file stores it: 1 (top row) to 4, and back.
+// A stored value that is not 1..4 puts the swatch in the top row.
+std::uint8_t OctetDepuisRangee(std::int16_t rangee);
+std::int16_t RangeeDepuisOctet(int valeur);
 
 std::vector<std::uint8_t> OctetsPartie(const PartieSauvee& partie);
 

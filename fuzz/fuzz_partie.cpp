@@ -52,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     for (const auto& code : partie.Coups)
         for (const char c : code)
             Verifier(EstCouleur(c - '0'));
-    for (const auto top : partie.TopCoulSource)
-        Verifier(RangeeDepuisTop(top) != 0);
+    for (const auto rangee : partie.RangeeCoulSource)
+        Verifier(rangee >= 0 && rangee < NbRangees);
 
     const auto octets = OctetsPartie(partie);
     Verifier(octets.size() == 8 + 2 * partie.Coups.size());

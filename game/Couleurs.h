@@ -17,6 +17,18 @@ inline constexpr std::int32_t Rgb(int r, int g, int b)
 {
     return r + 256 * g + 65536 * b;
 }
+inline constexpr int Rouge(std::int32_t valeur)
+{
+    return valeur & 0xFF;
+}
+inline constexpr int Vert(std::int32_t valeur)
+{
+    return (valeur >> 8) & 0xFF;
+}
+inline constexpr int Bleu(std::int32_t valeur)
+{
+    return (valeur >> 16) & 0xFF;
+}
 
 // Green, blue, red, yellow, magenta, black, cyan, white, and mid grey.
 inline constexpr ProfilCouleurs ProfilParDefaut{

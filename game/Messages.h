@@ -4,24 +4,12 @@
 
 // The texts that the game shows the player, in UTF-8, exactly as the game has
 // always worded them (misspellings included). The window turns them into
-// message boxes; the styles are those of the message-box layer.
-#include <cstdint>
+// message boxes.
 #include <string>
 
 #include "Partie.h"
 
 namespace vorlinde::messages {
-
-// Message-box styles: button set plus icon.
-inline constexpr int StyleAucun = 0;
-inline constexpr int StyleStop = 16;                   // OK, stop icon
-inline constexpr int StyleQuestionOuiNonAnnuler = 35;  // Yes/No/Cancel, question icon
-inline constexpr int StyleExclamation = 48;            // OK, exclamation icon
-
-inline constexpr int ReponseOK = 1;
-inline constexpr int ReponseAnnuler = 2;
-inline constexpr int ReponseOui = 6;
-inline constexpr int ReponseNon = 7;
 
 inline constexpr const char* TitreApplication = "Vorlinde";
 inline constexpr const char* TitreCode = "Code";

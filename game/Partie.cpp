@@ -32,17 +32,78 @@ Code4 TirerCodeSecret(const SourceAleatoire& aleatoire)
     return code;
 }
 
-void DebuterNouvellePartie(Partie& partie)
+namespace {
+
+void EffacerHistoriqueDepuis(Partie& partie, int premier)
+{
+    for (int k = premier; k <= MaxCoups; ++k)
+        partie.Historique[k] = Coup{};
+}
+
+}  // namespace
+
+void NouvellePartie(Partie& partie, const ProfilCouleurs& profil, const SourceAleatoire& aleatoire)
 {
     partie.NbCoups = 0;
     partie.CaseCourante = 0;
-    partie.TopCoulSource.fill(TopsRangees[0]);
+    partie.RangeeCoulSource.fill(0);
+    AppliquerProfil(partie, profil);
+    partie.CodeSecret = TirerCodeSecret(aleatoire);
+    EffacerHistoriqueDepuis(partie, 1);
+    partie.EnCours = true;
 }
 
-void EffacerHistorique(Partie& partie)
+void AppliquerProfil(Partie& partie, const ProfilCouleurs& profil)
 {
-    for (int k = 1; k <= MaxCoups; ++k)
-        partie.Historique[k] = Coup{};
+    std::copy_n(profil.begin(), NbCouleurs, partie.Palette.begin());
+    partie.CouleursCases.fill(profil[NbCouleurs]);
+}
+
+ProfilCouleurs CollecterProfil(const Partie& partie)
+{
+    ProfilCouleurs profil{};
+    std::copy(partie.Palette.begin(), partie.Palette.end(), profil.begin());
+    profil[NbCouleurs] = partie.CouleursCases[0];
+    return profil;
+}
+
+void RafraichirCouleurs(Partie& partie)
+{
+    for (int k = 0; k < LongueurCode; ++k)
+        if (const int t = partie.CasesCode[k]; t > 0)
+            partie.CouleursCases[k] = partie.Palette[t - 1];
+}
+
+void ChargerPartie(Partie& partie, const PartieSauvee& sauvee)
+{
+    partie.CodeSecret = sauvee.CodeSecret;
+    partie.NbCoups = static_cast<std::int16_t>(sauvee.Coups.size());
+    std::int16_t dernierScore = 0;
+    for (int k = 1; k <= partie.NbCoups; ++k) {
+        partie.Historique[k].Code = sauvee.Coups[k - 1];
+        dernierScore = ScoreCoup(partie.CodeSecret, partie.Historique[k]);
+    }
+    EffacerHistoriqueDepuis(partie, partie.NbCoups + 1);
+    partie.RangeeCoulSource = sauvee.RangeeCoulSource;
+    partie.EnCours = !(partie.NbCoups >= 1 && dernierScore == ScoreGagnant);
+
+    for (int i = 0; i < LongueurCode; ++i) {
+        const int c = partie.NbCoups > 0 ? partie.Historique[partie.NbCoups].Code[i] - '0' : 0;
+        partie.CasesCode[i] = static_cast<std::int16_t>(c);
+        // A cell without a number keeps the colour it shows.
+        if (c >= 1)
+            partie.CouleursCases[i] = partie.Palette[c - 1];
+    }
+}
+
+PartieSauvee SauverPartie(const Partie& partie)
+{
+    PartieSauvee sauvee;
+    sauvee.CodeSecret = partie.CodeSecret;
+    for (int k = 1; k <= partie.NbCoups; ++k)
+        sauvee.Coups.push_back(partie.Historique[k].Code);
+    sauvee.RangeeCoulSource = partie.RangeeCoulSource;
+    return sauvee;
 }
 
 std::int16_t ScoreCoup(const Code4& codeSecret, Coup& entree)
@@ -63,7 +124,7 @@ std::int16_t ScoreCoup(const Code4& codeSecret, Coup& entree)
     return bien;
 }
 
-std::string TexteCode(const std::array<std::int16_t, LongueurCode>& code)
+std::string TexteCode(const Code4& code)
 {
     std::string texte;
     for (const auto n : code)
@@ -103,14 +164,10 @@ ResultatValidation ValiderCode(Partie& partie)
     return ResultatValidation::Enregistre;
 }
 
-std::int16_t TopApresDeplacement(std::int16_t top, int index)
+std::int16_t RangeeApresDeplacement(std::int16_t rangee, int index)
 {
-    const auto* rang = std::find(TopsRangees.begin(), TopsRangees.end(), top);
-    if (rang == TopsRangees.end())
-        return TopsRangees[0];
-    const auto r = rang - TopsRangees.begin();
-    const auto nouveau = index == 0 ? std::max<long>(r - 1, 0) : std::min<long>(r + 1, 3);
-    return TopsRangees[static_cast<std::size_t>(nouveau)];
+    const int nouvelle = index == 0 ? rangee - 1 : rangee + 1;
+    return static_cast<std::int16_t>(std::clamp(nouvelle, 0, NbRangees - 1));
 }
 
 void ChoisirCase(Partie& partie, int index)
@@ -120,8 +177,10 @@ void ChoisirCase(Partie& partie, int index)
 
 void ChoisirCouleur(Partie& partie, int indexSource)
 {
-    partie.CasesCode[partie.CaseCourante] = static_cast<std::int16_t>(indexSource + 1);
-    partie.CaseCourante = static_cast<std::int16_t>(std::min(partie.CaseCourante + 1, LongueurCode - 1));
+    const int cellule = partie.CaseCourante;
+    partie.CouleursCases[cellule] = partie.Palette[indexSource];
+    partie.CasesCode[cellule] = static_cast<std::int16_t>(indexSource + 1);
+    partie.CaseCourante = static_cast<std::int16_t>(std::min(cellule + 1, LongueurCode - 1));
     partie.CoulSelect = static_cast<std::int16_t>(indexSource);
 }
 
@@ -129,8 +188,8 @@ void DeplacerSource(Partie& partie, int index)
 {
     if (partie.CoulSelect < 0)
         return;
-    auto& top = partie.TopCoulSource[partie.CoulSelect];
-    top = TopApresDeplacement(top, index);
+    auto& rangee = partie.RangeeCoulSource[partie.CoulSelect];
+    rangee = RangeeApresDeplacement(rangee, index);
 }
 
 }  // namespace vorlinde

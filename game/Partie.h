@@ -2,10 +2,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+// The state of the board and the rules that change it. The window only shows
+// this state; every handler changes it through the functions below and then
+// repaints what changed.
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "Couleurs.h"
 
 namespace vorlinde {
 
@@ -13,6 +19,8 @@ inline constexpr int LongueurCode = 4;
 inline constexpr int NbCouleurs = 8;
 inline constexpr int MaxCoups = 100;
 inline constexpr int ScoreGagnant = 4;
+// The list rows of the palette frame, numbered 0 (top) to 3.
+inline constexpr int NbRangees = 4;
 
 // One recorded move. `Code` is a fixed four-character text: the colour numbers
 // of cells 0..3 as digits, or four blanks in a cleared entry.
@@ -28,29 +36,45 @@ struct Coup {
     bool operator==(const Coup&) const = default;
 };
 
-// A hidden code: positions 1..4 are stored at indices 0..3.
+// A hidden code or a guess: the colour numbers of positions 1..4 at indices 0..3.
 using Code4 = std::array<std::int16_t, LongueurCode>;
 
 // Returns a uniform value in [0, 1); the caller owns the seeding.
 using SourceAleatoire = std::function<double()>;
 
-// List rows of the palette frame, as `Top` positions in twips.
-inline constexpr std::array<std::int16_t, 4> TopsRangees{240, 960, 1680, 2400};
+// What a saved game holds: the hidden code, the moves as digit characters,
+// and the list row of each swatch.
+struct PartieSauvee {
+    Code4 CodeSecret{};
+    std::vector<std::array<char, LongueurCode>> Coups;
+    std::array<std::int16_t, NbCouleurs> RangeeCoulSource{};
 
-// The whole state of one game. Owned by the main window; the widgets are
-// repainted from it and never read back.
+    bool operator==(const PartieSauvee&) const = default;
+};
+
+// The whole state of the board. Owned by the main window; the widgets are
+// painted from it and never read back.
 struct Partie {
     Code4 CodeSecret{1, 2, 3, 4};
     std::array<Coup, MaxCoups + 1> Historique{};  // entry 0 is never used
     std::int16_t NbCoups = 0;
     // The composed code: colour number of each code cell, 0 when empty.
-    std::array<std::int16_t, LongueurCode> CasesCode{0, 0, 0, 0};
+    Code4 CasesCode{0, 0, 0, 0};
     // True while the game accepts guesses (the "Valider le code" button is enabled).
     bool EnCours = true;
     std::int16_t CaseCourante = 0;
+    // The swatch clicked last, -1 before the first click.
     std::int16_t CoulSelect = -1;
-    // `Top` in twips of each palette swatch 0..7.
-    std::array<std::int16_t, NbCouleurs> TopCoulSource{240, 240, 240, 240, 240, 240, 240, 240};
+    std::array<std::int16_t, NbCouleurs> RangeeCoulSource{};
+    // The colours of the palette swatches, and the colour each code cell
+    // shows: the colour of its number when it was chosen or repainted, or the
+    // empty-cell colour of the profile (a new game shows every cell empty
+    // while it keeps its number).
+    std::array<std::int32_t, NbCouleurs> Palette{ProfilParDefaut[0], ProfilParDefaut[1], ProfilParDefaut[2],
+                                                 ProfilParDefaut[3], ProfilParDefaut[4], ProfilParDefaut[5],
+                                                 ProfilParDefaut[6], ProfilParDefaut[7]};
+    std::array<std::int32_t, LongueurCode> CouleursCases{ProfilParDefaut[8], ProfilParDefaut[8], ProfilParDefaut[8],
+                                                         ProfilParDefaut[8]};
 
     bool operator==(const Partie&) const = default;
 };
@@ -61,11 +85,25 @@ std::int16_t TirageCouleur(double r);
 // Four distinct colour numbers, each position redrawn while it repeats an earlier one.
 Code4 TirerCodeSecret(const SourceAleatoire& aleatoire);
 
-// The resets of a new game that concern the state: move count, cursor, swatch
-// rows, cleared history entries 1..100, game in progress. The composed code
-// and `CoulSelect` are kept.
-void DebuterNouvellePartie(Partie& partie);
-void EffacerHistorique(Partie& partie);
+// A new game: no move, the cursor on cell 0, every swatch in row 0, the
+// colours of `profil`, a fresh hidden code, history entries 1..100 cleared,
+// play in progress. The composed code and the swatch clicked last are kept.
+void NouvellePartie(Partie& partie, const ProfilCouleurs& profil, const SourceAleatoire& aleatoire);
+
+// The colours of a profile: the palette, and every code cell shown empty.
+void AppliquerProfil(Partie& partie, const ProfilCouleurs& profil);
+// The palette, then the colour that code cell 0 shows.
+ProfilCouleurs CollecterProfil(const Partie& partie);
+// After the palette changed: each code cell that holds a number takes its colour.
+void RafraichirCouleurs(Partie& partie);
+
+// A loaded game replaces the game in progress: every move scored again, won
+// when the last move scores 4, the last move composed in the code cells (a
+// cell with a number takes its colour), the swatches in their rows, history
+// entries past the loaded moves cleared. The palette, the cursor and the
+// swatch clicked last are kept.
+void ChargerPartie(Partie& partie, const PartieSauvee& sauvee);
+PartieSauvee SauverPartie(const Partie& partie);
 
 // Scores one history entry against `codeSecret`, writes its BiPl and MalPl and
 // returns BiPl. Every matching pair of positions counts once; a blank or
@@ -73,7 +111,7 @@ void EffacerHistorique(Partie& partie);
 std::int16_t ScoreCoup(const Code4& codeSecret, Coup& entree);
 
 // The four colour numbers of a code as a text of digits ("3718").
-std::string TexteCode(const std::array<std::int16_t, LongueurCode>& code);
+std::string TexteCode(const Code4& code);
 
 enum class ResultatValidation {
     Incomplet,        // a cell holds no colour number 1..8
@@ -89,11 +127,12 @@ enum class ResultatValidation {
 // nothing; a loss leaves NbCoups at 100 and records nothing.
 ResultatValidation ValiderCode(Partie& partie);
 
-// "H" (index 0) moves a swatch one row up, "B" (index 1) one row down; a
-// position that is not a row goes to row 0.
-std::int16_t TopApresDeplacement(std::int16_t top, int index);
+// "H" (index 0) moves a swatch one row up, "B" (index 1) one row down,
+// stopping at the first and last rows.
+std::int16_t RangeeApresDeplacement(std::int16_t rangee, int index);
 
-// Code entry on the state: the cursor and the composed code.
+// Code entry: the cursor, a swatch painting the current cell, and "H"/"B"
+// moving the swatch clicked last.
 void ChoisirCase(Partie& partie, int index);
 void ChoisirCouleur(Partie& partie, int indexSource);
 void DeplacerSource(Partie& partie, int index);

@@ -6,8 +6,9 @@
 #include <cctype>
 #include <vector>
 
-#include <pwd.h>
 #include <unistd.h>
+
+#include "Utilisateur.h"
 
 namespace vorlinde {
 namespace {
@@ -37,13 +38,7 @@ std::filesystem::path DossierExecutable()
 
 std::filesystem::path DossierPersonnel()
 {
-    std::vector<char> tampon(16384);
-    passwd entree{};
-    passwd* resultat = nullptr;
-    if (::getpwuid_r(::geteuid(), &entree, tampon.data(), tampon.size(), &resultat) == 0 && resultat != nullptr
-        && resultat->pw_dir != nullptr)
-        return resultat->pw_dir;
-    return {};
+    return LireEntreeUtilisateur().Dossier;
 }
 
 std::filesystem::path DossierProgramme(const std::filesystem::path& dossierExecutable,

@@ -3,10 +3,10 @@
 #include "Module1.h"
 
 #include <array>
-#include <vector>
 
-#include <pwd.h>
 #include <unistd.h>
+
+#include "Utilisateur.h"
 
 namespace vorlinde::Module1 {
 
@@ -20,12 +20,8 @@ std::string NomUserValide(const std::string& nom)
 
 std::string LireNomUser()
 {
-    std::vector<char> tampon(16384);
-    passwd entree{};
-    passwd* resultat = nullptr;
-    if (::getpwuid_r(::geteuid(), &entree, tampon.data(), tampon.size(), &resultat) == 0 && resultat != nullptr
-        && resultat->pw_name != nullptr && resultat->pw_name[0] != '\0')
-        return NomUserValide(resultat->pw_name);
+    if (const auto entree = LireEntreeUtilisateur(); !entree.Nom.empty())
+        return NomUserValide(entree.Nom);
 
     std::array<char, 256> nom{};
     if (::getlogin_r(nom.data(), nom.size()) == 0)

@@ -56,7 +56,7 @@ unit = 1e3  # ns to us
 print(f'{"handler":28} {"time":>12} {"floor":>12} {"ratio":>8} {"target":>8}')
 print(f'{"ScoreCoup":28} {res["BM_ScoreCoup"]:10.4f} ns')
 for nom, cle in [("CmdOK_Click (a move)", "BM_CmdOK_Click"), ("load a 100-move game", "BM_Chargement100Coups"),
-                 ("RafraichirCouleurs", "BM_RafraichirCouleurs")]:
+                 ("loading a profile (repaint)", "BM_RafraichirCouleurs")]:
     t, p = res[cle], res[cle + "_Plancher"]
     print(f'{nom:28} {t/unit:9.1f} us {p/unit:9.1f} us {t/p:8.2f} {"<= 1.5":>8}   ({t/16.67e6*100:.1f}% of a 60 Hz frame)')
 PY

@@ -9,36 +9,34 @@
 namespace vorlinde::ui {
 namespace {
 
-constexpr int BoutonsOuiNonAnnuler = 3;
-
-QMessageBox::Icon Icone(int style)
+QMessageBox::Icon IconeQt(IconeBoite icone)
 {
-    switch (style & 0x70) {
-    case 16:
+    switch (icone) {
+    case IconeBoite::Stop:
         return QMessageBox::Critical;
-    case 32:
+    case IconeBoite::Question:
         return QMessageBox::Question;
-    case 48:
+    case IconeBoite::Exclamation:
         return QMessageBox::Warning;
-    case 64:
-        return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
+    case IconeBoite::Aucune:
+        break;
     }
+    return QMessageBox::NoIcon;
 }
 
 }  // namespace
 
-int BoiteMessage::MsgBox(QWidget* parent, const QString& texte, int style, const QString& titre)
+Reponse BoiteMessage::MsgBox(QWidget* parent, const QString& texte, StyleBoite style, const QString& titre)
 {
     return Montrer(parent, texte, style, titre.isEmpty() ? QString::fromUtf8(messages::TitreApplication) : titre);
 }
 
-int BoiteMessageQt::Montrer(QWidget* parent, const QString& texte, int style, const QString& titre)
+Reponse BoiteMessageQt::Montrer(QWidget* parent, const QString& texte, StyleBoite style, const QString& titre)
 {
-    QMessageBox boite(Icone(style), titre, texte, QMessageBox::NoButton, parent);
+    QMessageBox boite(IconeQt(style.Icone), titre, texte, QMessageBox::NoButton, parent);
     boite.setTextFormat(Qt::PlainText);
-    if ((style & 0x0F) == BoutonsOuiNonAnnuler) {
+    const bool question = style.Boutons == JeuBoutons::OuiNonAnnuler;
+    if (question) {
         boite.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         boite.setDefaultButton(QMessageBox::Yes);
         boite.setEscapeButton(QMessageBox::Cancel);
@@ -47,26 +45,13 @@ int BoiteMessageQt::Montrer(QWidget* parent, const QString& texte, int style, co
         boite.setDefaultButton(QMessageBox::Ok);
     }
     switch (boite.exec()) {
-    case QMessageBox::Ok:
-        return messages::ReponseOK;
     case QMessageBox::Yes:
-        return messages::ReponseOui;
+        return Reponse::Oui;
     case QMessageBox::No:
-        return messages::ReponseNon;
+        return Reponse::Non;
     default:
-        return (style & 0x0F) == BoutonsOuiNonAnnuler ? messages::ReponseAnnuler : messages::ReponseOK;
+        return question ? Reponse::Annuler : Reponse::OK;
     }
-}
-
-int BoiteMessageScriptee::Montrer(QWidget*, const QString& texte, int style, const QString& titre)
-{
-    Appels.push_back({texte, titre, style});
-    if (!Reponses.empty()) {
-        const int reponse = Reponses.front();
-        Reponses.pop_front();
-        return reponse;
-    }
-    return (style & 0x0F) == BoutonsOuiNonAnnuler ? messages::ReponseAnnuler : messages::ReponseOK;
 }
 
 }  // namespace vorlinde::ui

@@ -2,49 +2,49 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The message-box layer. A style is a button set (0 OK, 3 Yes/No/Cancel) plus
-// an icon (16 stop, 32 question, 48 exclamation); the answer is 1 OK, 6 Yes,
-// 7 No or 2 Cancel, which is also the answer to Escape or to closing the box.
+// The message-box layer: a modal box given a text, a title and a style, which
+// returns the button pressed. Escape and the box's close button answer Cancel
+// to a question and OK otherwise.
 #include <QString>
-
-#include <deque>
-#include <vector>
 
 class QWidget;
 
 namespace vorlinde::ui {
+
+enum class JeuBoutons { OK, OuiNonAnnuler };
+enum class IconeBoite { Aucune, Stop, Question, Exclamation };
+
+struct StyleBoite {
+    JeuBoutons Boutons = JeuBoutons::OK;
+    IconeBoite Icone = IconeBoite::Aucune;
+    bool operator==(const StyleBoite&) const = default;
+};
+
+// The styles the board uses, with the numbers they have always been known by.
+namespace styles {
+inline constexpr StyleBoite Aucun{};                                                                 // 0
+inline constexpr StyleBoite Stop{JeuBoutons::OK, IconeBoite::Stop};                                  // 16
+inline constexpr StyleBoite QuestionOuiNonAnnuler{JeuBoutons::OuiNonAnnuler, IconeBoite::Question};  // 35
+inline constexpr StyleBoite Exclamation{JeuBoutons::OK, IconeBoite::Exclamation};                    // 48
+}  // namespace styles
+
+enum class Reponse { OK, Oui, Non, Annuler };
 
 class BoiteMessage {
 public:
     virtual ~BoiteMessage() = default;
 
     // Shows a modal box; a box given no title shows "Vorlinde".
-    int MsgBox(QWidget* parent, const QString& texte, int style, const QString& titre = {});
+    Reponse MsgBox(QWidget* parent, const QString& texte, StyleBoite style, const QString& titre = {});
 
 protected:
-    virtual int Montrer(QWidget* parent, const QString& texte, int style, const QString& titre) = 0;
+    virtual Reponse Montrer(QWidget* parent, const QString& texte, StyleBoite style, const QString& titre) = 0;
 };
 
 // Qt's own QMessageBox, in the language of the translator loaded at start-up.
 class BoiteMessageQt : public BoiteMessage {
 protected:
-    int Montrer(QWidget* parent, const QString& texte, int style, const QString& titre) override;
-};
-
-// For tests: records each box and answers from a queue chosen by the test
-// (Cancel for a question and OK otherwise when the queue is empty).
-class BoiteMessageScriptee : public BoiteMessage {
-public:
-    struct Appel {
-        QString Texte;
-        QString Titre;
-        int Style = 0;
-    };
-    std::vector<Appel> Appels;
-    std::deque<int> Reponses;
-
-protected:
-    int Montrer(QWidget* parent, const QString& texte, int style, const QString& titre) override;
+    Reponse Montrer(QWidget* parent, const QString& texte, StyleBoite style, const QString& titre) override;
 };
 
 }  // namespace vorlinde::ui

@@ -24,8 +24,8 @@ public:
         setOption(QFileDialog::DontUseNativeDialog);
         setOption(QFileDialog::HideNameFilterDetails);
         setAcceptMode(enregistrer ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-        setFileMode((p.Flags & drapeaux::FichierDoitExister) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-        if (!(p.Flags & drapeaux::ConfirmerRemplacement))
+        setFileMode(p.Flags.FichierDoitExister ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        if (!p.Flags.ConfirmerRemplacement)
             setOption(QFileDialog::DontConfirmOverwrite);
         const QStringList filtres = FiltresQt(p.Filter);
         setNameFilters(filtres);
@@ -55,14 +55,14 @@ private:
         const QFileInfo fichier(chemin);
         const QFileInfo dossier(fichier.absolutePath());
         const QString nomDossier = QDir::toNativeSeparators(dossier.filePath());
-        if ((flags_ & drapeaux::DossierDoitExister) && !dossier.isDir())
+        if (flags_.DossierDoitExister && !dossier.isDir())
             return Refuser(QStringLiteral("Le dossier « %1 » n'existe pas.").arg(nomDossier));
         // Opening a named pipe or a device would wait for ever or read without end.
         if (fichier.exists() && !fichier.isFile())
             return Refuser(QStringLiteral("« %1 » n'est pas un fichier ordinaire, mais un dossier, un tube ou un "
                                           "périphérique.")
                                .arg(fichier.fileName()));
-        if (flags_ & drapeaux::RefuserLectureSeule) {
+        if (flags_.RefuserLectureSeule) {
             if (fichier.exists() && !fichier.isWritable())
                 return Refuser(QStringLiteral("Le fichier « %1 » est en lecture seule.").arg(fichier.fileName()));
             if (!fichier.exists() && !dossier.isWritable())
@@ -77,7 +77,7 @@ private:
         return false;
     }
 
-    int flags_;
+    OptionsFichier flags_;
 };
 
 QString Montrer(QWidget* parent, const ParametresDial& p, bool enregistrer)
@@ -121,39 +121,6 @@ std::int32_t DialogueStandardQt::ShowColor(QWidget* parent, std::int32_t couleur
     if (dialogue.exec() != QDialog::Accepted)
         return couleur;
     return DepuisQColor(dialogue.selectedColor());
-}
-
-QString DialogueScripte::ReponseFichier()
-{
-    if (Reponses.empty() || !std::holds_alternative<QString>(Reponses.front()))
-        return {};
-    QString reponse = std::get<QString>(Reponses.front());
-    Reponses.pop_front();
-    return reponse;
-}
-
-QString DialogueScripte::ShowOpen(QWidget*, const ParametresDial& parametres)
-{
-    Usages.push_back({QStringLiteral("ShowOpen"), parametres});
-    return ReponseFichier();
-}
-
-QString DialogueScripte::ShowSave(QWidget*, const ParametresDial& parametres)
-{
-    Usages.push_back({QStringLiteral("ShowSave"), parametres});
-    return ReponseFichier();
-}
-
-std::int32_t DialogueScripte::ShowColor(QWidget*, std::int32_t couleur)
-{
-    ParametresDial p;
-    p.Color = couleur;
-    Usages.push_back({QStringLiteral("ShowColor"), p});
-    if (Reponses.empty() || !std::holds_alternative<std::int32_t>(Reponses.front()))
-        return couleur;
-    const auto reponse = std::get<std::int32_t>(Reponses.front());
-    Reponses.pop_front();
-    return reponse;
 }
 
 }  // namespace vorlinde::ui

@@ -7,32 +7,36 @@
 #include <QString>
 
 #include <cstdint>
-#include <deque>
 #include <memory>
-#include <variant>
-#include <vector>
 
 class QWidget;
 
 namespace vorlinde::ui {
 
-// Flag bits of the file dialogs.
-namespace drapeaux {
-inline constexpr int ConfirmerRemplacement = 2;
-inline constexpr int CacherLectureSeule = 4;
-inline constexpr int DossierDoitExister = 2048;
-inline constexpr int FichierDoitExister = 4096;
-inline constexpr int RefuserLectureSeule = 32768;
-inline constexpr int NomsLongs = 2097152;
-inline constexpr int Ouverture = CacherLectureSeule | DossierDoitExister | FichierDoitExister;  // 6148
-inline constexpr int Enregistrement
-    = ConfirmerRemplacement | CacherLectureSeule | DossierDoitExister | RefuserLectureSeule | NomsLongs;  // 2131974
-}  // namespace drapeaux
+// What a file dialog checks before it lets a file be chosen. Each option
+// carries the number it has always been known by; a dialog's settings are
+// the sum of its options' numbers.
+struct OptionsFichier {
+    bool ConfirmerRemplacement = false;  // 2: ask before replacing an existing file
+    bool CacherLectureSeule = false;     // 4: no read-only check box
+    bool DossierDoitExister = false;     // 2048
+    bool FichierDoitExister = false;     // 4096
+    bool RefuserLectureSeule = false;    // 32768: refuse a read-only file or a write-protected folder
+    bool NomsLongs = false;              // 2097152
+
+    bool operator==(const OptionsFichier&) const = default;
+};
+
+constexpr int ValeurOptions(const OptionsFichier& o)
+{
+    return (o.ConfirmerRemplacement ? 2 : 0) + (o.CacherLectureSeule ? 4 : 0) + (o.DossierDoitExister ? 2048 : 0)
+        + (o.FichierDoitExister ? 4096 : 0) + (o.RefuserLectureSeule ? 32768 : 0) + (o.NomsLongs ? 2097152 : 0);
+}
 
 struct ParametresDial {
     QString FileName;
     QString DialogTitle;
-    int Flags = 0;
+    OptionsFichier Flags;
     QString Filter;      // "description|pattern|description|pattern"
     QString DefaultExt;  // "*.ext"
     QString InitDir;
@@ -65,7 +69,9 @@ private:
 };
 
 // Qt's own QFileDialog and QColorDialog widgets, never the desktop's native
-// ones, so that every player and every test sees the same dialogs.
+// ones, so that every player and every test sees the same dialogs. Besides
+// the checks of its options, a file dialog refuses a special file (a named
+// pipe, a socket, a device) in an "Erreur" box and stays open.
 class DialogueStandardQt : public DialogueStandard {
 public:
     QString ShowOpen(QWidget* parent, const ParametresDial& parametres) override;
@@ -76,24 +82,5 @@ public:
 // Qt name filters for a "description|pattern|..." text, showing each
 // description exactly as written.
 QStringList FiltresQt(const QString& filter);
-
-// For tests: records the settings of each use and answers with the paths and
-// colours queued by the test (cancel when the queue is empty).
-class DialogueScripte : public DialogueStandard {
-public:
-    struct Usage {
-        QString Methode;  // "ShowOpen", "ShowSave" or "ShowColor"
-        ParametresDial Parametres;
-    };
-    std::vector<Usage> Usages;
-    std::deque<std::variant<QString, std::int32_t>> Reponses;
-
-    QString ShowOpen(QWidget* parent, const ParametresDial& parametres) override;
-    QString ShowSave(QWidget* parent, const ParametresDial& parametres) override;
-    std::int32_t ShowColor(QWidget* parent, std::int32_t couleur) override;
-
-private:
-    QString ReponseFichier();
-};
 
 }  // namespace vorlinde::ui

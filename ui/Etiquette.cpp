@@ -4,16 +4,18 @@
 
 #include <QMouseEvent>
 
+#include "game/Couleurs.h"
+
 namespace vorlinde::ui {
 
 QColor VersQColor(std::int32_t valeur)
 {
-    return QColor(valeur & 0xFF, (valeur >> 8) & 0xFF, (valeur >> 16) & 0xFF);
+    return QColor(Rouge(valeur), Vert(valeur), Bleu(valeur));
 }
 
 std::int32_t DepuisQColor(const QColor& couleur)
 {
-    return couleur.red() + 256 * couleur.green() + 65536 * couleur.blue();
+    return Rgb(couleur.red(), couleur.green(), couleur.blue());
 }
 
 Etiquette::Etiquette(QWidget* parent) : QLabel(parent)

@@ -20,24 +20,27 @@ QRect Rect(const geometrie::Rect& r)
 
 FrmCoul::FrmCoul(const std::array<std::int32_t, NbCouleurs>& palette, std::shared_ptr<DialogueStandard> dialogues,
                  QWidget* parent)
-    : QDialog(parent), dial_(this, std::move(dialogues))
+    : QDialog(parent), palette_(palette), dial_(this, std::move(dialogues))
 {
     namespace g = geometrie_coul;
     setWindowTitle(QStringLiteral("Sélectionner la couleur à modifier"));
     setFixedSize(TailleTwips(g::LargeurClient, g::HauteurClient));
     setModal(true);
 
-    CmdOK = new QPushButton(QStringLiteral("OK"), this);
+    auto* CmdOK = new QPushButton(QStringLiteral("OK"), this);
+    CmdOK->setObjectName(QStringLiteral("CmdOK"));
     CmdOK->setGeometry(Rect(g::CmdOK));
     for (int k = 0; k < NbCouleurs; ++k) {
         LblCoulSource[k] = new Etiquette(this);
+        LblCoulSource[k]->setObjectName(QStringLiteral("LblCoulSource%1").arg(k));
         LblCoulSource[k]->setGeometry(Rect(g::LblCoulSource(k)));
         LblCoulSource[k]->SetBackColor(palette[k]);
         LblCoulSource[k]->SetCaption({});
         LblCoulSource[k]->SetDescription(QStringLiteral("Couleur %1").arg(k + 1));
         connect(LblCoulSource[k], &Etiquette::Click, this, [this, k] { LblCoulSource_Click(k); });
     }
-    CmdCancel = new QPushButton(QStringLiteral("&Annuler"), this);
+    auto* CmdCancel = new QPushButton(QStringLiteral("&Annuler"), this);
+    CmdCancel->setObjectName(QStringLiteral("CmdCancel"));
     CmdCancel->setGeometry(Rect(g::CmdCancel));
     for (auto* bouton : {CmdOK, CmdCancel}) {
         bouton->setAutoDefault(false);
@@ -51,16 +54,12 @@ FrmCoul::FrmCoul(const std::array<std::int32_t, NbCouleurs>& palette, std::share
 
 FrmCoul::~FrmCoul() = default;
 
-std::int32_t FrmCoul::Couleur(int k) const
-{
-    return LblCoulSource[k]->BackColor();
-}
-
 void FrmCoul::LblCoulSource_Click(int index)
 {
-    dial_.Color = LblCoulSource[index]->BackColor();
+    dial_.Color = palette_[index];
     dial_.ShowColor();
-    LblCoulSource[index]->SetBackColor(dial_.Color);
+    palette_[index] = dial_.Color;
+    LblCoulSource[index]->SetBackColor(palette_[index]);
 }
 
 }  // namespace vorlinde::ui

@@ -18,7 +18,8 @@ class Etiquette;
 
 // The colour editor: a working copy of the palette, one swatch a colour
 // chooser. "OK" accepts the dialog, "Annuler" and any other close reject it;
-// the caller copies the colours back only when accepted.
+// the caller copies the colours back only when accepted. Its controls are
+// named "LblCoulSource0".."LblCoulSource7", "CmdOK" and "CmdCancel".
 class FrmCoul : public QDialog {
     Q_OBJECT
 public:
@@ -26,14 +27,14 @@ public:
             QWidget* parent = nullptr);
     ~FrmCoul() override;
 
-    std::int32_t Couleur(int k) const;
-    void LblCoulSource_Click(int index);
-
-    std::array<Etiquette*, NbCouleurs> LblCoulSource{};
-    QPushButton* CmdOK = nullptr;
-    QPushButton* CmdCancel = nullptr;
+    // The working copy, as edited so far.
+    const std::array<std::int32_t, NbCouleurs>& Palette() const { return palette_; }
 
 private:
+    void LblCoulSource_Click(int index);
+
+    std::array<std::int32_t, NbCouleurs> palette_;
+    std::array<Etiquette*, NbCouleurs> LblCoulSource{};
     Dial dial_;
 };
 

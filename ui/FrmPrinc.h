@@ -10,8 +10,8 @@
 #include <memory>
 #include <string>
 
+#include "BoiteMessage.h"
 #include "Dial.h"
-#include "game/Couleurs.h"
 #include "game/Partie.h"
 #include "platform/Aleatoire.h"
 
@@ -22,8 +22,8 @@ class QScrollBar;
 
 namespace vorlinde::ui {
 
-class BoiteMessage;
 class Etiquette;
+struct UsageFichier;
 
 // What the board window takes from outside: the boxes and dialogs to show,
 // the program folder, the login name and the seed of the random draw.
@@ -35,37 +35,71 @@ struct ServicesPrinc {
     std::function<std::uint64_t()> Graine;
 };
 
-// The board window. It owns the game state and the controls that show it;
-// every handler reads like the rule it performs.
+// The board window. It owns the state of the board and the controls that
+// show it. A handler changes the state through the rules of game/, then
+// repaints the parts of the board that changed. The player, and the tests,
+// reach the handlers through the controls (named after the board's layout:
+// "LblCoulSource3", "CmdOK", "MnuSave"...), their keys and the menus.
 class FrmPrinc : public QMainWindow {
     Q_OBJECT
 public:
     explicit FrmPrinc(ServicesPrinc services, QWidget* parent = nullptr);
     ~FrmPrinc() override;
 
-    // Handlers, public so that tests and the menu run the same code.
+    // A read-only view of the state, for the tests.
+    const Partie& Etat() const { return partie_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    enum class IssueSauvegarde { Annulee, Enregistree, Echec };
+
+    void ConstruireControles();
+    void ConstruireMenus();
+
+    // Handlers, named after their controls and events.
+    void Form_Load();
+    bool Form_Unload();
     void MnuNew_Click();
     void CmdOK_Click();
     void LblCoulSource_Click(int index);
     void LblCode_Click(int index);
+    void LblCode_Change(int index);
     void CmdMove_Click(int index);
     void VScroll1_Change();
-    void RafraichirCouleurs();
-    enum class IssueSauvegarde { Annulee, Enregistree, Echec };
-    IssueSauvegarde MnuSave_Click();
+    void MnuSave_Click();
     void MnuLoad_Click();
     void MnuQuit_Click();
     void MnuCoul_Click();
     void MnuAffLoad_Click();
     void MnuAffSave_Click();
 
-    const Partie& Etat() const { return partie_; }
-    const std::string& NomUser() const { return nomUser_; }
-    const std::filesystem::path& DossierProgramme() const { return services_.DossierProgramme; }
+    // Painting: each part of the board from the state.
+    void PeindrePalette();
+    void PeindreCases();
+    void EffacerLegendesCases();
+    void PeindreHistorique();
+    void PeindreValider();
+    void RafraichirCouleurs();
     std::int32_t BackColorFenetre() const;
-    ProfilCouleurs CollecterProfil() const;
 
-    // The controls, named as the board's layout names them.
+    // The file commands.
+    IssueSauvegarde SauvegarderPartie();
+    ProfilCouleurs ProfilDefautOuIntegre() const;
+    // The dialog of `usage`, set afresh; the chosen file, or an empty path
+    // when the player cancelled.
+    std::filesystem::path ChoisirFichier(const UsageFichier& usage);
+    // The "Erreur" box of a file command: `modele` takes the chosen file's name, then the reason.
+    void SignalerEchecFichier(const QString& modele, const std::string& raison);
+    Reponse MsgBox(const QString& texte, StyleBoite style, const QString& titre = {});
+
+    ServicesPrinc services_;
+    Aleatoire aleatoire_;
+    Partie partie_;
+    std::string nomUser_;
+    std::unique_ptr<Dial> dial_;
+
     std::array<Etiquette*, NbCouleurs> LblCoulSource{};
     std::array<QPushButton*, 2> CmdMove{};
     std::array<Etiquette*, LongueurCode> LblCode{};
@@ -74,37 +108,6 @@ public:
     std::array<Etiquette*, 10> LblBiPl{};
     std::array<Etiquette*, 10> LblMalPl{};
     QScrollBar* VScroll1 = nullptr;
-    std::array<QGroupBox*, 6> Frames{};
-    QAction* MnuNew = nullptr;
-    QAction* MnuSave = nullptr;
-    QAction* MnuLoad = nullptr;
-    QAction* MnuQuit = nullptr;
-    QAction* MnuCoul = nullptr;
-    QAction* MnuAffLoad = nullptr;
-    QAction* MnuAffSave = nullptr;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void ConstruireControles();
-    void ConstruireMenus();
-    void Form_Load();
-    bool Form_Unload();
-    void LblCode_Change(int index);
-    void AppliquerProfil(const ProfilCouleurs& profil);
-    void PeindreSources();
-    void DecrireCases();
-    void ParametrerDialFichier(const QString& titre, int flags, const QString& filtre, const QString& extension);
-    int MsgBox(const QString& texte, int style, const QString& titre = {});
-    // The "Erreur" box of a file command: `modele` takes the chosen file's name, then the reason.
-    void SignalerEchecFichier(const QString& modele, const std::string& raison);
-
-    ServicesPrinc services_;
-    Aleatoire aleatoire_;
-    Partie partie_;
-    std::string nomUser_;
-    std::unique_ptr<Dial> dial_;
 };
 
 }  // namespace vorlinde::ui

@@ -1,70 +1,53 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
 //
-// The board's file and colour commands: saving and loading a game, leaving
-// the program, loading and saving a colour profile, the colour editor.
+// The board's file and colour commands: saving and loading a game, loading
+// and saving a colour profile, the colour editor.
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QPushButton>
 
-#include "BoiteMessage.h"
-#include "Etiquette.h"
 #include "FrmCoul.h"
 #include "FrmPrinc.h"
+#include "UsagesFichier.h"
 #include "formats/FichierPartie.h"
 #include "formats/FichierProfil.h"
 #include "game/Messages.h"
 
 namespace vorlinde::ui {
-namespace {
 
-const QString FiltreSauvegarde = QStringLiteral("Fichier partie (*.prt)|*.prt|Tous le fichiers (*.*)|*.*");
-const QString FiltreChargement = QStringLiteral("Fichier partie|*.prt|Tous le fichiers|*.*");
-const QString FiltreProfil = QStringLiteral("Fichier user (*.usr)|*.usr|Tous le fichiers (*.*)|*.*");
-
-// The file name as the system spells it, also when it is not valid UTF-8.
-std::filesystem::path VersChemin(const QString& nom)
-{
-    return std::filesystem::path(QFile::encodeName(nom).toStdString());
-}
-
-QString NomAffiche(const QString& chemin)
-{
-    return QDir::toNativeSeparators(chemin);
-}
-
-QString Erreur()
-{
-    return QString::fromUtf8(messages::TitreErreur);
-}
-
-}  // namespace
-
-void FrmPrinc::ParametrerDialFichier(const QString& titre, int flags, const QString& filtre, const QString& extension)
+std::filesystem::path FrmPrinc::ChoisirFichier(const UsageFichier& usage)
 {
     dial_->FileName.clear();
-    dial_->DialogTitle = titre;
-    dial_->Flags = flags;
-    dial_->Filter = filtre;
-    dial_->DefaultExt = extension;
-    dial_->InitDir = QString::fromStdString(services_.DossierProgramme.string());
+    dial_->DialogTitle = QString::fromUtf8(usage.Titre);
+    dial_->Flags = usage.Options;
+    dial_->Filter = QString::fromUtf8(usage.Filtre);
+    dial_->DefaultExt = QString::fromUtf8(usage.Extension);
+    dial_->InitDir = QFile::decodeName(services_.DossierProgramme.c_str());
+    if (usage.Enregistrer)
+        dial_->ShowSave();
+    else
+        dial_->ShowOpen();
+    // The file name as the system spells it, also when it is not valid UTF-8.
+    return QFile::encodeName(dial_->FileName).toStdString();
 }
 
 void FrmPrinc::SignalerEchecFichier(const QString& modele, const std::string& raison)
 {
-    MsgBox(modele.arg(NomAffiche(dial_->FileName), QString::fromStdString(raison)), messages::StyleStop, Erreur());
+    MsgBox(modele.arg(QDir::toNativeSeparators(dial_->FileName), QString::fromStdString(raison)), styles::Stop,
+           QString::fromUtf8(messages::TitreErreur));
 }
 
-FrmPrinc::IssueSauvegarde FrmPrinc::MnuSave_Click()
+void FrmPrinc::MnuSave_Click()
 {
-    ParametrerDialFichier(QStringLiteral("Enregistrer une partie en cours"), drapeaux::Enregistrement, FiltreSauvegarde,
-                          QStringLiteral("*.prt"));
-    dial_->ShowSave();
-    if (dial_->FileName.isEmpty())
-        return IssueSauvegarde::Annulee;
+    SauvegarderPartie();
+}
 
-    const auto erreur = EcrireFichierPartie(VersChemin(dial_->FileName), CapturerPartie(partie_));
+FrmPrinc::IssueSauvegarde FrmPrinc::SauvegarderPartie()
+{
+    const auto chemin = ChoisirFichier(usages::SauvegardePartie);
+    if (chemin.empty())
+        return IssueSauvegarde::Annulee;
+    const auto erreur = EcrireFichierPartie(chemin, SauverPartie(partie_));
     if (erreur == ErreurFichier::Aucune)
         return IssueSauvegarde::Enregistree;
     SignalerEchecFichier(QStringLiteral("La partie n'a pas pu être enregistrée dans le fichier « %1 ». %2"),
@@ -74,16 +57,13 @@ FrmPrinc::IssueSauvegarde FrmPrinc::MnuSave_Click()
 
 void FrmPrinc::MnuLoad_Click()
 {
-    ParametrerDialFichier(QStringLiteral("Chargement d'une partie"), drapeaux::Ouverture, FiltreChargement,
-                          QStringLiteral("*.prt"));
-    dial_->ShowOpen();
-    if (dial_->FileName.isEmpty())
+    const auto chemin = ChoisirFichier(usages::ChargementPartie);
+    if (chemin.empty())
         return;
-
     // The whole file is checked before anything of the game changes.
-    const auto lecture = LireFichierPartie(VersChemin(dial_->FileName));
+    const auto lecture = LireFichierPartie(chemin);
     if (lecture.Erreur == ErreurFichier::ConflitDeVersion) {
-        MsgBox(QString::fromUtf8(messages::ConflitDeVersion), messages::StyleStop, Erreur());
+        MsgBox(QString::fromUtf8(messages::ConflitDeVersion), styles::Stop, QString::fromUtf8(messages::TitreErreur));
         return;
     }
     if (lecture.Erreur != ErreurFichier::Aucune) {
@@ -91,65 +71,36 @@ void FrmPrinc::MnuLoad_Click()
                              RaisonErreurFichier(lecture.Erreur));
         return;
     }
-
-    const PartieSauvee& sauvee = lecture.Partie;
-    partie_.CodeSecret = sauvee.CodeSecret;
-    partie_.NbCoups = static_cast<std::int16_t>(sauvee.Coups.size());
-    std::int16_t dernierScore = 0;
-    for (int k = 1; k <= partie_.NbCoups; ++k) {
-        partie_.Historique[k].Code = sauvee.Coups[k - 1];
-        dernierScore = ScoreCoup(partie_.CodeSecret, partie_.Historique[k]);
-    }
-    partie_.TopCoulSource = sauvee.TopCoulSource;
-    PeindreSources();
-
-    partie_.EnCours = !(partie_.NbCoups >= 1 && dernierScore == ScoreGagnant);
-    CmdOK->setEnabled(partie_.EnCours);
-
-    for (int i = 0; i < LongueurCode; ++i) {
-        const int c = partie_.NbCoups > 0 ? partie_.Historique[partie_.NbCoups].Code[i] - '0' : 0;
-        partie_.CasesCode[i] = static_cast<std::int16_t>(c);
-        if (c >= 1)
-            LblCode[i]->SetBackColor(LblCoulSource[c - 1]->BackColor());
-    }
-    VScroll1_Change();
-}
-
-bool FrmPrinc::Form_Unload()
-{
-    const int reponse = MsgBox(QString::fromUtf8(messages::QuestionQuitter), messages::StyleQuestionOuiNonAnnuler,
-                               QString::fromUtf8(messages::TitreQuitter));
-    if (reponse == messages::ReponseOui)
-        // A save that failed keeps the window, and so the game, open.
-        return MnuSave_Click() != IssueSauvegarde::Echec;
-    return reponse == messages::ReponseNon;
+    ChargerPartie(partie_, lecture.Partie);
+    PeindrePalette();
+    PeindreValider();
+    PeindreCases();
+    PeindreHistorique();
 }
 
 void FrmPrinc::MnuAffLoad_Click()
 {
-    ParametrerDialFichier(QStringLiteral("Chargement d'un profil couleur"), drapeaux::Ouverture, FiltreProfil,
-                          QStringLiteral("*.usr"));
-    dial_->ShowOpen();
-    if (dial_->FileName.isEmpty())
+    const auto chemin = ChoisirFichier(usages::ChargementProfil);
+    if (chemin.empty())
         return;
-    const auto lecture = LireProfil(VersChemin(dial_->FileName));
+    const auto lecture = LireProfil(chemin);
     if (lecture.Erreur != ErreurFichier::Aucune) {
         SignalerEchecFichier(QStringLiteral("Le profil du fichier « %1 » ne peut pas être chargé. %2"),
                              RaisonErreurFichier(lecture.Erreur));
         return;
     }
-    AppliquerProfil(lecture.Profil);
+    AppliquerProfil(partie_, lecture.Profil);
+    PeindreCases();
+    EffacerLegendesCases();
     RafraichirCouleurs();
 }
 
 void FrmPrinc::MnuAffSave_Click()
 {
-    ParametrerDialFichier(QStringLiteral("Enregistrer le profil couleur en cours"), drapeaux::Enregistrement,
-                          FiltreProfil, QStringLiteral("*.usr"));
-    dial_->ShowSave();
-    if (dial_->FileName.isEmpty())
+    const auto chemin = ChoisirFichier(usages::SauvegardeProfil);
+    if (chemin.empty())
         return;
-    const auto erreur = EcrireProfil(VersChemin(dial_->FileName), CollecterProfil());
+    const auto erreur = EcrireProfil(chemin, CollecterProfil(partie_));
     if (erreur != ErreurFichier::Aucune)
         SignalerEchecFichier(QStringLiteral("Le profil n'a pas pu être enregistré dans le fichier « %1 ». %2"),
                              RaisonErreurFichier(erreur));
@@ -157,14 +108,10 @@ void FrmPrinc::MnuAffSave_Click()
 
 void FrmPrinc::MnuCoul_Click()
 {
-    std::array<std::int32_t, NbCouleurs> palette{};
-    for (int k = 0; k < NbCouleurs; ++k)
-        palette[k] = LblCoulSource[k]->BackColor();
     {
-        FrmCoul editeur(palette, services_.Dialogues, this);
+        FrmCoul editeur(partie_.Palette, services_.Dialogues, this);
         if (editeur.exec() == QDialog::Accepted)
-            for (int k = 0; k < NbCouleurs; ++k)
-                LblCoulSource[k]->SetBackColor(editeur.Couleur(k));
+            partie_.Palette = editeur.Palette();
     }
     RafraichirCouleurs();
 }

@@ -20,9 +20,10 @@ inline constexpr Rect Frame4{120, 240, 1575, 3855};  // in Frame3
 inline constexpr Rect Frame5{2280, 240, 1215, 3855};
 inline constexpr Rect Frame6{4200, 240, 1095, 3855};
 
-inline constexpr Rect LblCoulSource(int k)
+// Swatch k standing in list row `rangee` (0..3): the rows are 720 apart.
+inline constexpr Rect LblCoulSource(int k, int rangee = 0)
 {
-    return {120 + 720 * k, 240, 615, 615};
+    return {120 + 720 * k, 240 + 720 * rangee, 615, 615};
 }
 inline constexpr Rect CmdMove(int k)
 {

@@ -66,8 +66,7 @@ pixel() {
   convert "$TRAVAIL/ecran.png" -format '%[hex:p{'"$1,$2"'}]' info: | cut -c1-6
 }
 
-# The client area's origin, found from swatch 0 (pure green at start), which
-# stands 120 twips right of and 240 twips below the client area's corner.
+# The client area's origin, found from swatch 0 (pure green at start).
 trouver_origine() {
   local ligne="" essai
   for essai in $(seq 40); do
@@ -78,8 +77,8 @@ trouver_origine() {
   done
   [ -n "$ligne" ] || echouer "swatch 0 (green) is not on screen"
   local xy=${ligne%%:*}
-  ORIGINE_X=$(( ${xy%,*} - 120 / 15 ))
-  ORIGINE_Y=$(( ${xy#*,} - 240 / 15 ))
+  ORIGINE_X=$(( ${xy%,*} - SOURCE0_X / 15 ))
+  ORIGINE_Y=$(( ${xy#*,} - SOURCE0_Y / 15 ))
 }
 
 # Screen position of a point given in twips from the client area's corner.
@@ -98,14 +97,16 @@ touches() {
   sleep 0.3
 }
 
-# Centres, in twips from the client area's corner.
-centre_source_x() { echo $(( 120 + 720 * $1 + 307 )); }
-CENTRE_SOURCE_Y=$(( 240 + 307 ))
-centre_case_x() { echo $(( 120 + 720 * $1 + 307 )); }
-CENTRE_CASE_Y=$(( 3240 + 240 + 307 ))
-CENTRE_OK_X=$(( 3480 + 1387 ))
-centre_resultat_x() { echo $(( 0 + 120 + 120 + 360 * $1 + 127 )); }
-centre_resultat_y() { echo $(( 4320 + 240 + 240 + 360 * $1 + 127 )); }
+# Centres, in twips from the client area's corner, from the geometry of the
+# windows (SOURCE_X, CASE_X, RESULTAT_Y, EDITEUR_OK_X...).
+source "${VORLINDE_GEOMETRIE:?the build writes it: tests/e2e/geometrie.cpp}"
+centre_source_x() { echo "${SOURCE_X[$1]}"; }
+CENTRE_SOURCE_Y=$SOURCE_Y
+centre_case_x() { echo "${CASE_X[$1]}"; }
+CENTRE_CASE_Y=$CASE_Y
+CENTRE_OK_X=$OK_X
+centre_resultat_x() { echo "${RESULTAT_X[$1]}"; }
+centre_resultat_y() { echo "${RESULTAT_Y[$1]}"; }
 
 # The id of the visible window with exactly this title (a pattern), once shown.
 attendre_fenetre() {

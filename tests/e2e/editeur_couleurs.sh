@@ -11,9 +11,9 @@ lancer
 touches "$FENETRE" ctrl+c
 editeur=$(attendre_fenetre '^Sélectionner la couleur à modifier$')
 sleep 0.3
-# The editor's swatch 2 (colour 3) is 120 + 2 x 720 twips from its left edge.
+# The editor's swatch 2 (colour 3), from the corner of its client area.
 eval "$(xdotool getwindowgeometry --shell "$editeur")"
-xdotool mousemove --sync $((X + (120 + 2 * 720 + 307) / 15)) $((Y + (120 + 307) / 15)) click 1
+xdotool mousemove --sync $((X + EDITEUR_SOURCE_X[2] / 15)) $((Y + EDITEUR_SOURCE_Y / 15)) click 1
 choix=$(attendre_fenetre '^Sélectionner une couleur$')
 import -window root "$ARTEFACTS/selecteur.png"
 touches "$choix" alt+h ctrl+a
@@ -23,8 +23,8 @@ absente '^Sélectionner une couleur$' || echouer "the colour chooser did not clo
 import -window root "$ARTEFACTS/editeur.png"
 touches "$editeur" alt+o 2>/dev/null || true
 if ! absente '^Sélectionner la couleur à modifier$'; then
-  # "OK" has no access key: click it (120 twips in, 840 down).
-  xdotool mousemove --sync $((X + (120 + 1387) / 15)) $((Y + (840 + 247) / 15)) click 1
+  # "OK" has no access key: click it.
+  xdotool mousemove --sync $((X + EDITEUR_OK_X / 15)) $((Y + EDITEUR_OK_Y / 15)) click 1
   absente '^Sélectionner la couleur à modifier$' || echouer "the editor did not close"
 fi
 

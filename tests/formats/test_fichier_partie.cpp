@@ -17,7 +17,7 @@ PartieSauvee Exemple()
     PartieSauvee p;
     p.CodeSecret = {3, 7, 1, 5};
     p.Coups = {{'1', '2', '3', '4'}, {'3', '7', '1', '5'}};
-    p.TopCoulSource = {240, 240, 1680, 240, 240, 240, 240, 240};
+    p.RangeeCoulSource = {0, 0, 2, 0, 0, 0, 0, 0};
     return p;
 }
 
@@ -53,15 +53,15 @@ TEST(FichierPartie, SizesAreEightPlusTwoPerMove)
 
 TEST(FichierPartie, RowsMapBothWays)
 {
-    EXPECT_EQ(RangeeDepuisTop(240), 1);
-    EXPECT_EQ(RangeeDepuisTop(2400), 4);
-    EXPECT_EQ(RangeeDepuisTop(500), 0);  // any other position is written as 0
+    EXPECT_EQ(OctetDepuisRangee(0), 1);
+    EXPECT_EQ(OctetDepuisRangee(3), 4);
+    EXPECT_EQ(OctetDepuisRangee(7), 0);  // no such row: written as 0
     for (const int moitie : {0, 5, 9, 15})
-        EXPECT_EQ(TopDepuisRangee(moitie), 240);
+        EXPECT_EQ(RangeeDepuisOctet(moitie), 0);
     Octets octets{0x01, 0x12, 0x34, 0x00, 0x12, 0x34, 0x05, 0xF0};
     const auto lu = LirePartie(octets);
     ASSERT_EQ(lu.Erreur, ErreurFichier::Aucune);
-    EXPECT_EQ(lu.Partie.TopCoulSource, (std::array<std::int16_t, 8>{240, 960, 1680, 2400, 240, 240, 240, 240}));
+    EXPECT_EQ(lu.Partie.RangeeCoulSource, (std::array<std::int16_t, 8>{0, 1, 2, 3, 0, 0, 0, 0}));
 }
 
 TEST(FichierPartie, VersionZeroIsReadAndAboveOneIsAConflict)

@@ -29,7 +29,6 @@ PartieSauvee Jeu(int coups)
     PartieSauvee p;
     p.CodeSecret = {3, 7, 1, 5};
     p.Coups.assign(static_cast<std::size_t>(coups), {'5', '6', '7', '8'});
-    p.TopCoulSource.fill(240);
     return p;
 }
 

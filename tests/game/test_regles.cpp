@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 
+#include "game/Codes.h"
 #include "game/Couleurs.h"
 #include "game/Messages.h"
 #include "game/Partie.h"
@@ -17,7 +18,6 @@ namespace {
 Partie PartieAvecCode(Code4 code)
 {
     Partie p;
-    EffacerHistorique(p);
     p.CodeSecret = code;
     return p;
 }
@@ -29,16 +29,13 @@ Coup CoupDe(const std::string& texte)
     return c;
 }
 
-// Distinct codes of four distinct colours that never win against 1234.
-std::vector<std::array<std::int16_t, 4>> CodesSansVictoire(std::size_t n)
+// Codes that never win against 1234: the first colour is 5 or more.
+std::vector<Code4> CodesSansVictoire(std::size_t n)
 {
-    std::vector<std::array<std::int16_t, 4>> codes;
-    for (std::int16_t a = 5; a <= 8; ++a)
-        for (std::int16_t b = 1; b <= 8; ++b)
-            for (std::int16_t c = 1; c <= 8; ++c)
-                for (std::int16_t d = 1; d <= 8; ++d)
-                    if (std::set<int>{a, b, c, d}.size() == 4 && codes.size() < n)
-                        codes.push_back({a, b, c, d});
+    std::vector<Code4> codes;
+    for (const auto& code : TousLesCodes())
+        if (code[0] >= 5 && codes.size() < n)
+            codes.push_back(code);
     return codes;
 }
 
@@ -146,35 +143,6 @@ TEST(Validation, TheMoveLimitIsAHundred)
     EXPECT_EQ(p.Historique, avant.Historique);
 }
 
-TEST(NouvellePartie, ResetsTheGameButKeepsTheComposedCodeAndSelection)
-{
-    Partie p = PartieAvecCode({1, 2, 3, 4});
-    p.CasesCode = {3, 7, 1, 8};
-    ASSERT_EQ(ValiderCode(p), ResultatValidation::Enregistre);
-    p.CaseCourante = 3;
-    p.CoulSelect = 6;
-    p.TopCoulSource[6] = 2400;
-    p.EnCours = false;
-    p.Historique[0].AffecterCode("9999");
-
-    DebuterNouvellePartie(p);
-    EffacerHistorique(p);
-    EXPECT_EQ(p.NbCoups, 0);
-    EXPECT_EQ(p.CaseCourante, 0);
-    EXPECT_EQ(p.CoulSelect, 6);
-    EXPECT_EQ(p.CasesCode, (std::array<std::int16_t, 4>{3, 7, 1, 8}));
-    for (const auto top : p.TopCoulSource)
-        EXPECT_EQ(top, 240);
-    for (int k = 1; k <= MaxCoups; ++k)
-        EXPECT_EQ(p.Historique[k], Coup{});
-    EXPECT_EQ(p.Historique[0].TexteCode(), "9999");  // entry 0 is never touched
-
-    // The code composed before the new game is at once the first move.
-    p.EnCours = true;
-    EXPECT_EQ(ValiderCode(p), ResultatValidation::Enregistre);
-    EXPECT_EQ(p.Historique[1].TexteCode(), "3718");
-}
-
 TEST(Tirage, EachDrawIsFloorOfEightRPlusOne)
 {
     EXPECT_EQ(TirageCouleur(0.0), 1);
@@ -238,21 +206,20 @@ TEST(CodeEntry, SwatchClicksFillCellsAndTheCursorStopsAtTheLast)
     EXPECT_EQ(p.CaseCourante, 2);
 }
 
-TEST(CodeEntry, RowMovesFollowTheTable)
+TEST(CodeEntry, HAndBMoveTheLastSwatchBetweenTheFourRows)
 {
-    const std::vector<std::array<int, 3>> table{{240, 240, 960},    {960, 240, 1680}, {1680, 960, 2400},
-                                                {2400, 1680, 2400}, {100, 240, 240},  {0, 240, 240}};
-    for (const auto& [top, haut, bas] : table) {
-        EXPECT_EQ(TopApresDeplacement(static_cast<std::int16_t>(top), 0), haut) << top;
-        EXPECT_EQ(TopApresDeplacement(static_cast<std::int16_t>(top), 1), bas) << top;
+    const std::vector<std::array<int, 3>> table{{0, 0, 1}, {1, 0, 2}, {2, 1, 3}, {3, 2, 3}};
+    for (const auto& [rangee, haut, bas] : table) {
+        EXPECT_EQ(RangeeApresDeplacement(static_cast<std::int16_t>(rangee), 0), haut) << rangee;
+        EXPECT_EQ(RangeeApresDeplacement(static_cast<std::int16_t>(rangee), 1), bas) << rangee;
     }
     Partie p;
     DeplacerSource(p, 1);  // nothing selected yet: nothing moves
-    EXPECT_EQ(p.TopCoulSource, Partie{}.TopCoulSource);
+    EXPECT_EQ(p.RangeeCoulSource, Partie{}.RangeeCoulSource);
     ChoisirCouleur(p, 5);
     for (int i = 0; i < 4; ++i)
         DeplacerSource(p, 1);
-    EXPECT_EQ(p.TopCoulSource[5], 2400);
+    EXPECT_EQ(p.RangeeCoulSource[5], 3);
 }
 
 TEST(Messages, TextsAreExactToTheCharacter)

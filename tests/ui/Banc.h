@@ -3,7 +3,10 @@
 #pragma once
 
 // A board window in a temporary program folder, with scripted message boxes
-// and dialogs, and a full snapshot of what the player can see and do.
+// and dialogs. The controls are reached by their names, as the board's layout
+// names them; the commands by their menu actions; and a full snapshot of what
+// the player can see and do is taken from the widgets alone.
+#include <QAction>
 #include <QFile>
 #include <QGroupBox>
 #include <QPushButton>
@@ -14,8 +17,8 @@
 #include <memory>
 #include <vector>
 
-#include "ui/BoiteMessage.h"
-#include "ui/Dial.h"
+#include "Scripts.h"
+#include "game/Codes.h"
 #include "ui/Etiquette.h"
 #include "ui/FrmPrinc.h"
 
@@ -38,6 +41,16 @@ inline void Ecrire(const QString& chemin, const QByteArray& octets)
     f.write(octets);
 }
 
+// The child of `parent` named `nom`, or `nom` followed by `index`.
+template <typename T> T* Controle(const QObject& parent, const QString& nom, int index = -1)
+{
+    const QString complet = index < 0 ? nom : nom + QString::number(index);
+    auto* controle = parent.findChild<T*>(complet);
+    if (!controle)
+        qFatal("no control named %s", qPrintable(complet));
+    return controle;
+}
+
 struct Instantane {
     Partie Etat;
     std::vector<std::int32_t> Couleurs;  // swatches, code cells, history cells
@@ -48,30 +61,6 @@ struct Instantane {
 
     bool operator==(const Instantane&) const = default;
 };
-
-inline Instantane Capturer(const FrmPrinc& f)
-{
-    Instantane i;
-    i.Etat = f.Etat();
-    for (auto* e : f.LblCoulSource) {
-        i.Couleurs.push_back(e->BackColor());
-        i.Positions.push_back(e->y());
-    }
-    for (auto* e : f.LblCode)
-        i.Couleurs.push_back(e->BackColor());
-    for (auto* e : f.LblResult)
-        i.Couleurs.push_back(e->BackColor());
-    for (int r = 0; r < 10; ++r) {
-        i.Textes.push_back(f.LblBiPl[r]->text());
-        i.Textes.push_back(f.LblMalPl[r]->text());
-    }
-    i.Min = f.VScroll1->minimum();
-    i.Max = f.VScroll1->maximum();
-    i.Value = f.VScroll1->value();
-    i.DefilementActif = f.VScroll1->isEnabled();
-    i.OkActif = f.CmdOK->isEnabled();
-    return i;
-}
 
 class Banc {
 public:
@@ -95,28 +84,84 @@ public:
     std::filesystem::path Dossier() const { return std::filesystem::path(chemin_.toStdString()); }
     QString Chemin(const QString& nom) const { return chemin_ + QLatin1Char('/') + nom; }
     FrmPrinc& F() { return *Fenetre; }
+    const Partie& Etat() const { return Fenetre->Etat(); }
+    ProfilCouleurs Profil() const { return CollecterProfil(Etat()); }
+
+    Etiquette* Source(int k) const { return Controle<Etiquette>(*Fenetre, QStringLiteral("LblCoulSource"), k); }
+    Etiquette* Case(int k) const { return Controle<Etiquette>(*Fenetre, QStringLiteral("LblCode"), k); }
+    Etiquette* Resultat(int k) const { return Controle<Etiquette>(*Fenetre, QStringLiteral("LblResult"), k); }
+    Etiquette* BiPl(int r) const { return Controle<Etiquette>(*Fenetre, QStringLiteral("LblBiPl"), r); }
+    Etiquette* MalPl(int r) const { return Controle<Etiquette>(*Fenetre, QStringLiteral("LblMalPl"), r); }
+    QPushButton* Move(int k) const { return Controle<QPushButton>(*Fenetre, QStringLiteral("CmdMove"), k); }
+    QPushButton* Ok() const { return Controle<QPushButton>(*Fenetre, QStringLiteral("CmdOK")); }
+    QScrollBar* Defilement() const { return Controle<QScrollBar>(*Fenetre, QStringLiteral("VScroll1")); }
+    QGroupBox* Cadre(int n) const { return Controle<QGroupBox>(*Fenetre, QStringLiteral("Frame"), n); }
+    QAction* Action(const char* nom) const { return Controle<QAction>(*Fenetre, QString::fromUtf8(nom)); }
+    // The window's own background, which blank history cells show.
+    std::int32_t Fond() const { return DepuisQColor(Fenetre->centralWidget()->palette().color(QPalette::Window)); }
 
     void Clic(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+    void Menu(const char* nom) { Action(nom)->trigger(); }
+    // A menu command whose dialog is answered with `chemin`; true when no
+    // box followed it (the command succeeded).
+    bool Commande(const char* nom, const QString& chemin)
+    {
+        const auto boites = Boites->Appels.size();
+        Dialogues->Reponses.push_back(chemin);
+        Menu(nom);
+        return Boites->Appels.size() == boites;
+    }
 
     // Cell 0 then the four colour numbers, as a player composes a guess.
     void Composer(std::array<int, 4> couleurs)
     {
-        Clic(F().LblCode[0]);
+        Clic(Case(0));
         for (const int c : couleurs)
-            Clic(F().LblCoulSource[c - 1]);
+            Clic(Source(c - 1));
     }
     void Jouer(std::array<int, 4> couleurs)
     {
         Composer(couleurs);
-        Clic(F().CmdOK);
+        Clic(Ok());
     }
     std::array<int, 4> CodeSecret() const
     {
-        const auto& c = Fenetre->Etat().CodeSecret;
+        const auto& c = Etat().CodeSecret;
         return {c[0], c[1], c[2], c[3]};
     }
     // A guess of four distinct colours other than the hidden code, the n-th such.
-    std::array<int, 4> AutreCode(int n) const;
+    std::array<int, 4> AutreCode(int n) const
+    {
+        int vus = 0;
+        for (const auto& code : TousLesCodes())
+            if (code != Etat().CodeSecret && vus++ == n)
+                return {code[0], code[1], code[2], code[3]};
+        return {};
+    }
+
+    Instantane Capturer() const
+    {
+        Instantane i;
+        i.Etat = Etat();
+        for (int k = 0; k < NbCouleurs; ++k) {
+            i.Couleurs.push_back(Source(k)->BackColor());
+            i.Positions.push_back(Source(k)->y());
+        }
+        for (int k = 0; k < LongueurCode; ++k)
+            i.Couleurs.push_back(Case(k)->BackColor());
+        for (int k = 0; k < 40; ++k)
+            i.Couleurs.push_back(Resultat(k)->BackColor());
+        for (int r = 0; r < 10; ++r) {
+            i.Textes.push_back(BiPl(r)->text());
+            i.Textes.push_back(MalPl(r)->text());
+        }
+        i.Min = Defilement()->minimum();
+        i.Max = Defilement()->maximum();
+        i.Value = Defilement()->value();
+        i.DefilementActif = Defilement()->isEnabled();
+        i.OkActif = Ok()->isEnabled();
+        return i;
+    }
 
     std::shared_ptr<BoiteMessageScriptee> Boites = std::make_shared<BoiteMessageScriptee>();
     std::shared_ptr<DialogueScripte> Dialogues = std::make_shared<DialogueScripte>();
@@ -128,21 +173,13 @@ private:
     QString chemin_;
 };
 
-inline std::array<int, 4> Banc::AutreCode(int n) const
+// The save command, its dialog answered from the queue: true when it ended
+// in an "Erreur" box.
+inline bool EchecDeSauvegarde(Banc& b)
 {
-    const auto secret = CodeSecret();
-    int vus = 0;
-    for (int a = 1; a <= 8; ++a)
-        for (int b = 1; b <= 8; ++b)
-            for (int c = 1; c <= 8; ++c)
-                for (int d = 1; d <= 8; ++d) {
-                    const std::array<int, 4> code{a, b, c, d};
-                    if (a == b || a == c || a == d || b == c || b == d || c == d || code == secret)
-                        continue;
-                    if (vus++ == n)
-                        return code;
-                }
-    return {};
+    const auto boites = b.Boites->Appels.size();
+    b.Menu("MnuSave");
+    return b.Boites->Appels.size() == boites + 1 && b.Boites->Appels.back().Titre == QStringLiteral("Erreur");
 }
 
 }  // namespace banc

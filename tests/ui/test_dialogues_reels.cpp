@@ -15,6 +15,7 @@
 #include "ui/BoiteMessage.h"
 #include "ui/Dial.h"
 #include "ui/Traduction.h"
+#include "ui/UsagesFichier.h"
 
 using namespace vorlinde::ui;
 
@@ -42,7 +43,7 @@ ParametresDial Reglages(const QString& dossier)
 {
     ParametresDial p;
     p.DialogTitle = QStringLiteral("Enregistrer une partie en cours");
-    p.Flags = drapeaux::Enregistrement;
+    p.Flags = usages::Enregistrement;
     p.Filter = QStringLiteral("Fichier partie (*.prt)|*.prt|Tous le fichiers (*.*)|*.*");
     p.DefaultExt = QStringLiteral("*.prt");
     p.InitDir = dossier;
@@ -66,23 +67,24 @@ private slots:
             QCOMPARE(boite.buttons().size(), 1);
             QTest::keyClick(&boite, Qt::Key_Return);
         });
-        QCOMPARE(boites.MsgBox(nullptr, QStringLiteral("Veuillez complèter toutes le cases code."), 48,
+        QCOMPARE(boites.MsgBox(nullptr, QStringLiteral("Veuillez complèter toutes le cases code."), styles::Exclamation,
                                QStringLiteral("Code")),
-                 1);
+                 Reponse::OK);
 
         QuandOuvert<QMessageBox>([](QMessageBox& boite) {
             QCOMPARE(boite.windowTitle(), QStringLiteral("Vorlinde"));
             QCOMPARE(boite.icon(), QMessageBox::NoIcon);
             boite.close();
         });
-        QCOMPARE(boites.MsgBox(nullptr, QStringLiteral("Ce code est déjà existant."), 0), 1);
+        QCOMPARE(boites.MsgBox(nullptr, QStringLiteral("Ce code est déjà existant."), styles::Aucun), Reponse::OK);
     }
 
     void laQuestionReelleEnFrancais()
     {
         BoiteMessageQt boites;
         const auto question = [&] {
-            return boites.MsgBox(nullptr, QStringLiteral("Voulez-vous enregistrer ?"), 35, QStringLiteral("Quitter ?"));
+            return boites.MsgBox(nullptr, QStringLiteral("Voulez-vous enregistrer ?"), styles::QuestionOuiNonAnnuler,
+                                 QStringLiteral("Quitter ?"));
         };
         QuandOuvert<QMessageBox>([](QMessageBox& boite) {
             QCOMPARE(boite.icon(), QMessageBox::Question);
@@ -91,13 +93,13 @@ private slots:
             QCOMPARE(boite.defaultButton(), boite.button(QMessageBox::Yes));
             QTest::keyClick(&boite, Qt::Key_Return);
         });
-        QCOMPARE(question(), 6);
+        QCOMPARE(question(), Reponse::Oui);
         QuandOuvert<QMessageBox>([](QMessageBox& boite) { boite.button(QMessageBox::No)->click(); });
-        QCOMPARE(question(), 7);
+        QCOMPARE(question(), Reponse::Non);
         QuandOuvert<QMessageBox>([](QMessageBox& boite) { QTest::keyClick(&boite, Qt::Key_Escape); });
-        QCOMPARE(question(), 2);
+        QCOMPARE(question(), Reponse::Annuler);
         QuandOuvert<QMessageBox>([](QMessageBox& boite) { boite.close(); });
-        QCOMPARE(question(), 2);
+        QCOMPARE(question(), Reponse::Annuler);
     }
 
     void leDialogueDeFichierReelAjouteLExtension()
@@ -123,7 +125,7 @@ private slots:
 
         // The description of a loading filter is shown as written, without a pattern.
         ParametresDial ouverture = Reglages(dossier.path());
-        ouverture.Flags = drapeaux::Ouverture;
+        ouverture.Flags = usages::Ouverture;
         ouverture.Filter = QStringLiteral("Fichier partie|*.prt|Tous le fichiers|*.*");
         QuandOuvert<QFileDialog>([](QFileDialog& d) {
             auto* types = d.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));

@@ -15,6 +15,7 @@
 
 #include "Banc.h"
 #include "tests/commun/Privileges.h"
+#include "ui/UsagesFichier.h"
 
 using namespace banc;
 
@@ -25,7 +26,7 @@ ParametresDial Enregistrement(const QString& dossier)
 {
     ParametresDial p;
     p.DialogTitle = QStringLiteral("Enregistrer une partie en cours");
-    p.Flags = drapeaux::Enregistrement;
+    p.Flags = usages::Enregistrement;
     p.Filter = QStringLiteral("Fichier partie (*.prt)|*.prt|Tous le fichiers (*.*)|*.*");
     p.DefaultExt = QStringLiteral("*.prt");
     p.InitDir = dossier;
@@ -102,7 +103,7 @@ private slots:
         // What may be written is accepted; a read-only file may still be opened.
         QCOMPARE(Refus(true, reglages, dossier.filePath(QStringLiteral("libre.prt"))), QString());
         auto ouverture = reglages;
-        ouverture.Flags = drapeaux::Ouverture;
+        ouverture.Flags = usages::Ouverture;
         QCOMPARE(Refus(false, ouverture, lecture), QString());
     }
 
@@ -113,7 +114,7 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(tube).constData(), 0666), 0);
         auto reglages = Enregistrement(dossier.path());
         QVERIFY(Refus(true, reglages, tube).contains(QStringLiteral("n'est pas un fichier ordinaire")));
-        reglages.Flags = drapeaux::Ouverture;
+        reglages.Flags = usages::Ouverture;
         QVERIFY(Refus(false, reglages, tube).contains(QStringLiteral("n'est pas un fichier ordinaire")));
     }
 
@@ -122,33 +123,31 @@ private slots:
     void lesCommandesSignalentLesFichiersProteges()
     {
         Banc b;
-        auto& f = b.F();
         b.Jouer(b.AutreCode(0));
         const QString partie = b.Chemin(QStringLiteral("partie.prt"));
-        b.Dialogues->Reponses.push_back(partie);
-        QCOMPARE(f.MnuSave_Click(), FrmPrinc::IssueSauvegarde::Enregistree);
+        QVERIFY(b.Commande("MnuSave", partie));
         const QByteArray sauve = Contenu(partie);
 
         // Unreadable: nothing is loaded.
         Droits(partie, {});
-        f.MnuNew->trigger();
-        const auto avant = Capturer(f);
+        b.Menu("MnuNew");
+        const auto avant = b.Capturer();
         b.Dialogues->Reponses.push_back(partie);
-        f.MnuLoad_Click();
-        QVERIFY(Capturer(f) == avant);
+        b.Menu("MnuLoad");
+        QVERIFY(b.Capturer() == avant);
         QVERIFY(b.Boites->Appels.back().Texte.contains(QStringLiteral("ne peut pas être lu")));
 
         // Read-only: nothing is written.
         Droits(partie, QFile::ReadOwner);
         b.Jouer(b.AutreCode(1));
         b.Dialogues->Reponses.push_back(partie);
-        QCOMPARE(f.MnuSave_Click(), FrmPrinc::IssueSauvegarde::Echec);
+        QVERIFY(EchecDeSauvegarde(b));
         QCOMPARE(b.Boites->Appels.back().Titre, QStringLiteral("Erreur"));
         QCOMPARE(Contenu(partie), sauve);
         b.Dialogues->Reponses.push_back(b.Chemin(QStringLiteral("joueur.usr")));
         Droits(b.Chemin(QStringLiteral("joueur.usr")), QFile::ReadOwner);
         const QByteArray profil = Contenu(b.Chemin(QStringLiteral("joueur.usr")));
-        f.MnuAffSave_Click();
+        b.Menu("MnuAffSave");
         QVERIFY(b.Boites->Appels.back().Texte.startsWith(QStringLiteral("Le profil n'a pas pu être enregistré")));
         QCOMPARE(Contenu(b.Chemin(QStringLiteral("joueur.usr"))), profil);
     }
@@ -157,15 +156,14 @@ private slots:
     void unFichierInscriptibleDansUnDossierProtege()
     {
         Banc b;
-        auto& f = b.F();
         b.Jouer({3, 1, 2, 4});
         const QString profil = b.Chemin(QStringLiteral("joueur.usr"));
         Droits(b.Chemin({}), QFile::ReadOwner | QFile::ExeOwner);
         b.Dialogues->Reponses.push_back(profil);
-        f.MnuAffSave_Click();
+        b.Menu("MnuAffSave");
         const auto nbBoites = b.Boites->Appels.size();
         b.Dialogues->Reponses.push_back(b.Chemin(QStringLiteral("nouveau.prt")));
-        QCOMPARE(f.MnuSave_Click(), FrmPrinc::IssueSauvegarde::Echec);
+        QVERIFY(EchecDeSauvegarde(b));
         Droits(b.Chemin({}), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(nbBoites, 0u);
         QVERIFY(Contenu(profil).endsWith("\r\n255\r\n"));  // cell 0 showed colour 3, red

@@ -14,6 +14,8 @@
 #include "formats/FichierProfil.h"
 #include "game/Defilement.h"
 #include "ui/FrmCoul.h"
+#include "ui/GeometriePrinc.h"
+#include "ui/Twips.h"
 
 using namespace banc;
 
@@ -57,10 +59,10 @@ void TestEndurance::vingtMilleActions()
 
     for (std::uint64_t n = 0; n < actions; ++n) {
         const int action = std::uniform_int_distribution<int>(0, 99)(hasard_);
-        const bool avant100 = b.F().Etat().NbCoups == MaxCoups;
+        const bool avant100 = b.Etat().NbCoups == MaxCoups;
         Agir(action);
         VerifierInvariants();
-        parties100_ += !avant100 && b.F().Etat().NbCoups == MaxCoups;
+        parties100_ += !avant100 && b.Etat().NbCoups == MaxCoups;
         if (QTest::currentTestFailed()) {
             qWarning("soak failed at action %llu (kind %d) with VORLINDE_SOAK_SEED=%llu",
                      static_cast<unsigned long long>(n), action, static_cast<unsigned long long>(graine));
@@ -74,42 +76,40 @@ void TestEndurance::vingtMilleActions()
 void TestEndurance::Agir(int action)
 {
     auto& b = *banc_;
-    auto& f = b.F();
     const auto au_hasard = [this](int max) { return std::uniform_int_distribution<int>(0, max)(hasard_); };
     if (action < 35) {
-        b.Clic(f.LblCoulSource[au_hasard(7)]);
+        b.Clic(b.Source(au_hasard(7)));
     } else if (action < 50) {
-        b.Clic(f.LblCode[au_hasard(3)]);
+        b.Clic(b.Case(au_hasard(3)));
     } else if (action < 58) {
-        b.Clic(f.CmdMove[au_hasard(1)]);
+        b.Clic(b.Move(au_hasard(1)));
     } else if (action < 80) {
-        b.Clic(f.CmdOK);
+        b.Clic(b.Ok());
     } else if (action < 86) {
         // A fresh code of four different colours, then validate.
         std::array<int, 8> couleurs{1, 2, 3, 4, 5, 6, 7, 8};
         std::shuffle(couleurs.begin(), couleurs.end(), hasard_);
         b.Jouer({couleurs[0], couleurs[1], couleurs[2], couleurs[3]});
     } else if (action < 91) {
-        f.VScroll1->setValue(au_hasard(f.VScroll1->maximum() + 1));
+        b.Defilement()->setValue(au_hasard(b.Defilement()->maximum() + 1));
     } else if (action < 92) {
         // Rare enough that games often reach the limit of 100 moves.
         if (au_hasard(9) == 0) {
-            f.MnuNew->trigger();
+            b.Menu("MnuNew");
             couleurCases_ = ProfilParDefaut[8];
         }
     } else if (action < 94) {
         const QString chemin = b.Chemin(QStringLiteral("partie%1.prt").arg(au_hasard(2)));
-        b.Dialogues->Reponses.push_back(chemin);
-        if (f.MnuSave_Click() == FrmPrinc::IssueSauvegarde::Enregistree)
+        if (b.Commande("MnuSave", chemin))
             ++sauvegardes_;
         if (QFile::exists(chemin) && au_hasard(1) == 0) {
             b.Dialogues->Reponses.push_back(chemin);
-            f.MnuLoad_Click();
+            b.Menu("MnuLoad");
         }
     } else if (action < 95) {
         b.Dialogues->Reponses.push_back(
             b.Chemin(au_hasard(1) ? QStringLiteral("abime.prt") : QStringLiteral("version.prt")));
-        f.MnuLoad_Click();
+        b.Menu("MnuLoad");
     } else if (action < 97) {
         const auto couleur = static_cast<std::int32_t>(hasard_() & 0xFFFFFF);
         const int swatch = au_hasard(7);
@@ -117,31 +117,34 @@ void TestEndurance::Agir(int action)
         b.Dialogues->Reponses.push_back(couleur);
         QTimer::singleShot(0, [swatch, ok] {
             if (auto* editeur = qobject_cast<FrmCoul*>(QApplication::activeModalWidget())) {
-                QTest::mouseClick(editeur->LblCoulSource[swatch], Qt::LeftButton);
-                QTest::mouseClick(ok ? editeur->CmdOK : editeur->CmdCancel, Qt::LeftButton);
+                QTest::mouseClick(Controle<Etiquette>(*editeur, QStringLiteral("LblCoulSource"), swatch),
+                                  Qt::LeftButton);
+                QTest::mouseClick(
+                    Controle<QPushButton>(*editeur, ok ? QStringLiteral("CmdOK") : QStringLiteral("CmdCancel")),
+                    Qt::LeftButton);
             }
         });
-        f.MnuCoul_Click();
+        b.Menu("MnuCoul");
         b.Dialogues->Reponses.clear();
     } else if (action < 98) {
         const bool bon = au_hasard(1) == 0;
         b.Dialogues->Reponses.push_back(b.Chemin(bon ? QStringLiteral("pastel.usr") : QStringLiteral("abime.usr")));
-        f.MnuAffLoad_Click();
+        b.Menu("MnuAffLoad");
         if (bon)
             couleurCases_ = 9;
     } else if (action < 99) {
         b.Dialogues->Reponses.push_back(b.Chemin(QStringLiteral("copie.usr")));
-        f.MnuAffSave_Click();
+        b.Menu("MnuAffSave");
     } else {
         b.Dialogues->Reponses.push_back(QString());  // a cancelled dialog
-        f.MnuLoad_Click();
+        b.Menu("MnuLoad");
     }
 }
 
 void TestEndurance::VerifierInvariants()
 {
-    auto& f = banc_->F();
-    const Partie& p = f.Etat();
+    const auto& b = *banc_;
+    const Partie& p = b.Etat();
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     QVERIFY(p.NbCoups >= 0 && p.NbCoups <= MaxCoups);
 
@@ -150,39 +153,42 @@ void TestEndurance::VerifierInvariants()
         QVERIFY2(codes.insert(p.Historique[k].TexteCode()).second, "a code was recorded twice");
 
     const bool gagne = p.NbCoups >= 1 && p.Historique[p.NbCoups].BiPl == ScoreGagnant;
-    QCOMPARE(f.CmdOK->isEnabled(), p.EnCours);
+    QCOMPARE(b.Ok()->isEnabled(), p.EnCours);
     if (gagne)
         QVERIFY(!p.EnCours);
     if (!p.EnCours)
         QVERIFY(gagne || p.NbCoups == MaxCoups);
 
-    const auto attendu = AjusterDefilement(p.NbCoups, f.VScroll1->value());
-    QCOMPARE(f.VScroll1->value(), attendu.Value);
-    QCOMPARE(f.VScroll1->maximum(), attendu.Max);
-    QCOMPARE(f.VScroll1->isEnabled(), attendu.Enabled);
+    const auto attendu = AjusterDefilement(p.NbCoups, b.Defilement()->value());
+    QCOMPARE(b.Defilement()->value(), attendu.Value);
+    QCOMPARE(b.Defilement()->maximum(), attendu.Max);
+    QCOMPARE(b.Defilement()->isEnabled(), attendu.Enabled);
     for (int r = 0; r < 10; ++r) {
         const int i = attendu.CoupDeLigne[r];
         for (int j = 0; j < 4; ++j) {
-            const auto couleur = f.LblResult[4 * r + j]->BackColor();
+            const auto couleur = b.Resultat(4 * r + j)->BackColor();
             if (i == 0)
-                QCOMPARE(couleur, f.BackColorFenetre());
+                QCOMPARE(couleur, b.Fond());
             else
-                QCOMPARE(couleur, f.LblCoulSource[p.Historique[i].Code[j] - '1']->BackColor());
+                QCOMPARE(couleur, b.Source(p.Historique[i].Code[j] - '1')->BackColor());
         }
-        QCOMPARE(f.LblBiPl[r]->text(), i ? QString::number(p.Historique[i].BiPl) : QString());
-        QCOMPARE(f.LblMalPl[r]->text(), i ? QString::number(p.Historique[i].MalPl) : QString());
+        QCOMPARE(b.BiPl(r)->text(), i ? QString::number(p.Historique[i].BiPl) : QString());
+        QCOMPARE(b.MalPl(r)->text(), i ? QString::number(p.Historique[i].MalPl) : QString());
     }
     for (int k = 0; k < 4; ++k) {
         const int t = p.CasesCode[k];
         QVERIFY(t >= 0 && t <= NbCouleurs);
         if (t > 0) {
             // A new game or a profile shows the cells empty until they are painted again.
-            const auto couleur = f.LblCode[k]->BackColor();
-            QVERIFY(couleur == f.LblCoulSource[t - 1]->BackColor() || couleur == couleurCases_);
+            const auto couleur = b.Case(k)->BackColor();
+            QVERIFY(couleur == b.Source(t - 1)->BackColor() || couleur == couleurCases_);
         }
     }
-    for (const auto top : p.TopCoulSource)
-        QVERIFY(std::find(TopsRangees.begin(), TopsRangees.end(), top) != TopsRangees.end());
+    for (int k = 0; k < NbCouleurs; ++k) {
+        const auto& r = geometrie::LblCoulSource(k, p.RangeeCoulSource[k]);
+        QCOMPARE(b.Source(k)->geometry(), RectTwips(r.Left, r.Top, r.Width, r.Height));
+        QCOMPARE(b.Source(k)->BackColor(), p.Palette[k]);
+    }
 }
 
 QTEST_MAIN(TestEndurance)

@@ -67,11 +67,10 @@ private slots:
     void lesDialoguesRecoiventLeursReglagesAChaqueFois()
     {
         Banc b;
-        auto& f = b.F();
-        f.MnuSave_Click();
-        f.MnuLoad_Click();
-        f.MnuAffLoad_Click();
-        f.MnuAffSave_Click();
+        b.Menu("MnuSave");
+        b.Menu("MnuLoad");
+        b.Menu("MnuAffLoad");
+        b.Menu("MnuAffSave");
         const QString dossier = QString::fromStdString(b.Dossier().string());
         const auto& u = b.Dialogues->Usages;
         QCOMPARE(u.size(), 4u);
@@ -80,7 +79,7 @@ private slots:
             QCOMPARE(u[i].Methode, QString::fromUtf8(methode));
             QCOMPARE(u[i].Parametres.FileName, QString());
             QCOMPARE(u[i].Parametres.DialogTitle, QString::fromUtf8(titre));
-            QCOMPARE(u[i].Parametres.Flags, flags);
+            QCOMPARE(ValeurOptions(u[i].Parametres.Flags), flags);
             QCOMPARE(u[i].Parametres.Filter, QString::fromUtf8(filtre));
             QCOMPARE(u[i].Parametres.DefaultExt, QString::fromUtf8(extension));
             QCOMPARE(u[i].Parametres.InitDir, dossier);
@@ -97,15 +96,14 @@ private slots:
     void annulerNEcritNiNeChangeRien()
     {
         Banc b;
-        auto& f = b.F();
         b.Jouer(b.AutreCode(0));
-        const auto avant = Capturer(f);
+        const auto avant = b.Capturer();
         const auto fichiers = QDir(b.Chemin({})).entryList(QDir::Files);
-        f.MnuSave_Click();
-        f.MnuLoad_Click();
-        f.MnuAffLoad_Click();
-        f.MnuAffSave_Click();
-        QVERIFY(Capturer(f) == avant);
+        b.Menu("MnuSave");
+        b.Menu("MnuLoad");
+        b.Menu("MnuAffLoad");
+        b.Menu("MnuAffSave");
+        QVERIFY(b.Capturer() == avant);
         QCOMPARE(QDir(b.Chemin({})).entryList(QDir::Files), fichiers);
         QVERIFY(b.Boites->Appels.empty());
     }
@@ -113,25 +111,23 @@ private slots:
     void sauverPuisChargerRestaureLaPartie()
     {
         Banc b;
-        auto& f = b.F();
         for (int i = 0; i < 13; ++i)
             b.Jouer(b.AutreCode(i));
-        b.Clic(f.LblCoulSource[2]);
-        b.Clic(f.CmdMove[1]);
-        b.Clic(f.CmdMove[1]);
+        b.Clic(b.Source(2));
+        b.Clic(b.Move(1));
+        b.Clic(b.Move(1));
         const QString chemin = b.Chemin(QStringLiteral("partie.prt"));
-        b.Dialogues->Reponses.push_back(chemin);
-        QCOMPARE(f.MnuSave_Click(), FrmPrinc::IssueSauvegarde::Enregistree);
+        QVERIFY(b.Commande("MnuSave", chemin));
         QCOMPARE(Contenu(chemin).size(), 8 + 2 * 13);
-        const auto sauve = Capturer(f);
+        const auto sauve = b.Capturer();
 
-        f.MnuNew_Click();
+        b.Menu("MnuNew");
         b.Jouer(b.AutreCode(40));
-        b.Clic(f.LblCode[1]);
-        const auto avantChargement = f.Etat();
+        b.Clic(b.Case(1));
+        const auto avantChargement = b.Etat();
         b.Dialogues->Reponses.push_back(chemin);
-        f.MnuLoad_Click();
-        const auto charge = Capturer(f);
+        b.Menu("MnuLoad");
+        const auto charge = b.Capturer();
         QCOMPARE(charge.Etat.NbCoups, 13);
         QCOMPARE(charge.Etat.CodeSecret, sauve.Etat.CodeSecret);
         for (int k = 1; k <= 13; ++k)
@@ -139,14 +135,14 @@ private slots:
         QCOMPARE(charge.Positions, sauve.Positions);
         // Loading leaves the scroll bar where the previous game had it (the top).
         QCOMPARE(charge.Value, 1);
-        f.VScroll1->setValue(sauve.Value);
-        QCOMPARE(Capturer(f).Textes, sauve.Textes);
+        b.Defilement()->setValue(sauve.Value);
+        QCOMPARE(b.Capturer().Textes, sauve.Textes);
         QVERIFY(charge.OkActif);
         // The code cells show the last move in the colours of its numbers.
         const auto dernier = b.AutreCode(12);
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(int(charge.Etat.CasesCode[i]), dernier[i]);
-            QCOMPARE(f.LblCode[i]->BackColor(), f.LblCoulSource[dernier[i] - 1]->BackColor());
+            QCOMPARE(b.Case(i)->BackColor(), b.Source(dernier[i] - 1)->BackColor());
         }
         // The cursor and the last swatch clicked are not part of a saved game.
         QCOMPARE(charge.Etat.CaseCourante, avantChargement.CaseCourante);
@@ -156,52 +152,49 @@ private slots:
     void uneVictoireChargeeDesactiveValiderEtUnePartieVideGardeLesCouleurs()
     {
         Banc b;
-        auto& f = b.F();
         const QString gagnee = b.Chemin(QStringLiteral("gagnee.prt"));
         const QString vide = b.Chemin(QStringLiteral("vide.prt"));
         b.Dialogues->Reponses.push_back(vide);
-        f.MnuSave_Click();
+        b.Menu("MnuSave");
         b.Jouer(b.AutreCode(0));
         b.Jouer(b.CodeSecret());
         b.Dialogues->Reponses.push_back(gagnee);
-        f.MnuSave_Click();
+        b.Menu("MnuSave");
 
-        f.MnuNew_Click();
+        b.Menu("MnuNew");
         b.Dialogues->Reponses.push_back(gagnee);
-        f.MnuLoad_Click();
-        QVERIFY(!f.CmdOK->isEnabled());
-        QCOMPARE(f.LblBiPl[1]->text(), QStringLiteral("4"));
+        b.Menu("MnuLoad");
+        QVERIFY(!b.Ok()->isEnabled());
+        QCOMPARE(b.BiPl(1)->text(), QStringLiteral("4"));
 
-        const auto couleurs = f.LblCode[0]->BackColor();
+        const auto couleurs = b.Case(0)->BackColor();
         b.Dialogues->Reponses.push_back(vide);
-        f.MnuLoad_Click();
-        QVERIFY(f.CmdOK->isEnabled());
-        QCOMPARE(f.Etat().NbCoups, 0);
-        QCOMPARE(f.Etat().CasesCode, (std::array<std::int16_t, 4>{0, 0, 0, 0}));
-        QCOMPARE(f.LblCode[0]->BackColor(), couleurs);
-        QCOMPARE(f.LblBiPl[0]->text(), QString());
+        b.Menu("MnuLoad");
+        QVERIFY(b.Ok()->isEnabled());
+        QCOMPARE(b.Etat().NbCoups, 0);
+        QCOMPARE(b.Etat().CasesCode, (std::array<std::int16_t, 4>{0, 0, 0, 0}));
+        QCOMPARE(b.Case(0)->BackColor(), couleurs);
+        QCOMPARE(b.BiPl(0)->text(), QString());
     }
 
     void unePartiePerdueACentCoupsSeChargeActive()
     {
         Banc b;
-        auto& f = b.F();
         PartieSauvee cent;
         cent.CodeSecret = {1, 2, 3, 4};
-        cent.TopCoulSource.fill(240);
         for (int i = 0; i < 100; ++i)
             cent.Coups.push_back({char('5' + i % 4), char('1' + (i / 4) % 4), '6', '7'});
         const QString chemin = b.Chemin(QStringLiteral("cent.prt"));
         QCOMPARE(EcrireFichierPartie(b.Dossier() / "cent.prt", cent), ErreurFichier::Aucune);
         b.Dialogues->Reponses.push_back(chemin);
-        f.MnuLoad_Click();
-        QVERIFY(f.CmdOK->isEnabled());
-        QCOMPARE(f.VScroll1->value(), 1);  // where the new game had left it
-        QCOMPARE(f.LblBiPl[0]->accessibleName().left(7), QStringLiteral("Coup 1 "));
+        b.Menu("MnuLoad");
+        QVERIFY(b.Ok()->isEnabled());
+        QCOMPARE(b.Defilement()->value(), 1);  // where the new game had left it
+        QCOMPARE(b.BiPl(0)->accessibleName().left(7), QStringLiteral("Coup 1 "));
         b.Jouer({8, 5, 1, 2});
         QCOMPARE(b.Boites->Appels.back().Titre, QStringLiteral("Fin de partie"));
-        QVERIFY(!f.CmdOK->isEnabled());
-        QCOMPARE(f.Etat().NbCoups, 100);
+        QVERIFY(!b.Ok()->isEnabled());
+        QCOMPARE(b.Etat().NbCoups, 100);
     }
 
     void unFichierRefuseNeChangeRien_data()
@@ -232,12 +225,11 @@ private slots:
         QFETCH(QByteArray, octets);
         QFETCH(QString, texte);
         Banc b;
-        auto& f = b.F();
         for (int i = 0; i < 12; ++i)
             b.Jouer(b.AutreCode(i));
-        b.Clic(f.LblCoulSource[5]);
-        b.Clic(f.CmdMove[1]);
-        f.VScroll1->setValue(1);
+        b.Clic(b.Source(5));
+        b.Clic(b.Move(1));
+        b.Defilement()->setValue(1);
         const QString chemin = b.Chemin(QStringLiteral("abime.prt"));
         if (octets == "<dossier>")
             QVERIFY(QDir().mkdir(chemin));
@@ -245,55 +237,53 @@ private slots:
             QCOMPARE(::mkfifo(QFile::encodeName(chemin).constData(), 0666), 0);
         else
             Ecrire(chemin, octets);
-        const auto avant = Capturer(f);
+        const auto avant = b.Capturer();
         b.Dialogues->Reponses.push_back(chemin);
-        f.MnuLoad_Click();
-        QVERIFY(Capturer(f) == avant);
+        b.Menu("MnuLoad");
+        QVERIFY(b.Capturer() == avant);
         QCOMPARE(b.Boites->Appels.size(), 1u);
         QVERIFY2(b.Boites->Appels[0].Texte.contains(texte), qPrintable(b.Boites->Appels[0].Texte));
         QCOMPARE(b.Boites->Appels[0].Titre, QStringLiteral("Erreur"));
-        QCOMPARE(b.Boites->Appels[0].Style, 16);
+        QCOMPARE(b.Boites->Appels[0].Style, styles::Stop);
     }
 
     void uneSauvegardeDeDeuxCoupsSurUnFichierDeDix()
     {
         Banc b;
-        auto& f = b.F();
         const QString chemin = b.Chemin(QStringLiteral("p.prt"));
         for (int i = 0; i < 10; ++i)
             b.Jouer(b.AutreCode(i));
         b.Dialogues->Reponses.push_back(chemin);
-        f.MnuSave_Click();
+        b.Menu("MnuSave");
         const QByteArray dix = Contenu(chemin);
-        f.MnuNew_Click();
+        b.Menu("MnuNew");
         b.Jouer(b.AutreCode(20));
         b.Jouer(b.AutreCode(21));
         b.Dialogues->Reponses.push_back(chemin);
-        f.MnuSave_Click();
+        b.Menu("MnuSave");
         const QByteArray deux = Contenu(chemin);
         QCOMPARE(deux.size(), 28);
         QCOMPARE(deux.right(16), dix.right(16));
         b.Dialogues->Reponses.push_back(chemin);
-        f.MnuLoad_Click();
-        QCOMPARE(f.Etat().NbCoups, 2);
+        b.Menu("MnuLoad");
+        QCOMPARE(b.Etat().NbCoups, 2);
     }
 
     void uneSauvegardeImpossibleLeDitEtNeLaisseRien()
     {
         Banc b;
-        auto& f = b.F();
         b.Dialogues->Reponses.push_back(b.Chemin(QStringLiteral("absent/partie.prt")));
-        QCOMPARE(f.MnuSave_Click(), FrmPrinc::IssueSauvegarde::Echec);
+        QVERIFY(EchecDeSauvegarde(b));
         QCOMPARE(b.Boites->Appels.size(), 1u);
         QVERIFY(b.Boites->Appels[0].Texte.contains(QStringLiteral("partie.prt")));
-        QCOMPARE(b.Boites->Appels[0].Style, 16);
+        QCOMPARE(b.Boites->Appels[0].Style, styles::Stop);
 
         // A named pipe is refused at once, for a game and for a profile.
         const QString tube = b.Chemin(QStringLiteral("tube"));
         QCOMPARE(::mkfifo(QFile::encodeName(tube).constData(), 0666), 0);
         b.Dialogues->Reponses = {tube, tube};
-        QCOMPARE(f.MnuSave_Click(), FrmPrinc::IssueSauvegarde::Echec);
-        f.MnuAffSave_Click();
+        QVERIFY(EchecDeSauvegarde(b));
+        b.Menu("MnuAffSave");
         QCOMPARE(b.Boites->Appels.size(), 3u);
         QVERIFY(b.Boites->Appels[1].Texte.contains(QStringLiteral("n'est pas un fichier ordinaire")));
         QVERIFY(b.Boites->Appels[2].Texte.startsWith(QStringLiteral("Le profil n'a pas pu être enregistré")));
@@ -302,17 +292,16 @@ private slots:
         for (int i = 0; i < 10; ++i)
             b.Jouer(b.AutreCode(i));
         const QString ancienne = b.Chemin(QStringLiteral("ancienne.prt"));
-        b.Dialogues->Reponses.push_back(ancienne);
-        QCOMPARE(f.MnuSave_Click(), FrmPrinc::IssueSauvegarde::Enregistree);
+        QVERIFY(b.Commande("MnuSave", ancienne));
         const QByteArray avant = Contenu(ancienne);
-        f.MnuNew->trigger();
+        b.Menu("MnuNew");
         b.Jouer(b.AutreCode(0));
         const auto fichiers = QDir(b.Chemin({})).entryList(QDir::Files | QDir::Hidden);
         {
             const DisquePlein plein(9);
             b.Dialogues->Reponses = {ancienne, b.Chemin(QStringLiteral("nouvelle.prt"))};
-            QCOMPARE(f.MnuSave_Click(), FrmPrinc::IssueSauvegarde::Echec);
-            QCOMPARE(f.MnuSave_Click(), FrmPrinc::IssueSauvegarde::Echec);
+            QVERIFY(EchecDeSauvegarde(b));
+            QVERIFY(EchecDeSauvegarde(b));
         }
         QCOMPARE(Contenu(ancienne), avant);
         QCOMPARE(QDir(b.Chemin({})).entryList(QDir::Files | QDir::Hidden), fichiers);
@@ -321,37 +310,34 @@ private slots:
 
     void laQuestionEnQuittant()
     {
-        using messages::ReponseAnnuler;
-        using messages::ReponseNon;
-        using messages::ReponseOui;
         Banc b;
         auto& f = b.F();
         f.show();
         b.Jouer(b.AutreCode(0));
-        const auto avant = Capturer(f);
+        const auto avant = b.Capturer();
 
-        b.Boites->Reponses.push_back(ReponseAnnuler);  // also Escape and the box's close button
+        b.Boites->Reponses.push_back(Reponse::Annuler);  // also Escape and the box's close button
         QVERIFY(!f.close());
         QVERIFY(f.isVisible());
-        QVERIFY(Capturer(f) == avant);
+        QVERIFY(b.Capturer() == avant);
         QCOMPARE(b.Boites->Appels.back().Texte,
                  QStringLiteral("Voulez-vous enregistrer votre partie avant de quitter le Vorlinde ?"));
         QCOMPARE(b.Boites->Appels.back().Titre, QStringLiteral("Quitter ?"));
-        QCOMPARE(b.Boites->Appels.back().Style, 35);
+        QCOMPARE(b.Boites->Appels.back().Style, styles::QuestionOuiNonAnnuler);
 
         // Yes with a save that fails: the window and the game stay.
-        b.Boites->Reponses = {ReponseOui};
+        b.Boites->Reponses = {Reponse::Oui};
         b.Dialogues->Reponses.push_back(b.Chemin(QStringLiteral("absent/p.prt")));
-        f.MnuQuit->trigger();
+        b.Menu("MnuQuit");
         QVERIFY(f.isVisible());
 
         // Yes then a cancelled dialog: the window closes, nothing is written.
-        b.Boites->Reponses = {ReponseOui};
+        b.Boites->Reponses = {Reponse::Oui};
         QVERIFY(f.close());
         QVERIFY(!QFile::exists(b.Chemin(QStringLiteral("absent/p.prt"))));
 
         f.show();
-        b.Boites->Reponses = {ReponseOui};
+        b.Boites->Reponses = {Reponse::Oui};
         b.Dialogues->Reponses.push_back(b.Chemin(QStringLiteral("q.prt")));
         QVERIFY(f.close());
         QCOMPARE(Contenu(b.Chemin(QStringLiteral("q.prt"))).size(), 10);
@@ -359,7 +345,7 @@ private slots:
         // After a save, the question is asked all the same; No closes.
         f.show();
         const auto nb = b.Boites->Appels.size();
-        b.Boites->Reponses = {ReponseNon};
+        b.Boites->Reponses = {Reponse::Non};
         QVERIFY(f.close());
         QCOMPARE(b.Boites->Appels.size(), nb + 1);
     }
@@ -367,108 +353,107 @@ private slots:
     void lesProfilsSeSauventEtSeChargent()
     {
         Banc b;
-        auto& f = b.F();
         b.Jouer({3, 1, 2, 4});
         // Cell 0 shows colour 3: that colour is written as the code-cell colour.
         const QString chemin = b.Chemin(QStringLiteral("rouge.usr"));
         b.Dialogues->Reponses.push_back(chemin);
-        f.MnuAffSave_Click();
+        b.Menu("MnuAffSave");
         QCOMPARE(Contenu(chemin),
                  QByteArray("65280\r\n16711680\r\n255\r\n65535\r\n16711935\r\n0\r\n16776960\r\n16777215\r\n255\r\n"));
 
         Ecrire(b.Chemin(QStringLiteral("autre.txt")), "1,2,3,4,5,6,7,8,9\r\n");
-        f.MnuNew_Click();
-        b.Clic(f.LblCode[1]);
-        b.Clic(f.LblCoulSource[5]);  // cell 1 holds 6, cells 0, 2, 3 keep their numbers from before
+        b.Menu("MnuNew");
+        b.Clic(b.Case(1));
+        b.Clic(b.Source(5));  // cell 1 holds 6, cells 0, 2, 3 keep their numbers from before
         b.Jouer({3, 6, 2, 4});
         b.Dialogues->Reponses.push_back(b.Chemin(QStringLiteral("autre.txt")));
-        f.MnuAffLoad_Click();
-        QCOMPARE(f.CollecterProfil()[5], 6);
-        QCOMPARE(f.LblCode[1]->BackColor(), 6);
-        QCOMPARE(f.LblResult[1]->BackColor(), 6);
-        QCOMPARE(f.Etat().NbCoups, 1);
+        b.Menu("MnuAffLoad");
+        QCOMPARE(b.Profil()[5], 6);
+        QCOMPARE(b.Case(1)->BackColor(), 6);
+        QCOMPARE(b.Resultat(1)->BackColor(), 6);
+        QCOMPARE(b.Etat().NbCoups, 1);
 
         // The saved profile under the login name is the palette of every new game.
         b.Dialogues->Reponses.push_back(b.Chemin(QStringLiteral("joueur.usr")));
-        f.MnuAffSave_Click();
-        f.MnuNew_Click();
-        QCOMPARE(f.LblCoulSource[0]->BackColor(), 1);
-        QCOMPARE(f.LblCode[0]->BackColor(), 3);  // line 9 was cell 0's colour, number 3
+        b.Menu("MnuAffSave");
+        b.Menu("MnuNew");
+        QCOMPARE(b.Source(0)->BackColor(), 1);
+        QCOMPARE(b.Case(0)->BackColor(), 3);  // line 9 was cell 0's colour, number 3
     }
 
     void unProfilAbimeEstRefuseSansChangerDeCouleur()
     {
         Banc b;
-        auto& f = b.F();
         b.Jouer({3, 1, 2, 4});
-        const auto avant = Capturer(f);
+        const auto avant = b.Capturer();
         QVERIFY(QDir().mkdir(b.Chemin(QStringLiteral("dossier.usr"))));
         b.Dialogues->Reponses.push_back(b.Chemin(QStringLiteral("dossier.usr")));
-        f.MnuAffLoad_Click();
-        QVERIFY(Capturer(f) == avant);
+        b.Menu("MnuAffLoad");
+        QVERIFY(b.Capturer() == avant);
         QVERIFY(b.Boites->Appels.back().Texte.contains(QStringLiteral("n'est pas un fichier ordinaire")));
         for (const QByteArray& contenu : {QByteArray("1\r\n2\r\n3\r\n"), QByteArray("1,2,3,4,5,6,7,8,bleu\r\n"),
                                           QByteArray("1,2,3,4,5,6,7,8,16777216\r\n")}) {
             Ecrire(b.Chemin(QStringLiteral("abime.usr")), contenu);
             b.Dialogues->Reponses.push_back(b.Chemin(QStringLiteral("abime.usr")));
-            f.MnuAffLoad_Click();
-            QVERIFY(Capturer(f) == avant);
+            b.Menu("MnuAffLoad");
+            QVERIFY(b.Capturer() == avant);
             QVERIFY(b.Boites->Appels.back().Texte.startsWith(QStringLiteral("Le profil du fichier")));
-            QCOMPARE(b.Boites->Appels.back().Style, 16);
+            QCOMPARE(b.Boites->Appels.back().Style, styles::Stop);
         }
     }
 
     void lEditeurDeCouleurs()
     {
         Banc b;
-        auto& f = b.F();
-        const auto palette = f.CollecterProfil();
+        const auto palette = b.Profil();
 
         // Edited then cancelled: nothing changes.
         b.Dialogues->Reponses.push_back(std::int32_t{111});
         DansLEditeur([](FrmCoul& e) {
             QCOMPARE(e.windowTitle(), QStringLiteral("Sélectionner la couleur à modifier"));
             QCOMPARE(e.size(), QSize(392, 93));
-            QCOMPARE(e.LblCoulSource[7]->geometry(), QRect(344, 8, 41, 41));
-            QCOMPARE(e.CmdCancel->geometry(), QRect(200, 56, 185, 33));
-            QCOMPARE(e.CmdCancel->text(), QStringLiteral("&Annuler"));
-            QVERIFY(!e.CmdOK->isDefault() && !e.CmdOK->autoDefault() && !e.CmdCancel->autoDefault());
-            QCOMPARE(e.focusWidget(), e.CmdOK);
-            QTest::mouseClick(e.LblCoulSource[1], Qt::LeftButton);
-            QCOMPARE(e.Couleur(1), 111);
-            QTest::mouseClick(e.CmdCancel, Qt::LeftButton);
+            QCOMPARE(Controle<Etiquette>(e, QStringLiteral("LblCoulSource"), 7)->geometry(), QRect(344, 8, 41, 41));
+            QCOMPARE(Controle<QPushButton>(e, QStringLiteral("CmdCancel"))->geometry(), QRect(200, 56, 185, 33));
+            QCOMPARE(Controle<QPushButton>(e, QStringLiteral("CmdCancel"))->text(), QStringLiteral("&Annuler"));
+            QVERIFY(!Controle<QPushButton>(e, QStringLiteral("CmdOK"))->isDefault()
+                    && !Controle<QPushButton>(e, QStringLiteral("CmdOK"))->autoDefault()
+                    && !Controle<QPushButton>(e, QStringLiteral("CmdCancel"))->autoDefault());
+            QCOMPARE(e.focusWidget(), Controle<QPushButton>(e, QStringLiteral("CmdOK")));
+            QTest::mouseClick(Controle<Etiquette>(e, QStringLiteral("LblCoulSource"), 1), Qt::LeftButton);
+            QCOMPARE(e.Palette()[1], 111);
+            QTest::mouseClick(Controle<QPushButton>(e, QStringLiteral("CmdCancel")), Qt::LeftButton);
         });
-        f.MnuCoul_Click();
-        QCOMPARE(f.CollecterProfil(), palette);
+        b.Menu("MnuCoul");
+        QCOMPARE(b.Profil(), palette);
 
         // OK without edits, and a cancelled chooser: nothing changes either.
         DansLEditeur([](FrmCoul& e) {
-            QTest::mouseClick(e.LblCoulSource[4], Qt::LeftButton);
-            QTest::mouseClick(e.CmdOK, Qt::LeftButton);
+            QTest::mouseClick(Controle<Etiquette>(e, QStringLiteral("LblCoulSource"), 4), Qt::LeftButton);
+            QTest::mouseClick(Controle<QPushButton>(e, QStringLiteral("CmdOK")), Qt::LeftButton);
         });
-        f.MnuCoul_Click();
-        QCOMPARE(f.CollecterProfil(), palette);
+        b.Menu("MnuCoul");
+        QCOMPARE(b.Profil(), palette);
         QCOMPARE(b.Dialogues->Usages.back().Parametres.Color, palette[4]);
 
         // Two swatches given the same colour: the game still tells them apart.
         b.Dialogues->Reponses.push_back(palette[0]);
         DansLEditeur([](FrmCoul& e) {
-            QTest::mouseClick(e.LblCoulSource[1], Qt::LeftButton);
+            QTest::mouseClick(Controle<Etiquette>(e, QStringLiteral("LblCoulSource"), 1), Qt::LeftButton);
             QTest::keyClick(&e, Qt::Key_Escape);
         });
-        f.MnuCoul_Click();
-        QCOMPARE(f.CollecterProfil(), palette);
+        b.Menu("MnuCoul");
+        QCOMPARE(b.Profil(), palette);
         b.Dialogues->Reponses.push_back(palette[0]);
         DansLEditeur([](FrmCoul& e) {
-            QTest::mouseClick(e.LblCoulSource[1], Qt::LeftButton);
-            QTest::mouseClick(e.CmdOK, Qt::LeftButton);
+            QTest::mouseClick(Controle<Etiquette>(e, QStringLiteral("LblCoulSource"), 1), Qt::LeftButton);
+            QTest::mouseClick(Controle<QPushButton>(e, QStringLiteral("CmdOK")), Qt::LeftButton);
         });
-        f.MnuCoul_Click();
-        QCOMPARE(f.LblCoulSource[1]->BackColor(), palette[0]);
+        b.Menu("MnuCoul");
+        QCOMPARE(b.Source(1)->BackColor(), palette[0]);
         b.Jouer({1, 2, 3, 4});
-        QCOMPARE(f.Etat().NbCoups, 1);
-        f.MnuNew_Click();
-        QCOMPARE(f.CollecterProfil(), palette);
+        QCOMPARE(b.Etat().NbCoups, 1);
+        b.Menu("MnuNew");
+        QCOMPARE(b.Profil(), palette);
     }
 };
 

@@ -10,6 +10,7 @@
 #include "formats/FichierProfil.h"
 #include "game/Messages.h"
 #include "ui/FrmCoul.h"
+#include "ui/Icone.h"
 
 using namespace banc;
 
@@ -34,25 +35,25 @@ private slots:
         auto& f = b.F();
         QCOMPARE(f.windowTitle(), QStringLiteral("Vorlinde 1.0"));
         QCOMPARE(f.centralWidget()->size(), QSize(426, 570));
-        QCOMPARE(f.Frames[0]->geometry(), QRect(0, 0, 425, 209));
-        QCOMPARE(f.Frames[2]->geometry(), QRect(0, 288, 425, 281));
-        QCOMPARE(f.Frames[4]->geometry(), QRect(152, 16, 81, 257));
-        QCOMPARE(f.LblCoulSource[7]->geometry(), QRect(344, 16, 41, 41));
-        QCOMPARE(f.CmdMove[1]->geometry(), QRect(392, 176, 25, 25));
-        QCOMPARE(f.LblCode[3]->geometry(), QRect(152, 16, 41, 41));
-        QCOMPARE(f.CmdOK->geometry(), QRect(232, 16, 185, 41));
-        QCOMPARE(f.LblResult[39]->geometry(), QRect(80, 232, 17, 17));
-        QCOMPARE(f.LblMalPl[9]->geometry(), QRect(8, 232, 57, 17));
-        QCOMPARE(f.VScroll1->geometry(), QRect(400, 24, 17, 249));
-        QCOMPARE(f.LblCode[0]->parentWidget(), f.Frames[1]);
-        QCOMPARE(f.LblResult[0]->parentWidget(), f.Frames[3]);
-        QCOMPARE(f.Frames[5]->title(), QStringLiteral("Mal placé(s)"));
-        QCOMPARE(f.CmdOK->text(), QStringLiteral("&Valider le code"));
-        QVERIFY(!f.CmdOK->isDefault() && !f.CmdOK->autoDefault());
-        QVERIFY(f.LblBiPl[0]->alignment() & Qt::AlignHCenter);
-        QCOMPARE(f.LblCode[0]->frameShape(), QFrame::NoFrame);
-        QVERIFY(f.LblCode[0]->autoFillBackground());
-        QVERIFY(!f.windowIcon().isNull());
+        QCOMPARE(b.Cadre(1)->geometry(), QRect(0, 0, 425, 209));
+        QCOMPARE(b.Cadre(3)->geometry(), QRect(0, 288, 425, 281));
+        QCOMPARE(b.Cadre(5)->geometry(), QRect(152, 16, 81, 257));
+        QCOMPARE(b.Source(7)->geometry(), QRect(344, 16, 41, 41));
+        QCOMPARE(b.Move(1)->geometry(), QRect(392, 176, 25, 25));
+        QCOMPARE(b.Case(3)->geometry(), QRect(152, 16, 41, 41));
+        QCOMPARE(b.Ok()->geometry(), QRect(232, 16, 185, 41));
+        QCOMPARE(b.Resultat(39)->geometry(), QRect(80, 232, 17, 17));
+        QCOMPARE(b.MalPl(9)->geometry(), QRect(8, 232, 57, 17));
+        QCOMPARE(b.Defilement()->geometry(), QRect(400, 24, 17, 249));
+        QCOMPARE(b.Case(0)->parentWidget(), b.Cadre(2));
+        QCOMPARE(b.Resultat(0)->parentWidget(), b.Cadre(4));
+        QCOMPARE(b.Cadre(6)->title(), QStringLiteral("Mal placé(s)"));
+        QCOMPARE(b.Ok()->text(), QStringLiteral("&Valider le code"));
+        QVERIFY(!b.Ok()->isDefault() && !b.Ok()->autoDefault());
+        QVERIFY(b.BiPl(0)->alignment() & Qt::AlignHCenter);
+        QCOMPARE(b.Case(0)->frameShape(), QFrame::NoFrame);
+        QVERIFY(b.Case(0)->autoFillBackground());
+        QCOMPARE(IconeProgramme().availableSizes().size(), 5);
     }
 
     void lOrdreDeTabulationCommenceParH()
@@ -61,13 +62,13 @@ private slots:
         auto& f = b.F();
         f.show();
         QVERIFY(QTest::qWaitForWindowActive(&f));
-        QCOMPARE(QApplication::focusWidget(), f.CmdMove[0]);
+        QCOMPARE(QApplication::focusWidget(), b.Move(0));
         // The scroll bar is disabled until the eleventh move, so Tab passes it by.
-        for (QWidget* suivant : std::initializer_list<QWidget*>{f.CmdMove[1], f.CmdOK, f.CmdMove[0]}) {
+        for (QWidget* suivant : std::initializer_list<QWidget*>{b.Move(1), b.Ok(), b.Move(0)}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), suivant);
         }
-        QCOMPARE(f.LblCode[0]->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(b.Case(0)->focusPolicy(), Qt::NoFocus);
     }
 
     void lesMenusOntLeursTouchesEtRaccourcis()
@@ -106,9 +107,9 @@ private slots:
         QCOMPARE(b.Dialogues->Usages[1].Methode, QStringLiteral("ShowOpen"));
 
         b.Jouer(b.AutreCode(0));
-        QCOMPARE(f.Etat().NbCoups, 1);
+        QCOMPARE(b.Etat().NbCoups, 1);
         QTest::keyClick(&f, Qt::Key_F2);
-        QCOMPARE(f.Etat().NbCoups, 0);
+        QCOMPARE(b.Etat().NbCoups, 0);
 
         // Ctrl+C opens the colour editor, which a timer closes; nothing is copied.
         QApplication::clipboard()->setText(QStringLiteral("avant"));
@@ -128,10 +129,9 @@ private slots:
     {
         Banc b;
         QCOMPARE(Contenu(b.Chemin(QStringLiteral("joueur.usr"))), ProfilDefaut);
-        auto& f = b.F();
-        QCOMPARE(f.CollecterProfil(), ProfilParDefaut);
-        QCOMPARE(f.LblCode[2]->BackColor(), 8355711);
-        QCOMPARE(f.LblCode[2]->ForeColor(), 8421505);
+        QCOMPARE(b.Profil(), ProfilParDefaut);
+        QCOMPARE(b.Case(2)->BackColor(), 8355711);
+        QCOMPARE(b.Case(2)->ForeColor(), 8421505);
         QVERIFY(b.Boites->Appels.empty());
 
         // Another login name gets its own file; the first is not read for it.
@@ -144,7 +144,7 @@ private slots:
         QTemporaryDir dossier;
         Ecrire(dossier.filePath(QStringLiteral("JOUEUR.USR")), "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n");
         Banc b(1, "joueur", dossier.path());
-        QCOMPARE(b.F().CollecterProfil(), (ProfilCouleurs{1, 2, 3, 4, 5, 6, 7, 8, 9}));
+        QCOMPARE(b.Profil(), (ProfilCouleurs{1, 2, 3, 4, 5, 6, 7, 8, 9}));
         QVERIFY(!QFile::exists(dossier.filePath(QStringLiteral("joueur.usr"))));
         QCOMPARE(Contenu(dossier.filePath(QStringLiteral("JOUEUR.USR"))).size(), 27);
     }
@@ -154,11 +154,11 @@ private slots:
         QTemporaryDir dossier;
         Ecrire(dossier.filePath(QStringLiteral("joueur.usr")), "1\r\n2\r\nrouge\r\n");
         Banc b(1, "joueur", dossier.path());
-        QCOMPARE(b.F().CollecterProfil(), ProfilParDefaut);
+        QCOMPARE(b.Profil(), ProfilParDefaut);
         QVERIFY(b.Boites->Appels.empty());
         QCOMPARE(Contenu(dossier.filePath(QStringLiteral("joueur.usr"))), QByteArray("1\r\n2\r\nrouge\r\n"));
-        b.F().MnuNew->trigger();
-        QCOMPARE(b.F().CollecterProfil(), ProfilParDefaut);
+        b.Menu("MnuNew");
+        QCOMPARE(b.Profil(), ProfilParDefaut);
     }
 
     void unProfilParDefautInaccessibleNeBloquePasLeDemarrage()
@@ -169,9 +169,9 @@ private slots:
         QVERIFY(QFile::link(QStringLiteral("ailleurs/autre.usr"), dossier.filePath(QStringLiteral("autre.usr"))));
         for (const char* nom : {"joueur", "autre"}) {
             Banc b(1, nom, dossier.path());
-            QCOMPARE(b.F().CollecterProfil(), ProfilParDefaut);
-            b.F().MnuNew->trigger();
-            QCOMPARE(b.F().CollecterProfil(), ProfilParDefaut);
+            QCOMPARE(b.Profil(), ProfilParDefaut);
+            b.Menu("MnuNew");
+            QCOMPARE(b.Profil(), ProfilParDefaut);
             QVERIFY(b.Boites->Appels.empty());
         }
         QCOMPARE(QFileInfo(dossier.filePath(QStringLiteral("joueur.usr"))).symLinkTarget(),
@@ -184,112 +184,107 @@ private slots:
     void laSaisieDuCodeSuitLeCurseur()
     {
         Banc b;
-        auto& f = b.F();
         for (const int s : {2, 6, 0, 7, 4})
-            b.Clic(f.LblCoulSource[s]);
-        QCOMPARE(f.Etat().CasesCode, (std::array<std::int16_t, 4>{3, 7, 1, 5}));
-        QCOMPARE(f.LblCode[3]->BackColor(), f.LblCoulSource[4]->BackColor());
-        QCOMPARE(f.LblCode[0]->BackColor(), f.LblCoulSource[2]->BackColor());
-        QCOMPARE(f.LblCode[0]->toolTip(), QStringLiteral("Case 1 : couleur 3"));
-        QCOMPARE(f.LblCode[0]->accessibleName(), QStringLiteral("Case 1 : couleur 3"));
+            b.Clic(b.Source(s));
+        QCOMPARE(b.Etat().CasesCode, (std::array<std::int16_t, 4>{3, 7, 1, 5}));
+        QCOMPARE(b.Case(3)->BackColor(), b.Source(4)->BackColor());
+        QCOMPARE(b.Case(0)->BackColor(), b.Source(2)->BackColor());
+        QCOMPARE(b.Case(0)->toolTip(), QStringLiteral("Case 1 : couleur 3"));
+        QCOMPARE(b.Case(0)->accessibleName(), QStringLiteral("Case 1 : couleur 3"));
 
-        b.Clic(f.LblCode[1]);
-        b.Clic(f.LblCoulSource[7]);
-        QCOMPARE(f.Etat().CasesCode[1], 8);
-        QCOMPARE(f.Etat().CaseCourante, 2);
-        QCOMPARE(f.LblCoulSource[4]->toolTip(), QStringLiteral("Couleur 5"));
-        QCOMPARE(f.LblCode[0]->text(), QString());
+        b.Clic(b.Case(1));
+        b.Clic(b.Source(7));
+        QCOMPARE(b.Etat().CasesCode[1], 8);
+        QCOMPARE(b.Etat().CaseCourante, 2);
+        QCOMPARE(b.Source(4)->toolTip(), QStringLiteral("Couleur 5"));
+        QCOMPARE(b.Case(0)->text(), QString());
     }
 
     void lesBoutonsHetBDeplacentLaDerniereCouleur()
     {
         Banc b;
-        auto& f = b.F();
-        b.Clic(f.CmdMove[1]);  // no swatch clicked yet
-        QCOMPARE(f.LblCoulSource[0]->y(), 16);
-        b.Clic(f.LblCoulSource[3]);
+        b.Clic(b.Move(1));  // no swatch clicked yet
+        QCOMPARE(b.Source(0)->y(), 16);
+        b.Clic(b.Source(3));
         for (int i = 0; i < 4; ++i)
-            b.Clic(f.CmdMove[1]);
-        QCOMPARE(f.LblCoulSource[3]->y(), 160);
-        b.Clic(f.CmdMove[0]);
-        QCOMPARE(f.LblCoulSource[3]->y(), 112);
-        QCOMPARE(f.LblCoulSource[3]->x(), 152);
+            b.Clic(b.Move(1));
+        QCOMPARE(b.Source(3)->y(), 160);
+        b.Clic(b.Move(0));
+        QCOMPARE(b.Source(3)->y(), 112);
+        QCOMPARE(b.Source(3)->x(), 152);
         // A new game puts it back in row 0, and "B" still moves it.
-        b.Clic(f.CmdOK);
-        f.MnuNew->trigger();
-        QCOMPARE(f.LblCoulSource[3]->y(), 16);
-        b.Clic(f.CmdMove[1]);
-        QCOMPARE(f.LblCoulSource[3]->y(), 64);
+        b.Clic(b.Ok());
+        b.Menu("MnuNew");
+        QCOMPARE(b.Source(3)->y(), 16);
+        b.Clic(b.Move(1));
+        QCOMPARE(b.Source(3)->y(), 64);
     }
 
     void lesRefusArriventDansLOrdreEtNeChangentRien()
     {
         Banc b;
-        auto& f = b.F();
-        const auto refuser = [&](std::array<int, 4> code, const char* texte, const char* titre, int style) {
+        const auto refuser = [&](std::array<int, 4> code, const char* texte, const char* titre, StyleBoite style) {
             b.Composer(code);
-            const auto avant = Capturer(f);
+            const auto avant = b.Capturer();
             b.Boites->Appels.clear();
-            b.Clic(f.CmdOK);
+            b.Clic(b.Ok());
             QCOMPARE(b.Boites->Appels.size(), 1u);
             QCOMPARE(b.Boites->Appels[0].Texte, Texte(texte));
             QCOMPARE(b.Boites->Appels[0].Titre, Texte(titre));
             QCOMPARE(b.Boites->Appels[0].Style, style);
-            QVERIFY(Capturer(f) == avant);
+            QVERIFY(b.Capturer() == avant);
         };
         // Start-up left every cell at 0.
-        b.Clic(f.CmdOK);
+        b.Clic(b.Ok());
         QCOMPARE(b.Boites->Appels.back().Texte, Texte(messages::CodeIncomplet));
-        refuser({3, 3, 1, 2}, messages::CouleurEnDouble, "Code", 48);
-        refuser({1, 5, 2, 1}, messages::CouleurEnDouble, "Code", 48);
+        refuser({3, 3, 1, 2}, messages::CouleurEnDouble, "Code", styles::Exclamation);
+        refuser({1, 5, 2, 1}, messages::CouleurEnDouble, "Code", styles::Exclamation);
         const auto premier = b.AutreCode(0);
         b.Jouer(premier);
-        QCOMPARE(f.Etat().NbCoups, 1);
-        refuser(premier, messages::CodeDejaJoue, "Vorlinde", 0);
+        QCOMPARE(b.Etat().NbCoups, 1);
+        refuser(premier, messages::CodeDejaJoue, "Vorlinde", styles::Aucun);
     }
 
     void uneVictoireAfficheLeMessageEtDesactiveValider()
     {
         Banc b;
-        auto& f = b.F();
         b.Jouer(b.AutreCode(5));
         b.Jouer(b.CodeSecret());
         QCOMPARE(b.Boites->Appels.back().Texte, QStringLiteral("Bravo ! Vous avez gagné ! Au bout de 2 coup(s)."));
         QCOMPARE(b.Boites->Appels.back().Titre, QStringLiteral("Fin de partie"));
-        QCOMPARE(b.Boites->Appels.back().Style, 48);
-        QVERIFY(!f.CmdOK->isEnabled());
-        QCOMPARE(f.LblBiPl[1]->text(), QStringLiteral("4"));
-        QCOMPARE(f.LblMalPl[1]->text(), QStringLiteral("0"));
-        QCOMPARE(f.LblBiPl[1]->accessibleName(), QStringLiteral("Coup 2 : 4 bien placé(s), 0 mal placé(s)"));
+        QCOMPARE(b.Boites->Appels.back().Style, styles::Exclamation);
+        QVERIFY(!b.Ok()->isEnabled());
+        QCOMPARE(b.BiPl(1)->text(), QStringLiteral("4"));
+        QCOMPARE(b.MalPl(1)->text(), QStringLiteral("0"));
+        QCOMPARE(b.BiPl(1)->accessibleName(), QStringLiteral("Coup 2 : 4 bien placé(s), 0 mal placé(s)"));
         // Clicks on swatches still change the code cells after the game ended.
-        b.Clic(f.LblCode[0]);
-        b.Clic(f.LblCoulSource[7]);
-        QCOMPARE(f.Etat().CasesCode[0], 8);
+        b.Clic(b.Case(0));
+        b.Clic(b.Source(7));
+        QCOMPARE(b.Etat().CasesCode[0], 8);
 
         // A new game enables validation again and keeps the composed code.
-        const auto compose = f.Etat().CasesCode;
-        f.MnuNew->trigger();
-        QVERIFY(f.CmdOK->isEnabled());
-        QCOMPARE(f.Etat().CasesCode, compose);
-        QCOMPARE(f.LblCode[0]->BackColor(), 8355711);
-        QCOMPARE(f.Etat().NbCoups, 0);
+        const auto compose = b.Etat().CasesCode;
+        b.Menu("MnuNew");
+        QVERIFY(b.Ok()->isEnabled());
+        QCOMPARE(b.Etat().CasesCode, compose);
+        QCOMPARE(b.Case(0)->BackColor(), 8355711);
+        QCOMPARE(b.Etat().NbCoups, 0);
     }
 
     void laLimiteDeCentCoups()
     {
         Banc b;
-        auto& f = b.F();
         for (int i = 0; i < 100; ++i)
             b.Jouer(b.AutreCode(i));
-        QCOMPARE(f.Etat().NbCoups, 100);
-        QVERIFY(f.CmdOK->isEnabled());
-        const auto avant = Capturer(f);
+        QCOMPARE(b.Etat().NbCoups, 100);
+        QVERIFY(b.Ok()->isEnabled());
+        const auto avant = b.Capturer();
         QCOMPARE(avant.Value, 91);
-        QCOMPARE(f.LblBiPl[9]->accessibleName().left(9), QStringLiteral("Coup 100 "));
+        QCOMPARE(b.BiPl(9)->accessibleName().left(9), QStringLiteral("Coup 100 "));
 
         b.Jouer(b.AutreCode(3));  // already played: refused, the game goes on
         QCOMPARE(b.Boites->Appels.back().Texte, Texte(messages::CodeDejaJoue));
-        QVERIFY(f.CmdOK->isEnabled());
+        QVERIFY(b.Ok()->isEnabled());
 
         const auto secret = b.CodeSecret();
         b.Jouer(b.AutreCode(100));
@@ -301,8 +296,8 @@ private slots:
                      .arg(secret[2])
                      .arg(secret[3]));
         QCOMPARE(b.Boites->Appels.back().Titre, QStringLiteral("Fin de partie"));
-        QVERIFY(!f.CmdOK->isEnabled());
-        auto apres = Capturer(f);
+        QVERIFY(!b.Ok()->isEnabled());
+        auto apres = b.Capturer();
         QCOMPARE(apres.Etat.NbCoups, 100);
         QCOMPARE(apres.Etat.Historique, avant.Etat.Historique);
         QCOMPARE(apres.Couleurs.size(), avant.Couleurs.size());
@@ -313,78 +308,77 @@ private slots:
     void leDefilementSuitLeNombreDeCoups()
     {
         Banc b;
-        auto& f = b.F();
-        const auto ligne = [&](int r) { return f.LblBiPl[r]->accessibleName().section(QLatin1Char(' '), 1, 1); };
-        QVERIFY(!f.VScroll1->isEnabled());
-        QCOMPARE(f.LblResult[0]->BackColor(), f.BackColorFenetre());
-        QCOMPARE(f.LblBiPl[0]->text(), QString());
+        const auto ligne = [&](int r) { return b.BiPl(r)->accessibleName().section(QLatin1Char(' '), 1, 1); };
+        QVERIFY(!b.Defilement()->isEnabled());
+        QCOMPARE(b.Resultat(0)->BackColor(), b.Fond());
+        QCOMPARE(b.BiPl(0)->text(), QString());
         for (int i = 0; i < 3; ++i)
             b.Jouer(b.AutreCode(i));
         QCOMPARE(ligne(2), QStringLiteral("3"));
-        QCOMPARE(f.LblBiPl[3]->text(), QString());
-        QCOMPARE(f.LblResult[12]->BackColor(), f.BackColorFenetre());
+        QCOMPARE(b.BiPl(3)->text(), QString());
+        QCOMPARE(b.Resultat(12)->BackColor(), b.Fond());
         const auto code = b.AutreCode(2);
-        QCOMPARE(f.LblResult[8]->BackColor(), f.LblCoulSource[code[0] - 1]->BackColor());
-        QCOMPARE(f.LblResult[11]->toolTip(), QStringLiteral("Coup 3, case 4 : couleur %1").arg(code[3]));
+        QCOMPARE(b.Resultat(8)->BackColor(), b.Source(code[0] - 1)->BackColor());
+        QCOMPARE(b.Resultat(11)->toolTip(), QStringLiteral("Coup 3, case 4 : couleur %1").arg(code[3]));
 
         for (int i = 3; i < 10; ++i)
             b.Jouer(b.AutreCode(i));
-        QVERIFY(!f.VScroll1->isEnabled());
+        QVERIFY(!b.Defilement()->isEnabled());
         b.Jouer(b.AutreCode(10));
-        QVERIFY(f.VScroll1->isEnabled());
-        QCOMPARE(f.VScroll1->maximum(), 2);
+        QVERIFY(b.Defilement()->isEnabled());
+        QCOMPARE(b.Defilement()->maximum(), 2);
         QCOMPARE(ligne(0), QStringLiteral("2"));
-        f.VScroll1->setValue(1);  // eleven moves cannot show the first
-        QCOMPARE(f.VScroll1->value(), 2);
-        f.VScroll1->setValue(0);
-        QCOMPARE(f.VScroll1->value(), 2);
+        b.Defilement()->setValue(1);  // eleven moves cannot show the first
+        QCOMPARE(b.Defilement()->value(), 2);
+        b.Defilement()->setValue(0);
+        QCOMPARE(b.Defilement()->value(), 2);
 
         b.Jouer(b.AutreCode(11));
-        QCOMPARE(f.VScroll1->maximum(), 3);
+        QCOMPARE(b.Defilement()->maximum(), 3);
         QCOMPARE(ligne(9), QStringLiteral("12"));
-        f.VScroll1->setValue(2);
-        QCOMPARE(f.VScroll1->value(), 3);
-        f.VScroll1->setValue(0);
-        QCOMPARE(f.VScroll1->value(), 1);
+        b.Defilement()->setValue(2);
+        QCOMPARE(b.Defilement()->value(), 3);
+        b.Defilement()->setValue(0);
+        QCOMPARE(b.Defilement()->value(), 1);
         QCOMPARE(ligne(0), QStringLiteral("1"));
         QCOMPARE(ligne(9), QStringLiteral("10"));
         // Scrolled up, a new move leaves the view where it is.
         b.Jouer(b.AutreCode(12));
-        QCOMPARE(f.VScroll1->value(), 1);
+        QCOMPARE(b.Defilement()->value(), 1);
         // The keyboard moves the view a row at a time, through the same rule.
-        f.VScroll1->setFocus();
-        QTest::keyClick(f.VScroll1, Qt::Key_End);
-        QCOMPARE(f.VScroll1->value(), 4);
-        QTest::keyClick(f.VScroll1, Qt::Key_Up);
-        QCOMPARE(f.VScroll1->value(), 4);
+        b.Defilement()->setFocus();
+        QTest::keyClick(b.Defilement(), Qt::Key_End);
+        QCOMPARE(b.Defilement()->value(), 4);
+        QTest::keyClick(b.Defilement(), Qt::Key_Up);
+        QCOMPARE(b.Defilement()->value(), 4);
     }
 
     void unChangementDePaletteRepeintCasesEtHistorique()
     {
         Banc b;
-        auto& f = b.F();
         const auto editer = [&](int swatch, std::int32_t couleur) {
             b.Dialogues->Reponses.push_back(couleur);
             QTimer::singleShot(0, [swatch] {
                 auto* editeur = qobject_cast<FrmCoul*>(QApplication::activeModalWidget());
                 QVERIFY(editeur);
-                QTest::mouseClick(editeur->LblCoulSource[swatch], Qt::LeftButton);
-                QTest::mouseClick(editeur->CmdOK, Qt::LeftButton);
+                QTest::mouseClick(Controle<Etiquette>(*editeur, QStringLiteral("LblCoulSource"), swatch),
+                                  Qt::LeftButton);
+                QTest::mouseClick(Controle<QPushButton>(*editeur, QStringLiteral("CmdOK")), Qt::LeftButton);
             });
-            f.MnuCoul_Click();
+            b.Menu("MnuCoul");
         };
-        b.Clic(f.LblCoulSource[2]);  // cell 0 holds colour 3, the others nothing
+        b.Clic(b.Source(2));  // cell 0 holds colour 3, the others nothing
         editer(2, 0x123456);
-        QCOMPARE(f.LblCoulSource[2]->BackColor(), 0x123456);
-        QCOMPARE(f.LblCode[0]->BackColor(), 0x123456);
-        QCOMPARE(f.LblCode[1]->BackColor(), 8355711);
+        QCOMPARE(b.Source(2)->BackColor(), 0x123456);
+        QCOMPARE(b.Case(0)->BackColor(), 0x123456);
+        QCOMPARE(b.Case(1)->BackColor(), 8355711);
 
         b.Jouer({3, 1, 2, 4});
         editer(0, 0x654321);
-        QCOMPARE(f.LblResult[1]->BackColor(), 0x654321);
-        QCOMPARE(f.LblCode[1]->BackColor(), 0x654321);
-        QCOMPARE(f.LblResult[0]->BackColor(), 0x123456);
-        QCOMPARE(f.Etat().NbCoups, 1);
+        QCOMPARE(b.Resultat(1)->BackColor(), 0x654321);
+        QCOMPARE(b.Case(1)->BackColor(), 0x654321);
+        QCOMPARE(b.Resultat(0)->BackColor(), 0x123456);
+        QCOMPARE(b.Etat().NbCoups, 1);
     }
 };
 

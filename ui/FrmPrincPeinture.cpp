@@ -1,0 +1,116 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+//
+// The board painted from the state: each function repaints one part of the
+// window from `partie_` and never reads a control back as data.
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "Etiquette.h"
+#include "FrmPrinc.h"
+#include "GeometriePrinc.h"
+#include "Twips.h"
+#include "game/Defilement.h"
+
+namespace vorlinde::ui {
+namespace {
+
+// Descriptions are rebuilt at every repaint: plain concatenation costs a
+// fraction of QString::arg, which parses its placeholders each time.
+QString Nombre(int n)
+{
+    return QString::number(n);
+}
+
+}  // namespace
+
+std::int32_t FrmPrinc::BackColorFenetre() const
+{
+    return DepuisQColor(centralWidget()->palette().color(QPalette::Window));
+}
+
+// The swatches in their colours and list rows.
+void FrmPrinc::PeindrePalette()
+{
+    for (int k = 0; k < NbCouleurs; ++k) {
+        auto* source = LblCoulSource[k];
+        source->SetBackColor(partie_.Palette[k]);
+        source->move(source->x(), Px(geometrie::LblCoulSource(k, partie_.RangeeCoulSource[k]).Top));
+        source->SetDescription(QStringLiteral("Couleur ") + Nombre(k + 1));
+    }
+}
+
+// The code cells in the colours they show.
+void FrmPrinc::PeindreCases()
+{
+    for (int k = 0; k < LongueurCode; ++k) {
+        const int n = partie_.CasesCode[k];
+        LblCode[k]->SetBackColor(partie_.CouleursCases[k]);
+        LblCode[k]->SetDescription(QStringLiteral("Case ") + Nombre(k + 1)
+                                   + (n > 0 ? QStringLiteral(" : couleur ") + Nombre(n) : QStringLiteral(" : vide")));
+    }
+}
+
+// Assigning a code cell's caption raises its change event, which keeps its
+// text colour; the board does so whenever it shows the cells empty.
+void FrmPrinc::EffacerLegendesCases()
+{
+    for (auto* cellule : LblCode)
+        cellule->SetCaption({});
+}
+
+void FrmPrinc::PeindreValider()
+{
+    CmdOK->setEnabled(partie_.EnCours);
+}
+
+// The scroll bar fitted to the move count, then the ten visible rows.
+void FrmPrinc::PeindreHistorique()
+{
+    const auto etat = AjusterDefilement(partie_.NbCoups, VScroll1->value());
+    {
+        // The fitted settings are final; the change event they would raise
+        // again would only repeat this run.
+        const QSignalBlocker bloque(VScroll1);
+        VScroll1->setRange(etat.Min, etat.Max);
+        VScroll1->setValue(etat.Value);
+    }
+    VScroll1->setEnabled(etat.Enabled);
+
+    const std::int32_t fond = BackColorFenetre();
+    for (int r = 0; r < LignesHistorique; ++r) {
+        const int i = etat.CoupDeLigne[r];
+        const Coup* coup = i > 0 ? &partie_.Historique[i] : nullptr;
+        for (int j = 0; j < LongueurCode; ++j) {
+            auto* cellule = LblResult[4 * r + j];
+            const int d = coup ? coup->Code[j] - '0' : 0;
+            if (d >= 1 && d <= NbCouleurs) {
+                cellule->SetBackColor(partie_.Palette[d - 1]);
+                cellule->SetDescription(QStringLiteral("Coup ") + Nombre(i) + QStringLiteral(", case ") + Nombre(j + 1)
+                                        + QStringLiteral(" : couleur ") + Nombre(d));
+            } else {
+                cellule->SetBackColor(fond);
+                cellule->SetDescription({});
+            }
+        }
+        LblBiPl[r]->setText(coup ? Nombre(coup->BiPl) : QString());
+        LblMalPl[r]->setText(coup ? Nombre(coup->MalPl) : QString());
+        const QString resume = coup ? QStringLiteral("Coup ") + Nombre(i) + QStringLiteral(" : ") + Nombre(coup->BiPl)
+                + QStringLiteral(" bien placé(s), ") + Nombre(coup->MalPl) + QStringLiteral(" mal placé(s)")
+                                    : QString();
+        LblBiPl[r]->SetDescription(resume);
+        LblMalPl[r]->SetDescription(resume);
+    }
+}
+
+// After the palette changed: the cells that hold a number, then the history.
+void FrmPrinc::RafraichirCouleurs()
+{
+    vorlinde::RafraichirCouleurs(partie_);
+    PeindrePalette();
+    PeindreCases();
+    PeindreHistorique();
+}
+
+}  // namespace vorlinde::ui
