@@ -280,7 +280,7 @@ bool FrmPrinc::Form_Unload()
         = MsgBox(Utf8(messages::QuestionQuitter), styles::QuestionOuiNonAnnuler, Utf8(messages::TitreQuitter));
     if (reponse == Reponse::Oui)
         // A save that failed keeps the window, and so the game, open.
-        return SauvegarderPartie() != IssueSauvegarde::Echec;
+        return SauvegarderPartie() != IssueCommande::Echec;
     return reponse == Reponse::Non;
 }
 

@@ -12,6 +12,7 @@
 
 #include "BoiteMessage.h"
 #include "Dial.h"
+#include "formats/Fichiers.h"
 #include "game/Partie.h"
 #include "platform/Aleatoire.h"
 
@@ -53,7 +54,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    enum class IssueSauvegarde { Annulee, Enregistree, Echec };
+    enum class IssueCommande { Annulee, Reussie, Echec };
+    using OperationFichier = std::function<ErreurFichier(const std::filesystem::path&)>;
 
     void ConstruireControles();
     void ConstruireMenus();
@@ -84,14 +86,11 @@ private:
     void RafraichirCouleurs();
     std::int32_t BackColorFenetre() const;
 
-    // The file commands.
-    IssueSauvegarde SauvegarderPartie();
+    // The file commands: the dialog of `usage`, set afresh, then
+    // `operation` on the chosen file; a failure ends in an "Erreur" box.
+    IssueCommande CommandeFichier(const UsageFichier& usage, const OperationFichier& operation);
+    IssueCommande SauvegarderPartie();
     ProfilCouleurs ProfilDefautOuIntegre() const;
-    // The dialog of `usage`, set afresh; the chosen file, or an empty path
-    // when the player cancelled.
-    std::filesystem::path ChoisirFichier(const UsageFichier& usage);
-    // The "Erreur" box of a file command: `modele` takes the chosen file's name, then the reason.
-    void SignalerEchecFichier(const QString& modele, const std::string& raison);
     Reponse MsgBox(const QString& texte, StyleBoite style, const QString& titre = {});
 
     ServicesPrinc services_;

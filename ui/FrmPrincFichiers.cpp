@@ -15,26 +15,28 @@
 
 namespace vorlinde::ui {
 
-std::filesystem::path FrmPrinc::ChoisirFichier(const UsageFichier& usage)
+FrmPrinc::IssueCommande FrmPrinc::CommandeFichier(const UsageFichier& usage, const OperationFichier& operation)
 {
-    dial_->FileName.clear();
-    dial_->DialogTitle = QString::fromUtf8(usage.Titre);
-    dial_->Flags = usage.Options;
-    dial_->Filter = QString::fromUtf8(usage.Filtre);
-    dial_->DefaultExt = QString::fromUtf8(usage.Extension);
-    dial_->InitDir = QFile::decodeName(services_.DossierProgramme.c_str());
+    Parametrer(*dial_, usage, QFile::decodeName(services_.DossierProgramme.c_str()));
     if (usage.Enregistrer)
         dial_->ShowSave();
     else
         dial_->ShowOpen();
-    // The file name as the system spells it, also when it is not valid UTF-8.
-    return QFile::encodeName(dial_->FileName).toStdString();
-}
+    if (dial_->FileName.isEmpty())
+        return IssueCommande::Annulee;
 
-void FrmPrinc::SignalerEchecFichier(const QString& modele, const std::string& raison)
-{
-    MsgBox(modele.arg(QDir::toNativeSeparators(dial_->FileName), QString::fromStdString(raison)), styles::Stop,
-           QString::fromUtf8(messages::TitreErreur));
+    // The file name as the system spells it, also when it is not valid UTF-8.
+    const auto erreur = operation(QFile::encodeName(dial_->FileName).toStdString());
+    if (erreur == ErreurFichier::Aucune)
+        return IssueCommande::Reussie;
+    const QString titre = QString::fromUtf8(messages::TitreErreur);
+    if (erreur == ErreurFichier::ConflitDeVersion)
+        MsgBox(QString::fromUtf8(messages::ConflitDeVersion), styles::Stop, titre);
+    else
+        MsgBox(QString::fromUtf8(usage.Echec)
+                   .arg(QDir::toNativeSeparators(dial_->FileName), QString::fromStdString(RaisonErreurFichier(erreur))),
+               styles::Stop, titre);
+    return IssueCommande::Echec;
 }
 
 void FrmPrinc::MnuSave_Click()
@@ -42,68 +44,48 @@ void FrmPrinc::MnuSave_Click()
     SauvegarderPartie();
 }
 
-FrmPrinc::IssueSauvegarde FrmPrinc::SauvegarderPartie()
+FrmPrinc::IssueCommande FrmPrinc::SauvegarderPartie()
 {
-    const auto chemin = ChoisirFichier(usages::SauvegardePartie);
-    if (chemin.empty())
-        return IssueSauvegarde::Annulee;
-    const auto erreur = EcrireFichierPartie(chemin, SauverPartie(partie_));
-    if (erreur == ErreurFichier::Aucune)
-        return IssueSauvegarde::Enregistree;
-    SignalerEchecFichier(QStringLiteral("La partie n'a pas pu être enregistrée dans le fichier « %1 ». %2"),
-                         RaisonErreurFichier(erreur));
-    return IssueSauvegarde::Echec;
+    return CommandeFichier(usages::SauvegardePartie, [this](const std::filesystem::path& chemin) {
+        return EcrireFichierPartie(chemin, SauverPartie(partie_));
+    });
 }
 
 void FrmPrinc::MnuLoad_Click()
 {
-    const auto chemin = ChoisirFichier(usages::ChargementPartie);
-    if (chemin.empty())
-        return;
-    // The whole file is checked before anything of the game changes.
-    const auto lecture = LireFichierPartie(chemin);
-    if (lecture.Erreur == ErreurFichier::ConflitDeVersion) {
-        MsgBox(QString::fromUtf8(messages::ConflitDeVersion), styles::Stop, QString::fromUtf8(messages::TitreErreur));
-        return;
-    }
-    if (lecture.Erreur != ErreurFichier::Aucune) {
-        SignalerEchecFichier(QStringLiteral("La partie du fichier « %1 » ne peut pas être chargée. %2"),
-                             RaisonErreurFichier(lecture.Erreur));
-        return;
-    }
-    ChargerPartie(partie_, lecture.Partie);
-    PeindrePalette();
-    PeindreValider();
-    PeindreCases();
-    PeindreHistorique();
+    CommandeFichier(usages::ChargementPartie, [this](const std::filesystem::path& chemin) {
+        // The whole file is checked before anything of the game changes.
+        const auto lecture = LireFichierPartie(chemin);
+        if (lecture.Erreur == ErreurFichier::Aucune) {
+            ChargerPartie(partie_, lecture.Partie);
+            PeindrePalette();
+            PeindreValider();
+            PeindreCases();
+            PeindreHistorique();
+        }
+        return lecture.Erreur;
+    });
 }
 
 void FrmPrinc::MnuAffLoad_Click()
 {
-    const auto chemin = ChoisirFichier(usages::ChargementProfil);
-    if (chemin.empty())
-        return;
-    const auto lecture = LireProfil(chemin);
-    if (lecture.Erreur != ErreurFichier::Aucune) {
-        SignalerEchecFichier(QStringLiteral("Le profil du fichier « %1 » ne peut pas être chargé. %2"),
-                             RaisonErreurFichier(lecture.Erreur));
-        return;
-    }
-    AppliquerProfil(partie_, lecture.Profil);
-    PeindreCases();
-    EffacerLegendesCases();
-    RafraichirCouleurs();
+    CommandeFichier(usages::ChargementProfil, [this](const std::filesystem::path& chemin) {
+        const auto lecture = LireProfil(chemin);
+        if (lecture.Erreur == ErreurFichier::Aucune) {
+            AppliquerProfil(partie_, lecture.Profil);
+            PeindreCases();
+            EffacerLegendesCases();
+            RafraichirCouleurs();
+        }
+        return lecture.Erreur;
+    });
 }
 
 void FrmPrinc::MnuAffSave_Click()
 {
-    const auto chemin = ChoisirFichier(usages::SauvegardeProfil);
-    if (chemin.empty())
-        return;
-    const auto erreur = EcrireProfil(chemin, CollecterProfil(partie_));
-    if (erreur != ErreurFichier::Aucune)
-        SignalerEchecFichier(QStringLiteral("Le profil n'a pas pu être enregistré dans le fichier « %1 ». %2"),
-                             RaisonErreurFichier(erreur));
+    CommandeFichier(usages::SauvegardeProfil, [this](const std::filesystem::path& chemin) {
+        return EcrireProfil(chemin, CollecterProfil(partie_));
+    });
 }
 
 void FrmPrinc::MnuCoul_Click()

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The four file dialogs of the board, as the player has always seen them:
-// title, options, filter and default extension, set afresh at every use.
+// The four file commands of the board: their dialogs as the player has
+// always seen them (title, options, filter and default extension, set afresh
+// at every use), and the text of the "Erreur" box that a failure ends in,
+// which takes the file's name and the reason.
 #include "Dial.h"
 
 namespace vorlinde::ui {
@@ -14,6 +16,7 @@ struct UsageFichier {
     const char* Filtre;
     const char* Extension;
     bool Enregistrer;  // a save dialog, otherwise an open dialog
+    const char* Echec;
 };
 
 namespace usages {
@@ -31,15 +34,43 @@ inline constexpr OptionsFichier Enregistrement{.ConfirmerRemplacement = true,
 static_assert(ValeurOptions(Ouverture) == 6148);
 static_assert(ValeurOptions(Enregistrement) == 2131974);
 
-inline constexpr UsageFichier SauvegardePartie{"Enregistrer une partie en cours", Enregistrement,
-                                               "Fichier partie (*.prt)|*.prt|Tous le fichiers (*.*)|*.*", "*.prt",
-                                               true};
-inline constexpr UsageFichier ChargementPartie{"Chargement d'une partie", Ouverture,
-                                               "Fichier partie|*.prt|Tous le fichiers|*.*", "*.prt", false};
-inline constexpr UsageFichier ChargementProfil{"Chargement d'un profil couleur", Ouverture,
-                                               "Fichier user (*.usr)|*.usr|Tous le fichiers (*.*)|*.*", "*.usr", false};
-inline constexpr UsageFichier SauvegardeProfil{"Enregistrer le profil couleur en cours", Enregistrement,
-                                               "Fichier user (*.usr)|*.usr|Tous le fichiers (*.*)|*.*", "*.usr", true};
+inline constexpr UsageFichier SauvegardePartie{"Enregistrer une partie en cours",
+                                               Enregistrement,
+                                               "Fichier partie (*.prt)|*.prt|Tous le fichiers (*.*)|*.*",
+                                               "*.prt",
+                                               true,
+                                               "La partie n'a pas pu être enregistrée dans le fichier « %1 ». %2"};
+inline constexpr UsageFichier ChargementPartie{"Chargement d'une partie",
+                                               Ouverture,
+                                               "Fichier partie|*.prt|Tous le fichiers|*.*",
+                                               "*.prt",
+                                               false,
+                                               "La partie du fichier « %1 » ne peut pas être chargée. %2"};
+inline constexpr UsageFichier ChargementProfil{"Chargement d'un profil couleur",
+                                               Ouverture,
+                                               "Fichier user (*.usr)|*.usr|Tous le fichiers (*.*)|*.*",
+                                               "*.usr",
+                                               false,
+                                               "Le profil du fichier « %1 » ne peut pas être chargé. %2"};
+inline constexpr UsageFichier SauvegardeProfil{"Enregistrer le profil couleur en cours",
+                                               Enregistrement,
+                                               "Fichier user (*.usr)|*.usr|Tous le fichiers (*.*)|*.*",
+                                               "*.usr",
+                                               true,
+                                               "Le profil n'a pas pu être enregistré dans le fichier « %1 ». %2"};
 
 }  // namespace usages
+
+// Sets every property of a file dialog for `usage`, in the order the board
+// has always set them, the dialog opening in `dossier`.
+inline void Parametrer(ParametresDial& dial, const UsageFichier& usage, const QString& dossier)
+{
+    dial.FileName.clear();
+    dial.DialogTitle = QString::fromUtf8(usage.Titre);
+    dial.Flags = usage.Options;
+    dial.Filter = QString::fromUtf8(usage.Filtre);
+    dial.DefaultExt = QString::fromUtf8(usage.Extension);
+    dial.InitDir = dossier;
+}
+
 }  // namespace vorlinde::ui

@@ -42,11 +42,7 @@ QStringList TextesBoutons(QMessageBox& boite)
 ParametresDial Reglages(const QString& dossier)
 {
     ParametresDial p;
-    p.DialogTitle = QStringLiteral("Enregistrer une partie en cours");
-    p.Flags = usages::Enregistrement;
-    p.Filter = QStringLiteral("Fichier partie (*.prt)|*.prt|Tous le fichiers (*.*)|*.*");
-    p.DefaultExt = QStringLiteral("*.prt");
-    p.InitDir = dossier;
+    Parametrer(p, usages::SauvegardePartie, dossier);
     return p;
 }
 

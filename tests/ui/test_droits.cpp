@@ -25,11 +25,7 @@ namespace {
 ParametresDial Enregistrement(const QString& dossier)
 {
     ParametresDial p;
-    p.DialogTitle = QStringLiteral("Enregistrer une partie en cours");
-    p.Flags = usages::Enregistrement;
-    p.Filter = QStringLiteral("Fichier partie (*.prt)|*.prt|Tous le fichiers (*.*)|*.*");
-    p.DefaultExt = QStringLiteral("*.prt");
-    p.InitDir = dossier;
+    Parametrer(p, usages::SauvegardePartie, dossier);
     return p;
 }
 
