@@ -1,7 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
 #include <QApplication>
+#include <QTimer>
 
+#include <cstdio>
+
+#include "LigneDeCommande.h"
 #include "platform/Dossiers.h"
 #include "ui/BoiteMessage.h"
 #include "ui/Dial.h"
@@ -9,10 +13,33 @@
 #include "ui/Icone.h"
 #include "ui/Traduction.h"
 
-int main(int argc, char* argv[])
+namespace {
+
+QStringList Arguments(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+void Ecrire(std::FILE* flux, const QString& texte)
+{
+    std::fputs(texte.toLocal8Bit().constData(), flux);
+}
+
+int Fenetre(int argc, char* argv[], vorlinde::Demande demande)
 {
     QApplication application(argc, argv);
+    // Qt has taken its own options: what is left is ours.
+    if (demande.OptionsQt)
+        demande = vorlinde::AnalyserArguments(QCoreApplication::arguments());
+    if (demande.Quoi != vorlinde::Demande::Mode::Fenetre) {
+        Ecrire(stderr, demande.Erreur + QStringLiteral("\nEssayez « vorlinde --help ».\n"));
+        return vorlinde::SortieErreurLigne;
+    }
     QApplication::setApplicationName(QStringLiteral("Vorlinde"));
+    QApplication::setOrganizationName(QStringLiteral("Vorlinde"));
     QApplication::setDesktopFileName(QStringLiteral("org.vorlinde.Vorlinde"));
     // Every window of the program, dialogs included, shows the icon.
     QApplication::setWindowIcon(vorlinde::ui::IconeProgramme());
@@ -24,5 +51,29 @@ int main(int argc, char* argv[])
     services.DossierProgramme = vorlinde::DossierProgramme();
     vorlinde::ui::FrmPrinc fenetre(services);
     fenetre.show();
+    // Once the window stands, so that a refusal box opens over it.
+    if (!demande.Fichier.isEmpty())
+        QTimer::singleShot(0, &fenetre, [&] { fenetre.OuvrirPartie(demande.Fichier); });
     return application.exec();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    const auto demande = vorlinde::AnalyserArguments(Arguments(argc, argv));
+    switch (demande.Quoi) {
+    case vorlinde::Demande::Mode::Aide:
+        Ecrire(stdout, vorlinde::TexteAide());
+        return 0;
+    case vorlinde::Demande::Mode::Version:
+        Ecrire(stdout, vorlinde::TexteVersion());
+        return 0;
+    case vorlinde::Demande::Mode::Erreur:
+        Ecrire(stderr, demande.Erreur + QStringLiteral("\nEssayez « vorlinde --help ».\n"));
+        return vorlinde::SortieErreurLigne;
+    case vorlinde::Demande::Mode::Fenetre:
+        break;
+    }
+    return Fenetre(argc, argv, demande);
 }

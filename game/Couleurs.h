@@ -36,6 +36,10 @@ inline constexpr ProfilCouleurs ProfilParDefaut{
     Rgb(0, 0, 0),   Rgb(0, 255, 255), Rgb(255, 255, 255), Rgb(127, 127, 127),
 };
 
+// Whether black text stands out more than white text on `fond`, by the
+// contrast ratio of their relative luminances.
+bool TexteNoirSur(std::int32_t fond);
+
 // The text colour kept on a code cell: 2^24 minus its background (1..16777216).
 inline constexpr std::int32_t ForeColorPour(std::int32_t backColor)
 {

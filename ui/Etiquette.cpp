@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "Etiquette.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
 
 #include "game/Couleurs.h"
 
@@ -56,10 +59,23 @@ void Etiquette::SetCaption(const QString& texte)
 
 void Etiquette::SetDescription(const QString& texte)
 {
-    if (texte == toolTip())
+    if (texte != toolTip())
+        setToolTip(texte);
+    SetNomAccessible(texte);
+}
+
+void Etiquette::SetNomAccessible(const QString& nom)
+{
+    if (nom != accessibleName())
+        setAccessibleName(nom);
+}
+
+void Etiquette::SetNumero(int numero)
+{
+    if (numero == numero_)
         return;
-    setToolTip(texte);
-    setAccessibleName(texte);
+    numero_ = numero;
+    update();
 }
 
 void Etiquette::mousePressEvent(QMouseEvent* event)
@@ -75,6 +91,75 @@ void Etiquette::mouseReleaseEvent(QMouseEvent* event)
     QLabel::mouseReleaseEvent(event);
     if (clic)
         emit Click();
+}
+
+void Etiquette::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (numero_ <= 0)
+        return;
+    QPainter peintre(this);
+    QFont police = font();
+    police.setBold(true);
+    police.setPixelSize(std::max(9, height() * 3 / 5));
+    peintre.setFont(police);
+    peintre.setPen(TexteNoirSur(backColor_) ? Qt::black : Qt::white);
+    peintre.drawText(rect(), Qt::AlignCenter, QString::number(numero_));
+}
+
+namespace {
+
+class EtiquetteAccessible : public QAccessibleWidget {
+public:
+    explicit EtiquetteAccessible(Etiquette* etiquette)
+        : QAccessibleWidget(etiquette, etiquette->Cliquable() ? QAccessible::Button : QAccessible::StaticText)
+    {
+    }
+
+    // The label's own name, never a name borrowed from the frame around it.
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return widget()->accessibleName();
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override
+    {
+        if (!Cible()->Cliquable())
+            return QAccessibleWidget::actionNames();
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction() && Cible()->Cliquable() && Cible()->isEnabled())
+            emit Cible()->Click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    Etiquette* Cible() const { return static_cast<Etiquette*>(widget()); }
+};
+
+QAccessibleInterface* FabriqueAccessible(const QString& classe, QObject* objet)
+{
+    if (auto* etiquette = qobject_cast<Etiquette*>(objet);
+        etiquette != nullptr && classe == QLatin1String(Etiquette::staticMetaObject.className()))
+        return new EtiquetteAccessible(etiquette);
+    return nullptr;
+}
+
+}  // namespace
+
+void InstallerAccessibilite()
+{
+    static const bool installee = [] {
+        QAccessible::installFactory(&FabriqueAccessible);
+        return true;
+    }();
+    Q_UNUSED(installee);
 }
 
 }  // namespace vorlinde::ui

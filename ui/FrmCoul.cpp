@@ -33,6 +33,7 @@ FrmCoul::FrmCoul(const std::array<std::int32_t, NbCouleurs>& palette, std::share
     for (int k = 0; k < NbCouleurs; ++k) {
         LblCoulSource[k] = new Etiquette(this);
         LblCoulSource[k]->setObjectName(QStringLiteral("LblCoulSource%1").arg(k));
+        LblCoulSource[k]->SetCliquable(true);
         LblCoulSource[k]->setGeometry(Rect(g::LblCoulSource(k)));
         LblCoulSource[k]->SetBackColor(palette[k]);
         LblCoulSource[k]->SetCaption({});

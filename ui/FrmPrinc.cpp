@@ -6,12 +6,15 @@
 #include "FrmPrinc.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 
 #include "Etiquette.h"
 #include "GeometriePrinc.h"
@@ -41,6 +44,25 @@ template <typename Controle> Controle* Nommer(Controle* controle, const char* no
     return controle;
 }
 
+const QString CleNumeros = QStringLiteral("Affichage/NumerosDesCouleurs");
+
+// X keycodes of the keys 1 to 8 of the main row, whatever the layout: on a
+// French keyboard they give "&", "é"... without Shift, and still play.
+constexpr quint32 ToucheChiffre1 = 10;
+
+// The colour (0..7) that a key plays, or -1.
+int CouleurDeTouche(const QKeyEvent& touche)
+{
+    if (touche.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return -1;
+    if (touche.key() >= Qt::Key_1 && touche.key() <= Qt::Key_8)
+        return touche.key() - Qt::Key_1;
+    const auto code = touche.nativeScanCode();
+    if (!(touche.modifiers() & Qt::KeypadModifier) && code >= ToucheChiffre1 && code < ToucheChiffre1 + 8)
+        return static_cast<int>(code - ToucheChiffre1);
+    return -1;
+}
+
 }  // namespace
 
 FrmPrinc::FrmPrinc(ServicesPrinc services, QWidget* parent)
@@ -50,6 +72,10 @@ FrmPrinc::FrmPrinc(ServicesPrinc services, QWidget* parent)
         services_.LireNomUser = &Module1::LireNomUser;
     if (!services_.Graine)
         services_.Graine = &Aleatoire::GraineHorloge;
+    if (!services_.Reglages)
+        services_.Reglages = std::make_shared<QSettings>();
+    numeros_ = services_.Reglages->value(CleNumeros, false).toBool();
+    InstallerAccessibilite();
     dial_ = std::make_unique<Dial>(this, services_.Dialogues);
     setWindowTitle(QStringLiteral("Vorlinde 1.0"));
     ConstruireControles();
@@ -82,6 +108,7 @@ void FrmPrinc::ConstruireControles()
 
     for (int k = 0; k < NbCouleurs; ++k) {
         LblCoulSource[k] = Nommer(new Etiquette(frame1), "LblCoulSource", k);
+        LblCoulSource[k]->SetCliquable(true);
         Placer(LblCoulSource[k], g::LblCoulSource(k));
         connect(LblCoulSource[k], &Etiquette::Click, this, [this, k] { LblCoulSource_Click(k); });
     }
@@ -93,6 +120,7 @@ void FrmPrinc::ConstruireControles()
     }
     for (int k = 0; k < LongueurCode; ++k) {
         LblCode[k] = Nommer(new Etiquette(frame2), "LblCode", k);
+        LblCode[k]->SetCliquable(true);
         Placer(LblCode[k], g::LblCode(k));
         connect(LblCode[k], &Etiquette::Click, this, [this, k] { LblCode_Click(k); });
         connect(LblCode[k], &Etiquette::CaptionChange, this, [this, k] { LblCode_Change(k); });
@@ -159,6 +187,12 @@ void FrmPrinc::ConstruireMenus()
     affichage->addSeparator();
     action(affichage, "MnuAffLoad", QStringLiteral("Chargement d'un &profil"), {}, &FrmPrinc::MnuAffLoad_Click);
     action(affichage, "MnuAffSave", QStringLiteral("&Sauvegarde d'un profil"), {}, &FrmPrinc::MnuAffSave_Click);
+    affichage->addSeparator();
+    auto* numeros = affichage->addAction(QStringLiteral("Numéros des couleurs"));
+    numeros->setObjectName(QStringLiteral("MnuNumeros"));
+    numeros->setCheckable(true);
+    numeros->setChecked(numeros_);
+    connect(numeros, &QAction::toggled, this, &FrmPrinc::MnuNumeros_Click);
 }
 
 Reponse FrmPrinc::MsgBox(const QString& texte, StyleBoite style, const QString& titre)
@@ -232,6 +266,11 @@ void FrmPrinc::CmdOK_Click()
         break;
     }
     PeindreHistorique();
+    const Coup& coup = partie_.Historique[partie_.NbCoups];
+    Annoncer(QStringLiteral("Coup %1 : %2 bien placé(s), %3 mal placé(s)")
+                 .arg(partie_.NbCoups)
+                 .arg(coup.BiPl)
+                 .arg(coup.MalPl));
 }
 
 void FrmPrinc::LblCode_Click(int index)
@@ -259,6 +298,46 @@ void FrmPrinc::LblCode_Change(int index)
 void FrmPrinc::VScroll1_Change()
 {
     PeindreHistorique();
+}
+
+void FrmPrinc::MnuNumeros_Click(bool affiches)
+{
+    numeros_ = affiches;
+    services_.Reglages->setValue(CleNumeros, affiches);
+    PeindrePalette();
+    PeindreCases();
+    PeindreHistorique();
+}
+
+void FrmPrinc::keyPressEvent(QKeyEvent* event)
+{
+    const bool simple = !(event->modifiers() & ~Qt::KeypadModifier);
+    if (const int couleur = CouleurDeTouche(*event); couleur >= 0) {
+        LblCoulSource_Click(couleur);
+    } else if (simple && event->key() == Qt::Key_Left) {
+        LblCode_Click(std::max(partie_.CaseCourante - 1, 0));
+    } else if (simple && event->key() == Qt::Key_Right) {
+        LblCode_Click(std::min(partie_.CaseCourante + 1, LongueurCode - 1));
+    } else if (simple && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        // As a click on "Valider le code", which a finished game disables.
+        if (CmdOK->isEnabled())
+            CmdOK_Click();
+    } else {
+        QMainWindow::keyPressEvent(event);
+    }
+}
+
+// Screen readers read out a change of the focused control's description, so
+// the text becomes that description; the focus stays where it is.
+void FrmPrinc::Annoncer(const QString& texte)
+{
+    QWidget* cible = QApplication::focusWidget();
+    if (cible == nullptr || cible->window() != this)
+        cible = this;
+    if (annonce_ != nullptr && annonce_ != cible)
+        annonce_->setAccessibleDescription({});
+    annonce_ = cible;
+    cible->setAccessibleDescription(texte);
 }
 
 void FrmPrinc::MnuQuit_Click()

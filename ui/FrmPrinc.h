@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <filesystem>
@@ -17,9 +18,9 @@
 #include "platform/Aleatoire.h"
 
 class QAction;
-class QGroupBox;
 class QPushButton;
 class QScrollBar;
+class QSettings;
 
 namespace vorlinde::ui {
 
@@ -34,6 +35,9 @@ struct ServicesPrinc {
     std::filesystem::path DossierProgramme;
     std::function<std::string()> LireNomUser;
     std::function<std::uint64_t()> Graine;
+    // The player's preferences (the colour numbers); the user's own
+    // settings of the program when none is given.
+    std::shared_ptr<QSettings> Reglages;
 };
 
 // The board window. It owns the state of the board and the controls that
@@ -50,8 +54,16 @@ public:
     // A read-only view of the state, for the tests.
     const Partie& Etat() const { return partie_; }
 
+    // Loads the saved game `chemin` as "Charger" does once the file is
+    // chosen, with the same messages: a game opened from the command line or
+    // the desktop.
+    void OuvrirPartie(const QString& chemin);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Keys 1 to 8 play a colour, Left and Right move the cursor, Return and
+    // Enter validate; other keys, and keys meant for the focused control, go on.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     enum class IssueCommande { Annulee, Reussie, Echec };
@@ -76,6 +88,7 @@ private:
     void MnuCoul_Click();
     void MnuAffLoad_Click();
     void MnuAffSave_Click();
+    void MnuNumeros_Click(bool affiches);
 
     // Painting: each part of the board from the state.
     void PeindrePalette();
@@ -85,10 +98,14 @@ private:
     void PeindreValider();
     void RafraichirCouleurs();
     std::int32_t BackColorFenetre() const;
+    // Says `texte` to a screen reader without moving the focus.
+    void Annoncer(const QString& texte);
 
     // The file commands: the dialog of `usage`, set afresh, then
     // `operation` on the chosen file; a failure ends in an "Erreur" box.
     IssueCommande CommandeFichier(const UsageFichier& usage, const OperationFichier& operation);
+    IssueCommande SurFichier(const UsageFichier& usage, const QString& nom, const OperationFichier& operation);
+    OperationFichier ChargementDePartie();
     IssueCommande SauvegarderPartie();
     ProfilCouleurs ProfilDefautOuIntegre() const;
     Reponse MsgBox(const QString& texte, StyleBoite style, const QString& titre = {});
@@ -98,6 +115,8 @@ private:
     Partie partie_;
     std::string nomUser_;
     std::unique_ptr<Dial> dial_;
+    bool numeros_ = false;
+    QPointer<QWidget> annonce_;
 
     std::array<Etiquette*, NbCouleurs> LblCoulSource{};
     std::array<QPushButton*, 2> CmdMove{};

@@ -24,9 +24,14 @@ FrmPrinc::IssueCommande FrmPrinc::CommandeFichier(const UsageFichier& usage, con
         dial_->ShowOpen();
     if (dial_->FileName.isEmpty())
         return IssueCommande::Annulee;
+    return SurFichier(usage, dial_->FileName, operation);
+}
 
+FrmPrinc::IssueCommande FrmPrinc::SurFichier(const UsageFichier& usage, const QString& nom,
+                                             const OperationFichier& operation)
+{
     // The file name as the system spells it, also when it is not valid UTF-8.
-    const auto erreur = operation(QFile::encodeName(dial_->FileName).toStdString());
+    const auto erreur = operation(QFile::encodeName(nom).toStdString());
     if (erreur == ErreurFichier::Aucune)
         return IssueCommande::Reussie;
     const QString titre = QString::fromUtf8(messages::TitreErreur);
@@ -34,7 +39,7 @@ FrmPrinc::IssueCommande FrmPrinc::CommandeFichier(const UsageFichier& usage, con
         MsgBox(QString::fromUtf8(messages::ConflitDeVersion), styles::Stop, titre);
     else
         MsgBox(QString::fromUtf8(usage.Echec)
-                   .arg(QDir::toNativeSeparators(dial_->FileName), QString::fromStdString(RaisonErreurFichier(erreur))),
+                   .arg(QDir::toNativeSeparators(nom), QString::fromStdString(RaisonErreurFichier(erreur))),
                styles::Stop, titre);
     return IssueCommande::Echec;
 }
@@ -51,9 +56,9 @@ FrmPrinc::IssueCommande FrmPrinc::SauvegarderPartie()
     });
 }
 
-void FrmPrinc::MnuLoad_Click()
+FrmPrinc::OperationFichier FrmPrinc::ChargementDePartie()
 {
-    CommandeFichier(usages::ChargementPartie, [this](const std::filesystem::path& chemin) {
+    return [this](const std::filesystem::path& chemin) {
         // The whole file is checked before anything of the game changes.
         const auto lecture = LireFichierPartie(chemin);
         if (lecture.Erreur == ErreurFichier::Aucune) {
@@ -64,7 +69,17 @@ void FrmPrinc::MnuLoad_Click()
             PeindreHistorique();
         }
         return lecture.Erreur;
-    });
+    };
+}
+
+void FrmPrinc::MnuLoad_Click()
+{
+    CommandeFichier(usages::ChargementPartie, ChargementDePartie());
+}
+
+void FrmPrinc::OuvrirPartie(const QString& chemin)
+{
+    SurFichier(usages::ChargementPartie, chemin, ChargementDePartie());
 }
 
 void FrmPrinc::MnuAffLoad_Click()

@@ -23,6 +23,9 @@ QString Nombre(int n)
     return QString::number(n);
 }
 
+// What a screen reader says of a blank history row.
+const QString CoupVide = QStringLiteral("Coup vide");
+
 }  // namespace
 
 std::int32_t FrmPrinc::BackColorFenetre() const
@@ -38,6 +41,7 @@ void FrmPrinc::PeindrePalette()
         source->SetBackColor(partie_.Palette[k]);
         source->move(source->x(), Px(geometrie::LblCoulSource(k, partie_.RangeeCoulSource[k]).Top));
         source->SetDescription(QStringLiteral("Couleur ") + Nombre(k + 1));
+        source->SetNumero(numeros_ ? k + 1 : 0);
     }
 }
 
@@ -49,6 +53,10 @@ void FrmPrinc::PeindreCases()
         LblCode[k]->SetBackColor(partie_.CouleursCases[k]);
         LblCode[k]->SetDescription(QStringLiteral("Case ") + Nombre(k + 1)
                                    + (n > 0 ? QStringLiteral(" : couleur ") + Nombre(n) : QStringLiteral(" : vide")));
+        // A cell shows its number only while it shows that number's colour
+        // (a new game shows the cells empty although they keep their numbers).
+        const bool montre = n > 0 && partie_.CouleursCases[k] == partie_.Palette[n - 1];
+        LblCode[k]->SetNumero(numeros_ && montre ? n : 0);
     }
 }
 
@@ -89,9 +97,12 @@ void FrmPrinc::PeindreHistorique()
                 cellule->SetBackColor(partie_.Palette[d - 1]);
                 cellule->SetDescription(QStringLiteral("Coup ") + Nombre(i) + QStringLiteral(", case ") + Nombre(j + 1)
                                         + QStringLiteral(" : couleur ") + Nombre(d));
+                cellule->SetNumero(numeros_ ? d : 0);
             } else {
                 cellule->SetBackColor(fond);
                 cellule->SetDescription({});
+                cellule->SetNomAccessible(CoupVide);
+                cellule->SetNumero(0);
             }
         }
         LblBiPl[r]->setText(coup ? Nombre(coup->BiPl) : QString());
@@ -101,6 +112,10 @@ void FrmPrinc::PeindreHistorique()
                                     : QString();
         LblBiPl[r]->SetDescription(resume);
         LblMalPl[r]->SetDescription(resume);
+        if (!coup) {
+            LblBiPl[r]->SetNomAccessible(CoupVide);
+            LblMalPl[r]->SetNomAccessible(CoupVide);
+        }
     }
 }
 

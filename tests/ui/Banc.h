@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -63,6 +64,9 @@ struct Instantane {
 };
 
 class Banc {
+    // First, so that the program folder and the preferences can live in it.
+    QTemporaryDir temporaire_;
+
 public:
     explicit Banc(std::uint64_t graine = 42, std::string nom = "joueur", QString dossier = {})
         : nom_(std::move(nom)), chemin_(dossier.isEmpty() ? temporaire_.path() : dossier)
@@ -78,6 +82,7 @@ public:
         services.DossierProgramme = Dossier();
         services.LireNomUser = [nom = nom_] { return nom; };
         services.Graine = [graine] { return graine; };
+        services.Reglages = Reglages;
         Fenetre = std::make_unique<FrmPrinc>(services);
     }
 
@@ -165,10 +170,12 @@ public:
 
     std::shared_ptr<BoiteMessageScriptee> Boites = std::make_shared<BoiteMessageScriptee>();
     std::shared_ptr<DialogueScripte> Dialogues = std::make_shared<DialogueScripte>();
+    // The player's preferences, kept beside the board for the test's life.
+    std::shared_ptr<QSettings> Reglages
+        = std::make_shared<QSettings>(temporaire_.filePath(QStringLiteral("reglages.ini")), QSettings::IniFormat);
     std::unique_ptr<FrmPrinc> Fenetre;
 
 private:
-    QTemporaryDir temporaire_;
     std::string nom_;
     QString chemin_;
 };

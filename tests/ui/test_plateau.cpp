@@ -89,9 +89,13 @@ private slots:
         QCOMPARE(fichier,
                  QStringList({QStringLiteral("&Nouveau|F2"), QStringLiteral("-"), QStringLiteral("&Sauvegarger|Ctrl+S"),
                               QStringLiteral("&Charger|Ctrl+O"), QStringLiteral("-"), QStringLiteral("&Quitter|")}));
+        // The described items keep their places; the colour numbers come after them.
         QCOMPARE(affichage,
                  QStringList({QStringLiteral("&Choix des couleurs|Ctrl+C"), QStringLiteral("-"),
-                              QStringLiteral("Chargement d'un &profil|"), QStringLiteral("&Sauvegarde d'un profil|")}));
+                              QStringLiteral("Chargement d'un &profil|"), QStringLiteral("&Sauvegarde d'un profil|"),
+                              QStringLiteral("-"), QStringLiteral("Numéros des couleurs|")}));
+        QVERIFY(b.Action("MnuNumeros")->isCheckable());
+        QVERIFY(!b.Action("MnuNumeros")->isChecked());
     }
 
     void lesRaccourcisLancentLeursCommandes()
