@@ -155,6 +155,8 @@ void FrmPrinc::ConstruireControles()
     VScroll1->setPageStep(1);
     connect(VScroll1, &QScrollBar::valueChanged, this, &FrmPrinc::VScroll1_Change);
 
+    for (QPushButton* bouton : {CmdMove[0], CmdMove[1], CmdOK})
+        bouton->installEventFilter(this);
     setTabOrder(CmdMove[0], CmdMove[1]);
     setTabOrder(CmdMove[1], CmdOK);
     setTabOrder(CmdOK, VScroll1);
@@ -311,19 +313,45 @@ void FrmPrinc::MnuNumeros_Click(bool affiches)
 
 void FrmPrinc::keyPressEvent(QKeyEvent* event)
 {
-    const bool simple = !(event->modifiers() & ~Qt::KeypadModifier);
-    if (const int couleur = CouleurDeTouche(*event); couleur >= 0) {
+    if (!Touche(*event))
+        QMainWindow::keyPressEvent(event);
+}
+
+// A focused push button would take Left and Right to move the focus; on the
+// board they move the cursor. The scroll bar keeps them.
+bool FrmPrinc::eventFilter(QObject* objet, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && objet != VScroll1) {
+        const auto* touche = static_cast<QKeyEvent*>(event);
+        if ((touche->key() == Qt::Key_Left || touche->key() == Qt::Key_Right) && Touche(*touche))
+            return true;
+    }
+    return QMainWindow::eventFilter(objet, event);
+}
+
+bool FrmPrinc::Touche(const QKeyEvent& touche)
+{
+    if (const int couleur = CouleurDeTouche(touche); couleur >= 0) {
         LblCoulSource_Click(couleur);
-    } else if (simple && event->key() == Qt::Key_Left) {
+        return true;
+    }
+    if (touche.modifiers() & ~Qt::KeypadModifier)
+        return false;
+    switch (touche.key()) {
+    case Qt::Key_Left:
         LblCode_Click(std::max(partie_.CaseCourante - 1, 0));
-    } else if (simple && event->key() == Qt::Key_Right) {
+        return true;
+    case Qt::Key_Right:
         LblCode_Click(std::min(partie_.CaseCourante + 1, LongueurCode - 1));
-    } else if (simple && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
         // As a click on "Valider le code", which a finished game disables.
         if (CmdOK->isEnabled())
             CmdOK_Click();
-    } else {
-        QMainWindow::keyPressEvent(event);
+        return true;
+    default:
+        return false;
     }
 }
 

@@ -64,6 +64,7 @@ protected:
     // Keys 1 to 8 play a colour, Left and Right move the cursor, Return and
     // Enter validate; other keys, and keys meant for the focused control, go on.
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* objet, QEvent* event) override;
 
 private:
     enum class IssueCommande { Annulee, Reussie, Echec };
@@ -98,6 +99,8 @@ private:
     void PeindreValider();
     void RafraichirCouleurs();
     std::int32_t BackColorFenetre() const;
+    // The keys of play; false for any other key.
+    bool Touche(const QKeyEvent& touche);
     // Says `texte` to a screen reader without moving the focus.
     void Annoncer(const QString& texte);
 

@@ -22,6 +22,8 @@ ARTEFACTS=${VORLINDE_E2E_ARTEFACTS:-$PWD/e2e-artefacts}
 mkdir -p "$ARTEFACTS"
 XVFB_PID=""
 JEU_PID=""
+# Other processes a test starts, ended with it.
+A_ARRETER=()
 
 nettoyer() {
   local statut=$?
@@ -30,6 +32,7 @@ nettoyer() {
     echo "screenshot of the failure: $ARTEFACTS/echec-$(basename "$0" .sh).png"
   fi
   [ -n "$JEU_PID" ] && kill "$JEU_PID" 2>/dev/null || true
+  for pid in "${A_ARRETER[@]}"; do pkill -P "$pid" 2>/dev/null || true; kill "$pid" 2>/dev/null || true; done
   arreter_xvfb
   rm -rf "$TRAVAIL"
   exit "$statut"
@@ -44,6 +47,8 @@ demarrer_xvfb "$TRAVAIL" || echouer "Xvfb did not start"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 export XDG_RUNTIME_DIR="$TRAVAIL/run"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+# The player's preferences of a run stay in the run.
+export XDG_CONFIG_HOME="$TRAVAIL/config"
 unset QT_QPA_PLATFORM
 
 DOSSIER="$TRAVAIL/programme"
@@ -51,7 +56,7 @@ mkdir -p "$DOSSIER"
 cp "$VORLINDE_BIN" "$DOSSIER/vorlinde"
 
 lancer() {
-  (cd "$DOSSIER" && exec ./vorlinde >"$TRAVAIL/sortie.log" 2>&1) &
+  (cd "$DOSSIER" && exec ./vorlinde "$@" >"$TRAVAIL/sortie.log" 2>&1) &
   JEU_PID=$!
   FENETRE=$(timeout 30 xdotool search --sync --onlyvisible --name '^Vorlinde 1\.0$' | head -n1)
   [ -n "$FENETRE" ] || echouer "the window did not appear"
@@ -146,7 +151,7 @@ couleur_resultat() {
 # Checks that history row r shows the given colours (RRGGBB), capturing again
 # for a few seconds while the program has not repainted yet.
 verifier_ligne() {
-  local r=$1 j vu essai
+  local r=$1 j vu attendu essai
   shift
   for essai in $(seq 20); do
     capture
@@ -160,7 +165,7 @@ verifier_ligne() {
     [ $j = $# ] && return 0
     sleep 0.25
   done
-  echouer "history row $r, cell $j shows $vu instead of ${!j:-?}"
+  echouer "history row $r, cell $j shows $vu instead of $attendu"
 }
 
 # Waits until the pixel at a point given in twips shows a colour (RRGGBB).

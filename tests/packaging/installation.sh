@@ -7,7 +7,7 @@
 # AppStream metainfo, all under one id, valid for their validators.
 set -euo pipefail
 build=$1
-for outil in desktop-file-validate appstreamcli; do
+for outil in desktop-file-validate appstreamcli update-mime-database xdg-mime; do
   command -v "$outil" >/dev/null || { echo "SKIP: $outil is not installed"; exit 77; }
 done
 prefixe=$(mktemp -d)
@@ -16,7 +16,7 @@ cmake --install "$build" --prefix "$prefixe" >/dev/null
 
 id=org.vorlinde.Vorlinde
 attendus=(bin/vorlinde "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
-          "share/icons/hicolor/scalable/apps/$id.svg")
+          "share/icons/hicolor/scalable/apps/$id.svg" "share/mime/packages/$id.xml")
 for taille in 16 32 48 64 128; do attendus+=("share/icons/hicolor/${taille}x$taille/apps/$id.png"); done
 for f in "${attendus[@]}"; do
   [ -e "$prefixe/$f" ] || { echo "FAIL: $f is not installed"; exit 1; }
@@ -30,4 +30,14 @@ desktop-file-validate "$prefixe/share/applications/$id.desktop"
 appstreamcli validate --no-net "$prefixe/share/metainfo/$id.metainfo.xml"
 grep -q "^Icon=$id$" "$prefixe/share/applications/$id.desktop"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$prefixe/share/metainfo/$id.metainfo.xml"
-echo "PASS: installed files and their validation"
+
+# A saved game is a document of the program's own type, which opens it.
+grep -q '^Exec=vorlinde %f$' "$prefixe/share/applications/$id.desktop"
+grep -q '^MimeType=application/x-vorlinde-partie;$' "$prefixe/share/applications/$id.desktop"
+grep -q '<mediatype>application/x-vorlinde-partie</mediatype>' "$prefixe/share/metainfo/$id.metainfo.xml"
+update-mime-database "$prefixe/share/mime"
+printf '\x01\x12\x34\x00\x11\x11\x11\x11' >"$prefixe/ma partie.prt"
+type=$(env XDG_DATA_DIRS="$prefixe/share" XDG_DATA_HOME="$prefixe/vide" XDG_CURRENT_DESKTOP= \
+       xdg-mime query filetype "$prefixe/ma partie.prt")
+[ "$type" = application/x-vorlinde-partie ] || { echo "FAIL: a saved game is of type '$type'"; exit 1; }
+echo "PASS: installed files and their validation, saved games as documents"

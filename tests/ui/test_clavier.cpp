@@ -71,55 +71,55 @@ private slots:
 
         for (const int c : {3, 7}) {
             souris.Clic(souris.Source(c - 1));
-            QTest::keyClick(&f, Qt::Key(Qt::Key_0 + c));
+            QTest::keyClick(f.windowHandle(), Qt::Key(Qt::Key_0 + c));
             QVERIFY(pareils());
         }
         souris.Clic(souris.Source(0));
-        QTest::keyClick(&f, Qt::Key_1, Qt::KeypadModifier);
+        QTest::keyClick(f.windowHandle(), Qt::Key_1, Qt::KeypadModifier);
         QVERIFY(pareils());
         // The key that bears 8 on a French keyboard gives "_" without Shift.
         souris.Clic(souris.Source(7));
         QKeyEvent huit(QEvent::KeyPress, Qt::Key_Underscore, Qt::NoModifier, 17, 0, 0, QStringLiteral("_"));
-        QApplication::sendEvent(&f, &huit);
+        QApplication::sendEvent(QApplication::focusWidget(), &huit);
         QVERIFY(pareils());
 
         // The arrows move the cursor as a click on the next cell, and stop at the ends.
         for (int i = 0; i < 5; ++i) {
             souris.Clic(souris.Case(std::max(souris.Etat().CaseCourante - 1, 0)));
-            QTest::keyClick(&f, Qt::Key_Left);
+            QTest::keyClick(f.windowHandle(), Qt::Key_Left);
             QVERIFY(pareils());
         }
         QCOMPARE(clavier.Etat().CaseCourante, 0);
         for (int k = 1; k <= 2; ++k) {
             souris.Clic(souris.Case(k));
-            QTest::keyClick(&f, Qt::Key_Right);
+            QTest::keyClick(f.windowHandle(), Qt::Key_Right);
         }
         QCOMPARE(clavier.Etat().CaseCourante, 2);
 
         // Return validates; a refusal shows the same box.
         souris.Clic(souris.Ok());
-        QTest::keyClick(&f, Qt::Key_Return);
+        QTest::keyClick(f.windowHandle(), Qt::Key_Return);
         QVERIFY(pareils());
         QCOMPARE(clavier.Etat().NbCoups, 1);
         souris.Clic(souris.Ok());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(f.windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(clavier.Boites->Appels.back().Texte, souris.Boites->Appels.back().Texte);
         QVERIFY(pareils());
 
         // The hidden code typed from the first cell and validated wins; Return then does nothing.
         QVERIFY(clavier.CodeSecret() != (std::array<int, 4>{3, 7, 1, 8}));
         for (int i = 0; i < 3; ++i)
-            QTest::keyClick(&f, Qt::Key_Left);
+            QTest::keyClick(f.windowHandle(), Qt::Key_Left);
         for (const int c : clavier.CodeSecret())
-            QTest::keyClick(&f, Qt::Key(Qt::Key_0 + c));
-        QTest::keyClick(&f, Qt::Key_Return);
+            QTest::keyClick(f.windowHandle(), Qt::Key(Qt::Key_0 + c));
+        QTest::keyClick(f.windowHandle(), Qt::Key_Return);
         QCOMPARE(clavier.Boites->Appels.back().Titre, QStringLiteral("Fin de partie"));
         QVERIFY(!clavier.Ok()->isEnabled());
         const auto apres = clavier.Capturer();
-        QTest::keyClick(&f, Qt::Key_Return);
+        QTest::keyClick(f.windowHandle(), Qt::Key_Return);
         QVERIFY(clavier.Capturer() == apres);
         // Shortcuts with Ctrl are not colours.
-        QTest::keyClick(&f, Qt::Key_2, Qt::ControlModifier);
+        QTest::keyClick(f.windowHandle(), Qt::Key_2, Qt::ControlModifier);
         QVERIFY(clavier.Capturer() == apres);
     }
 

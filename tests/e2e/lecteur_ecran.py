@@ -1,0 +1,162 @@
+# SPDX-FileCopyrightText: 2026 The Vorlinde developers
+# SPDX-License-Identifier: MIT
+#
+# Plays a whole game of the running program as a screen reader would, over
+# the accessibility bus alone: the board is found by its accessible names,
+# the first moves are played with the "press" actions of the code cells, the
+# swatches and "Valider le code", the next ones with keys, and every result
+# is read from the announcements the program sends. Each guess is the first
+# code that agrees with every result so far, so the game is won in a few
+# moves. Prints the game; exits 1 at the first thing that is not as it must be.
+import itertools
+import re
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib  # noqa: E402
+
+ANNONCE = re.compile(r"^Coup (\d+) : (\d) bien placé\(s\), (\d) mal placé\(s\)$")
+annonces = []
+
+
+def echouer(message):
+    print("FAIL: " + message)
+    sys.exit(1)
+
+
+def pomper(secondes, condition):
+    """Runs the main loop until condition() holds or time runs out."""
+    fin = time.monotonic() + secondes
+    contexte = GLib.MainContext.default()
+    while time.monotonic() < fin:
+        while contexte.iteration(False):
+            pass
+        if condition():
+            return True
+        time.sleep(0.02)
+    return condition()
+
+
+def description_changee(evenement):
+    texte = evenement.source.get_description() or ""
+    if ANNONCE.match(texte):
+        annonces.append(texte)
+
+
+def descendants(objet):
+    for i in range(objet.get_child_count()):
+        enfant = objet.get_child_at_index(i)
+        if enfant is None:
+            continue
+        yield enfant
+        yield from descendants(enfant)
+
+
+def trouver_application():
+    bureau = Atspi.get_desktop(0)
+    for i in range(bureau.get_child_count()):
+        app = bureau.get_child_at_index(i)
+        if app is not None and app.get_name() == "Vorlinde":
+            return app
+    return None
+
+
+def par_nom(racine, motif):
+    for objet in descendants(racine):
+        if re.fullmatch(motif, objet.get_name() or ""):
+            return objet
+    echouer("nothing named like %r on the bus" % motif)
+
+
+def presser(objet):
+    noms = []
+    for i in range(Atspi.Action.get_n_actions(objet)):
+        noms.append(Atspi.Action.get_action_name(objet, i))
+        if noms[-1].lower() == "press":
+            Atspi.Action.do_action(objet, i)
+            return
+    echouer("%s offers no press action (%s)" % (objet.get_name(), ", ".join(noms)))
+
+
+# X keycodes of the keys pressed (the same on every layout of a PC keyboard).
+CHIFFRE_1, GAUCHE, ENTREE = 10, 113, 36
+
+
+def touche(code):
+    Atspi.generate_keyboard_event(code, None, Atspi.KeySynthType.PRESSRELEASE)
+    time.sleep(0.05)
+
+
+def fin_de_partie(application):
+    for i in range(application.get_child_count()):
+        fenetre = application.get_child_at_index(i)
+        if fenetre is not None and fenetre.get_name() == "Fin de partie":
+            return fenetre
+    return None
+
+
+def score(secret, essai):
+    bien = sum(a == b for a, b in zip(secret, essai))
+    return bien, len(set(secret) & set(essai)) - bien
+
+
+def main():
+    ecouteur = Atspi.EventListener.new(description_changee)
+    ecouteur.register("object:property-change:accessible-description")
+    if not pomper(20, lambda: trouver_application() is not None):
+        echouer("the program is not on the accessibility bus")
+    application = trouver_application()
+    # The program learns of a new listener through a signal on the bus: let it arrive.
+    pomper(1.5, lambda: False)
+    fenetre = par_nom(application, r"Vorlinde 1\.0")
+    if par_nom(fenetre, r"Couleur 1").get_role() != Atspi.Role.PUSH_BUTTON:
+        echouer("a swatch is not a button for screen readers")
+    if par_nom(fenetre, r"Coup vide") is None:
+        echouer("the empty history rows have no name")
+
+    possibles = [c for c in itertools.permutations(range(1, 9), 4)]
+    for coup in range(1, 11):
+        essai = possibles[0]
+        deja = len(annonces)
+        if coup <= 2:
+            presser(par_nom(fenetre, r"Case 1 : .*"))
+            for couleur in essai:
+                presser(par_nom(fenetre, r"Couleur %d" % couleur))
+            presser(par_nom(fenetre, r"&?Valider le code"))
+        else:
+            for _ in range(3):
+                touche(GAUCHE)  # back to the first cell
+            for couleur in essai:
+                touche(CHIFFRE_1 + couleur - 1)
+            touche(ENTREE)
+        if not pomper(10, lambda: len(annonces) > deja or fin_de_partie(application) is not None):
+            echouer("move %d was not announced" % coup)
+        boite = fin_de_partie(application)
+        if boite is not None:
+            # The end of the game is an alert box, read out when it opens.
+            if boite.get_role() != Atspi.Role.ALERT:
+                echouer("the end-of-game box is not an alert")
+            texte = " ".join(o.get_name() or "" for o in descendants(boite))
+            if "Bravo ! Vous avez gagné ! Au bout de %d coup(s)." % coup not in texte:
+                echouer("the end-of-game box says: " + texte)
+            presser(par_nom(boite, r"&?OK"))
+            print("box: Bravo ! Vous avez gagné ! Au bout de %d coup(s)." % coup)
+            if not pomper(10, lambda: len(annonces) > deja):
+                echouer("move %d was not announced" % coup)
+        numero, bien, mal = (int(x) for x in ANNONCE.match(annonces[-1]).groups())
+        if numero != coup:
+            echouer("the announcement speaks of move %d, not %d" % (numero, coup))
+        # The same result stands in the history, under the same name.
+        par_nom(fenetre, re.escape(annonces[-1]))
+        print("move %d: %s -> %d well placed, %d misplaced (%s)"
+              % (coup, "".join(map(str, essai)), bien, mal, "actions" if coup <= 2 else "keys"))
+        if bien == 4:
+            return
+        possibles = [c for c in possibles if score(c, essai) == (bien, mal)]
+    echouer("no win after 10 moves")
+
+
+main()

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vorlinde developers
+# SPDX-License-Identifier: MIT
+#
+# The command line: --help and --version answer in French without a display,
+# a wrong option ends with status 2, and a saved game named on the command
+# line opens in the real window (a damaged one gives the box of "Charger").
+source "$(dirname "$0")/commun.sh"
+
+sans_ecran() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$DOSSIER/vorlinde" "$@"; }
+
+aide=$(sans_ecran --help) || echouer "--help failed"
+grep -q '^Usage : vorlinde \[OPTION\] \[FICHIER.prt\]$' <<<"$aide" || echouer "--help says: $aide"
+grep -q 'affiche cette aide' <<<"$aide" || echouer "--help is not in French"
+[ "$(sans_ecran --version)" = "Vorlinde 1.0" ] || echouer "--version says: $(sans_ecran --version)"
+statut=0
+erreur=$(sans_ecran --frobnicate 2>&1 >/dev/null) || statut=$?
+[ "$statut" = 2 ] || echouer "an unknown option ends with status $statut"
+grep -q '^vorlinde : option inconnue « --frobnicate »\.$' <<<"$erreur" || echouer "the error says: $erreur"
+
+# Hidden code 1234; moves 5678 and 4321.
+printf '\x01\x12\x34\x02\x56\x78\x43\x21\x11\x11\x11\x11' >"$TRAVAIL/partie.prt"
+lancer "$TRAVAIL/partie.prt"
+verifier_ligne 0 ff00ff 000000 00ffff ffffff
+verifier_ligne 1 ffff00 ff0000 0000ff 00ff00
+arreter() { kill "$JEU_PID" 2>/dev/null; wait "$JEU_PID" 2>/dev/null || true; JEU_PID=""; }
+arreter
+
+# A hidden code that repeats a colour: refused, the board is a new game.
+printf '\x01\x33\x33\x01\x31\x24\x11\x11\x11\x11' >"$TRAVAIL/abime.prt"
+(cd "$DOSSIER" && exec ./vorlinde "$TRAVAIL/abime.prt" >"$TRAVAIL/sortie.log" 2>&1) &
+JEU_PID=$!
+boite=$(attendre_fenetre '^Erreur$')
+import -window root "$ARTEFACTS/ligne-de-commande-refus.png"
+touches "$boite" Return
+absente '^Erreur$' || echouer "the error box did not close"
+FENETRE=$(attendre_fenetre '^Vorlinde 1\.0$')
+trouver_origine
+fond=$(couleur_resultat 9 0)
+verifier_ligne 0 "$fond" "$fond" "$fond" "$fond"
+echo "PASS: --help, --version, a wrong option, and saved games opened from the command line"
