@@ -33,7 +33,18 @@ QString TelleQueTapee(const QStringList& arguments, const QString& nom)
 
 Demande Erreur(const QString& texte)
 {
-    return {Demande::Mode::Erreur, {}, QStringLiteral("vorlinde : ") + texte, false};
+    Demande demande;
+    demande.Quoi = Demande::Mode::Erreur;
+    demande.Erreur = QStringLiteral("vorlinde : ") + texte;
+    return demande;
+}
+
+Demande Pour(Demande::Mode quoi, const QString& fichier = {})
+{
+    Demande demande;
+    demande.Quoi = quoi;
+    demande.Fichier = fichier;
+    return demande;
 }
 
 }  // namespace
@@ -43,28 +54,48 @@ Demande AnalyserArguments(const QStringList& arguments)
     QCommandLineParser analyse;
     const QCommandLineOption aide(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    analyse.addOption(aide);
-    analyse.addOption(version);
+    const QCommandLineOption indice(QStringLiteral("indice"), {}, QStringLiteral("FICHIER.prt"));
+    const QCommandLineOption analyser(QStringLiteral("analyse"), {}, QStringLiteral("FICHIER.prt"));
+    const QCommandLineOption json(QStringLiteral("json"));
+    for (const auto& option : {aide, version, indice, analyser, json})
+        analyse.addOption(option);
     // "-platform" as Qt spells its own options, not "-p -l -a...".
     analyse.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     bool optionsQt = false;
     if (!analyse.parse(arguments)) {
         const QStringList inconnues = analyse.unknownOptionNames();
-        if (inconnues.isEmpty())
-            return Erreur(analyse.errorText());
+        if (inconnues.isEmpty())  // an option without its file
+            return Erreur(QStringLiteral("il manque le fichier de la partie après « %1 ».")
+                              .arg(analyse.isSet(indice) ? QStringLiteral("--indice") : QStringLiteral("--analyse")));
         for (const QString& nom : inconnues)
             if (!OptionsDeQt.contains(nom))
                 return Erreur(QStringLiteral("option inconnue « %1 ».").arg(TelleQueTapee(arguments, nom)));
         optionsQt = true;
     }
     if (analyse.isSet(aide))
-        return {Demande::Mode::Aide, {}, {}, false};
+        return Pour(Demande::Mode::Aide);
     if (analyse.isSet(version))
-        return {Demande::Mode::Version, {}, {}, false};
+        return Pour(Demande::Mode::Version);
     const QStringList fichiers = analyse.positionalArguments();
+    const bool solveur = analyse.isSet(indice) || analyse.isSet(analyser);
+    if (analyse.isSet(indice) && analyse.isSet(analyser))
+        return Erreur(QStringLiteral("--indice et --analyse ne vont pas ensemble."));
+    if (analyse.isSet(json) && !analyse.isSet(analyser))
+        return Erreur(QStringLiteral("--json ne s'emploie qu'avec --analyse."));
+    if (solveur && (!fichiers.isEmpty() || optionsQt))
+        return Erreur(QStringLiteral("--indice et --analyse n'ouvrent pas de fenêtre ni d'autre partie."));
+    if (analyse.isSet(indice))
+        return Pour(Demande::Mode::Indice, analyse.value(indice));
+    if (analyse.isSet(analyser)) {
+        auto demande = Pour(Demande::Mode::Analyse, analyse.value(analyser));
+        demande.Json = analyse.isSet(json);
+        return demande;
+    }
     if (fichiers.size() > 1 && !optionsQt)
         return Erreur(QStringLiteral("une seule partie peut être ouverte à la fois."));
-    return {Demande::Mode::Fenetre, fichiers.value(0), {}, optionsQt};
+    auto demande = Pour(Demande::Mode::Fenetre, fichiers.value(0));
+    demande.OptionsQt = optionsQt;
+    return demande;
 }
 
 QString TexteAide()

@@ -10,10 +10,11 @@
 namespace vorlinde {
 
 struct Demande {
-    enum class Mode { Fenetre, Aide, Version, Erreur };
+    enum class Mode { Fenetre, Aide, Version, Erreur, Indice, Analyse };
     Mode Quoi = Mode::Fenetre;
-    QString Fichier;  // the saved game to open
-    QString Erreur;   // the French message of a wrong command line
+    QString Fichier;  // the saved game to open, to advise on or to analyse
+    bool Json = false;
+    QString Erreur;  // the French message of a wrong command line
     // Options of Qt's own that the window's application takes from the line.
     bool OptionsQt = false;
 };

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "CommandesSolveur.h"
 #include "LigneDeCommande.h"
 #include "platform/Dossiers.h"
 #include "ui/BoiteMessage.h"
@@ -72,6 +73,14 @@ int main(int argc, char* argv[])
     case vorlinde::Demande::Mode::Erreur:
         Ecrire(stderr, demande.Erreur + QStringLiteral("\nEssayez « vorlinde --help ».\n"));
         return vorlinde::SortieErreurLigne;
+    case vorlinde::Demande::Mode::Indice:
+    case vorlinde::Demande::Mode::Analyse: {
+        // No window and no default profile: a display is not needed.
+        QCoreApplication application(argc, argv);
+        return demande.Quoi == vorlinde::Demande::Mode::Indice
+            ? vorlinde::CommandeIndice(demande.Fichier, stdout, stderr)
+            : vorlinde::CommandeAnalyse(demande.Fichier, demande.Json, stdout, stderr);
+    }
     case vorlinde::Demande::Mode::Fenetre:
         break;
     }

@@ -12,7 +12,7 @@ runs=${RUNS:-15}
 build=${BUILD_BENCH:-build/bench}
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORLINDE_BENCH=ON -DVORLINDE_TESTS=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)" --target vorlinde temoin attendre_fenetre mesure_gestionnaires >/dev/null
+cmake --build "$build" -j "$(nproc)" --target vorlinde temoin attendre_fenetre mesure_gestionnaires mesure_solveur >/dev/null
 
 source scripts/xvfb.sh
 travail=$(mktemp -d)
@@ -59,4 +59,24 @@ for nom, cle in [("CmdOK_Click (a move)", "BM_CmdOK_Click"), ("load a 100-move g
                  ("loading a profile (repaint)", "BM_RafraichirCouleurs")]:
     t, p = res[cle], res[cle + "_Plancher"]
     print(f'{nom:28} {t/unit:9.1f} us {p/unit:9.1f} us {t/p:8.2f} {"<= 1.5":>8}   ({t/16.67e6*100:.1f}% of a 60 Hz frame)')
+PY
+
+echo
+echo "The solver: guesses to find each of the 1680 codes, following its own hints from the first guess:"
+"$build/bench/mesure_solveur" --table
+echo
+echo "The solver on one core, median of 10 repetitions, against its floor (every pair of codes scored once):"
+taskset -c 0 "$build/bench/mesure_solveur" --benchmark_repetitions=10 --benchmark_min_time=0.2 \
+  --benchmark_format=json --benchmark_out="$travail/solveur.json" >/dev/null 2>&1
+python3 - "$travail/solveur.json" <<'PY'
+import json, sys
+res = {b["run_name"]: b["real_time"] * {"ns": 1e-6, "us": 1e-3, "ms": 1.0}[b["time_unit"]]
+       for b in json.load(open(sys.argv[1]))["benchmarks"] if b.get("aggregate_name") == "median"}
+plancher = res["BM_Plancher"]
+print(f'{"figure":44} {"time":>10} {"ratio to floor":>15} {"target":>10}')
+print(f'{"floor: 1680 x 1680 scores":44} {plancher:7.2f} ms')
+for nom, cle, cible in [("hint, worst position (the second guess)", "BM_IndicePireCas", "<= 5 ms"),
+                        ("analysis of a 100-move game", "BM_Analyse100Coups", "<= 100 ms"),
+                        ("the 1680-game table", "BM_Table1680Parties", "a few s")]:
+    print(f'{nom:44} {res[cle]:7.2f} ms {res[cle] / plancher:15.2f} {cible:>10}')
 PY

@@ -1,0 +1,161 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+#include "CommandesSolveur.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <optional>
+#include <vector>
+
+#include "LigneDeCommande.h"
+#include "formats/FichierPartie.h"
+#include "game/Messages.h"
+#include "game/Solveur.h"
+
+namespace vorlinde {
+namespace {
+
+void Ecrire(std::FILE* flux, const QString& texte)
+{
+    std::fputs(texte.toLocal8Bit().constData(), flux);
+}
+
+// The game of `fichier`, scored as the window scores a loaded game; nothing
+// when it cannot be loaded, after the window's reason has been written.
+std::optional<Partie> Charger(const QString& fichier, std::FILE* erreurs)
+{
+    const auto lecture = LireFichierPartie(QFile::encodeName(fichier).toStdString());
+    if (lecture.Erreur == ErreurFichier::ConflitDeVersion) {
+        Ecrire(erreurs, QString::fromUtf8(messages::ConflitDeVersion) + QLatin1Char('\n'));
+        return std::nullopt;
+    }
+    if (lecture.Erreur != ErreurFichier::Aucune) {
+        Ecrire(
+            erreurs,
+            QStringLiteral("La partie du fichier « %1 » ne peut pas être chargée. %2\n")
+                .arg(QDir::toNativeSeparators(fichier), QString::fromStdString(RaisonErreurFichier(lecture.Erreur))));
+        return std::nullopt;
+    }
+    Partie partie;
+    ChargerPartie(partie, lecture.Partie);
+    return partie;
+}
+
+std::vector<Coup> Coups(const Partie& partie)
+{
+    return {partie.Historique.begin() + 1, partie.Historique.begin() + 1 + partie.NbCoups};
+}
+
+bool Gagnee(const Partie& partie)
+{
+    return partie.NbCoups > 0 && partie.Historique[partie.NbCoups].BiPl == ScoreGagnant;
+}
+
+QString Chiffres(const Code4& code)
+{
+    return QString::fromStdString(TexteCode(code));
+}
+
+// French puts 0 and 1 in the singular.
+QString Pluriel(int n, const char* singulier, const char* pluriel)
+{
+    return QString::number(n) + QLatin1Char(' ') + QString::fromUtf8(n < 2 ? singulier : pluriel);
+}
+
+QString Etat(const Partie& partie)
+{
+    if (Gagnee(partie))
+        return QStringLiteral("gagnée");
+    return partie.NbCoups == MaxCoups ? QStringLiteral("perdue") : QStringLiteral("en cours");
+}
+
+}  // namespace
+
+int CommandeIndice(const QString& fichier, std::FILE* sortie, std::FILE* erreurs)
+{
+    const auto partie = Charger(fichier, erreurs);
+    if (!partie)
+        return SortieErreurFichier;
+    if (Gagnee(*partie)) {
+        Ecrire(sortie,
+               QStringLiteral("La partie est gagnée, en %1 : il n'y a plus rien à chercher.\n")
+                   .arg(Pluriel(partie->NbCoups, "coup", "coups")));
+        return 0;
+    }
+    if (partie->NbCoups == MaxCoups) {
+        Ecrire(sortie, QStringLiteral("La partie est perdue : les 100 coups ont été joués.\n"));
+        return 0;
+    }
+    const auto coups = Coups(*partie);
+    const auto possibles = CodesPossibles(coups);
+    std::vector<Code4> joues;
+    for (const auto& coup : coups)
+        joues.push_back(CodeDuCoup(coup));
+    const auto conseil = MeilleurCoup(possibles, joues);
+    Ecrire(sortie, Chiffres(conseil.Code) + QLatin1Char('\n'));
+    Ecrire(sortie,
+           possibles.size() < 2 ? QStringLiteral("%1 code est encore possible.\n").arg(possibles.size())
+                                : QStringLiteral("%1 codes sont encore possibles.\n").arg(possibles.size()));
+    return 0;
+}
+
+int CommandeAnalyse(const QString& fichier, bool json, std::FILE* sortie, std::FILE* erreurs)
+{
+    const auto partie = Charger(fichier, erreurs);
+    if (!partie)
+        return SortieErreurFichier;
+    const auto analyse = AnalyserPartie(Coups(*partie));
+    const int solveur = CoupsDuSolveur(partie->CodeSecret);
+
+    if (json) {
+        QJsonArray coups;
+        for (std::size_t k = 0; k < analyse.size(); ++k) {
+            const auto& a = analyse[k];
+            coups.append(QJsonObject{
+                {QStringLiteral("coup"), static_cast<int>(k + 1)},
+                {QStringLiteral("code"), QString::fromStdString(a.Joue.TexteCode())},
+                {QStringLiteral("bien"), a.Joue.BiPl},
+                {QStringLiteral("mal"), a.Joue.MalPl},
+                {QStringLiteral("possibles_avant"), a.PossiblesAvant},
+                {QStringLiteral("possibles_apres"), a.PossiblesApres},
+                {QStringLiteral("compatible"), a.Compatible},
+                {QStringLiteral("indice"), Chiffres(a.Conseil.Code)},
+                {QStringLiteral("pire_cas_indice"), a.Conseil.PireCas},
+            });
+        }
+        const QJsonObject racine{{QStringLiteral("coups"), coups},
+                                 {QStringLiteral("coups_joues"), partie->NbCoups},
+                                 {QStringLiteral("coups_solveur"), solveur},
+                                 {QStringLiteral("etat"), Etat(*partie)}};
+        Ecrire(sortie, QString::fromUtf8(QJsonDocument(racine).toJson(QJsonDocument::Compact)) + QLatin1Char('\n'));
+        return 0;
+    }
+
+    for (std::size_t k = 0; k < analyse.size(); ++k) {
+        const auto& a = analyse[k];
+        Ecrire(sortie,
+               QStringLiteral("Coup %1 : %2, %3 bien placé(s), %4 mal placé(s) ; %5 avant, %6 après ; "
+                              "%7 ; le solveur aurait joué %8, qui laisse au pire %9.\n")
+                   .arg(k + 1)
+                   .arg(QString::fromStdString(a.Joue.TexteCode()))
+                   .arg(a.Joue.BiPl)
+                   .arg(a.Joue.MalPl)
+                   .arg(Pluriel(a.PossiblesAvant, "code possible", "codes possibles"))
+                   .arg(a.PossiblesApres)
+                   .arg(a.Compatible ? QStringLiteral("ce coup était possible")
+                                     : QStringLiteral("ce coup n'était plus possible"))
+                   .arg(Chiffres(a.Conseil.Code))
+                   .arg(Pluriel(a.Conseil.PireCas, "code", "codes")));
+    }
+    Ecrire(sortie,
+           QStringLiteral("Bilan : %1, partie %2 ; le solveur trouve ce code en %3.\n")
+               .arg(Pluriel(partie->NbCoups, "coup joué", "coups joués"), Etat(*partie),
+                    Pluriel(solveur, "coup", "coups")));
+    return 0;
+}
+
+}  // namespace vorlinde

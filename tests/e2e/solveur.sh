@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vorlinde developers
+# SPDX-License-Identifier: MIT
+#
+# --indice and --analyse on real saved games, without a display: a game in
+# progress, a won game, a lost one, damaged files; the JSON form read back.
+set -euo pipefail
+vorlinde=$1
+travail=$(mktemp -d)
+trap 'rm -rf "$travail"' EXIT
+echouer() { echo "FAIL: $*"; exit 1; }
+lancer() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$travail" "$vorlinde" "$@"; }
+
+# Hidden code 1234; 5678 scores 0 and 0, 4321 scores 0 and 4: nine codes left.
+printf '\x01\x12\x34\x02\x56\x78\x43\x21\x11\x11\x11\x11' >"$travail/en-cours.prt"
+indice=$(lancer --indice "$travail/en-cours.prt")
+[[ "$(head -n1 <<<"$indice")" =~ ^[1-8]{4}$ ]] || echouer "the hint's first line is not a code: $indice"
+[ "$(sed -n 2p <<<"$indice")" = "9 codes sont encore possibles." ] || echouer "the hint says: $indice"
+[ "$(ls -A "$travail" | grep -cv '\.prt$')" = 0 ] || echouer "a hint wrote a file (a profile?): $(ls -A "$travail")"
+
+analyse=$(lancer --analyse "$travail/en-cours.prt")
+grep -q '^Coup 1 : 5678, 0 bien placé(s), 0 mal placé(s) ; 1680 codes possibles avant, 24 après ; ce coup était possible ; le solveur aurait joué 1234, qui laisse au pire 504 codes\.$' <<<"$analyse" \
+  || echouer "the analysis says: $analyse"
+grep -q '^Bilan : 2 coups joués, partie en cours ; le solveur trouve ce code en 1 coup\.$' <<<"$analyse" \
+  || echouer "the summary says: $analyse"
+lancer --analyse "$travail/en-cours.prt" --json >"$travail/analyse.json"
+/usr/bin/python3 - "$travail/analyse.json" <<'PY'
+import json, sys
+a = json.load(open(sys.argv[1]))
+assert [c["possibles_apres"] for c in a["coups"]] == [24, 9], a
+assert a["coups"][1] == {"coup": 2, "code": "4321", "bien": 0, "mal": 4, "possibles_avant": 24, "possibles_apres": 9,
+                         "compatible": True, "indice": a["coups"][1]["indice"], "pire_cas_indice": a["coups"][1]["pire_cas_indice"]}, a
+assert (a["coups_joues"], a["coups_solveur"], a["etat"]) == (2, 1, "en cours"), a
+PY
+
+# Won on the second move: nothing to suggest, status 0.
+printf '\x01\x12\x34\x02\x56\x78\x12\x34\x11\x11\x11\x11' >"$travail/gagnee.prt"
+[ "$(lancer --indice "$travail/gagnee.prt")" = "La partie est gagnée, en 2 coups : il n'y a plus rien à chercher." ] \
+  || echouer "a won game: $(lancer --indice "$travail/gagnee.prt")"
+
+# A hundred moves without the hidden code: lost.
+{
+  printf '\x01\x12\x34\x64'
+  n=0
+  for a in 5 6 7 8; do for b in 1 2 3 4 5 6 7 8; do for c in 1 2 3 4 5 6 7 8; do
+    [ $b != $a ] && [ $c != $a ] && [ $c != $b ] || continue
+    [ $n -lt 100 ] || break 3
+    printf "\\x$a$b\\x${c}1"
+    n=$((n + 1))
+  done; done; done
+  printf '\x11\x11\x11\x11'
+} >"$travail/perdue.prt"
+[ "$(stat -c %s "$travail/perdue.prt")" = 208 ] || echouer "the lost game is not 208 bytes"
+[ "$(lancer --indice "$travail/perdue.prt")" = "La partie est perdue : les 100 coups ont été joués." ] \
+  || echouer "a lost game: $(lancer --indice "$travail/perdue.prt")"
+[ "$(lancer --analyse "$travail/perdue.prt" | wc -l)" = 101 ] || echouer "the analysis of 100 moves is not 101 lines"
+
+# Damaged files: the window's reason on standard error, status 1.
+printf '\x01\x33\x33\x00\x11\x11\x11\x11' >"$travail/abime.prt"
+statut=0
+erreur=$(lancer --indice "$travail/abime.prt" 2>&1 >/dev/null) || statut=$?
+[ "$statut" = 1 ] || echouer "a damaged file ends with status $statut"
+[ "$erreur" = "La partie du fichier « $travail/abime.prt » ne peut pas être chargée. Le code secret du fichier répète une couleur." ] \
+  || echouer "a damaged file: $erreur"
+printf '\x02' >"$travail/version.prt"
+statut=0
+erreur=$(lancer --analyse "$travail/version.prt" 2>&1 >/dev/null) || statut=$?
+[ "$statut" = 1 ] && [ "$erreur" = "Conflit de version." ] || echouer "a newer file: $statut, $erreur"
+statut=0
+lancer --analyse "$travail/absent.prt" >/dev/null 2>&1 || statut=$?
+[ "$statut" = 1 ] || echouer "a missing file ends with status $statut"
+statut=0
+lancer --indice "$travail/en-cours.prt" --json >/dev/null 2>&1 || statut=$?
+[ "$statut" = 2 ] || echouer "--json with --indice ends with status $statut"
+echo "PASS: hints and analyses of saved games on the command line"
