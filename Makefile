@@ -34,7 +34,4 @@ bench: deps
 	bash scripts/bench.sh
 
 package: deps
-	cmake -S . -B $(BUILD_RELEASE) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DVORLINDE_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr
-	cmake --build $(BUILD_RELEASE) -j $(JOBS)
-	cd $(BUILD_RELEASE) && cpack
-	@ls $(BUILD_RELEASE)/*.deb
+	bash scripts/paquet.sh build/paquet

@@ -2,14 +2,14 @@
 # SPDX-FileCopyrightText: 2026 The Vorlinde developers
 # SPDX-License-Identifier: MIT
 #
-# Builds the .deb with CPack, checks the dependencies it declares, unpacks it
-# into a throwaway root and starts the installed program under Xvfb as a user
-# who cannot write its folder: the default profile goes to that user's
-# ~/.local/share/vorlinde/.
+# Builds the .deb as `make package` does, has Debian's checker look at it
+# (no error, no warning), reads its manual page, checks what it declares and
+# holds, unpacks it into a throwaway root and starts the installed game under
+# Xvfb as a user who cannot write its folder: the default profile goes to
+# that user's ~/.local/share/vorlinde/.
 set -euo pipefail
-build=$1
 source "$(dirname "$0")/../../scripts/xvfb.sh"
-for outil in cpack dpkg-deb Xvfb xdotool useradd userdel runuser pkill pgrep; do
+for outil in dpkg-buildpackage dpkg-deb lintian man lexgrog Xvfb xdotool useradd userdel runuser pkill pgrep; do
   command -v "$outil" >/dev/null || { echo "SKIP: $outil is not installed"; exit 77; }
 done
 if [ "$(id -u)" -ne 0 ]; then
@@ -44,15 +44,43 @@ nettoyer() {
 }
 trap nettoyer EXIT
 
-(cd "$build" && cpack -G DEB -B "$travail/paquet" >/dev/null 2>&1)
-deb=$(ls "$travail"/paquet/*.deb)
+bash "$(dirname "$0")/../../scripts/paquet.sh" "$travail/paquet" >/dev/null
+deb="$travail/paquet/vorlinde_1.0_$(dpkg --print-architecture).deb"
+[ -f "$deb" ] || { echo "FAIL: no $deb"; ls "$travail/paquet"; exit 1; }
+
+# Debian's checker: no error and no warning (informational tags may stay).
+statut=0
+rapport=$(lintian --fail-on error,warning "$deb" 2>&1) || statut=$?
+grep -v 'running with root privileges' <<<"$rapport" || true
+[ "$statut" = 0 ] || { echo "FAIL: lintian finds errors or warnings"; exit 1; }
+
 depends=$(dpkg-deb -f "$deb" Depends)
 for d in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
   grep -q "$d" <<<"$depends" || { echo "FAIL: the package does not depend on $d ($depends)"; exit 1; }
 done
+[ "$(dpkg-deb -f "$deb" Section)" = games ] || { echo "FAIL: the package is not in section games"; exit 1; }
+dpkg-deb -f "$deb" Description | grep -q 'The interface is in French' \
+  || { echo "FAIL: the description does not say the interface is French"; exit 1; }
 contenu=$(dpkg-deb -c "$deb")
-grep -q './usr/bin/vorlinde$' <<<"$contenu" || { echo "FAIL: no /usr/bin/vorlinde in the package"; exit 1; }
+for f in ./usr/games/vorlinde ./usr/share/man/man6/vorlinde.6.gz ./usr/share/doc/vorlinde/copyright \
+         ./usr/share/doc/vorlinde/changelog.gz ./usr/share/mime/packages/org.vorlinde.Vorlinde.xml; do
+  grep -q " $f\$" <<<"$contenu" || { echo "FAIL: no $f in the package"; exit 1; }
+done
 dpkg -x "$deb" "$travail/racine"
+file "$travail/racine/usr/games/vorlinde" | grep -q 'stripped' && ! file "$travail/racine/usr/games/vorlinde" | grep -q 'not stripped' \
+  || { echo "FAIL: the program is not stripped"; exit 1; }
+
+# The manual page reads without a warning, and its summary is found.
+page="$travail/racine/usr/share/man/man6/vorlinde.6.gz"
+avertissements=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+[ -z "$avertissements" ] || { echo "FAIL: the manual page has warnings: $avertissements"; exit 1; }
+lexgrog "$page" | grep -q 'vorlinde - jeu de déduction' || { echo "FAIL: lexgrog: $(lexgrog "$page")"; exit 1; }
+# Every option of --help is in the manual page.
+aide=$(env -u DISPLAY "$travail/racine/usr/games/vorlinde" --help)
+manuel=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$page" 2>/dev/null)
+for option in $(grep -o -- '--[a-z]*' <<<"$aide" | sort -u); do
+  grep -q -- "$option" <<<"$manuel" || { echo "FAIL: the manual page does not describe $option"; exit 1; }
+done
 
 # A user left behind by an interrupted run is removed first.
 retirer_utilisateur
@@ -61,12 +89,12 @@ mkdir -p "$travail/maison"
 chown "$utilisateur" "$travail/maison"
 
 demarrer_xvfb "$travail" || { echo "FAIL: Xvfb did not start"; exit 1; }
-runuser -u "$utilisateur" -- env -i DISPLAY="$DISPLAY" PATH=/usr/bin:/bin ASAN_OPTIONS=detect_leaks=0 \
-  XDG_RUNTIME_DIR="$travail/maison" "$travail/racine/usr/bin/vorlinde" >"$travail/sortie.log" 2>&1 &
+runuser -u "$utilisateur" -- env -i DISPLAY="$DISPLAY" PATH=/usr/bin:/bin \
+  XDG_RUNTIME_DIR="$travail/maison" "$travail/racine/usr/games/vorlinde" >"$travail/sortie.log" 2>&1 &
 timeout 30 xdotool search --sync --onlyvisible --name '^Vorlinde 1\.0$' >/dev/null \
   || { cat "$travail/sortie.log"; echo "FAIL: the installed program showed no window"; exit 1; }
 profil="$travail/maison/.local/share/vorlinde/$utilisateur.usr"
 [ -f "$profil" ] || { echo "FAIL: no default profile in ~/.local/share/vorlinde"; ls -R "$travail/maison"; exit 1; }
 [ "$(stat -c %s "$profil")" = 71 ] || { echo "FAIL: the default profile is not 71 bytes"; exit 1; }
-[ -z "$(ls "$travail/racine/usr/bin" | grep -v '^vorlinde$')" ] || { echo "FAIL: something was written beside the program"; exit 1; }
-echo "PASS: the package installs and its program keeps its profile in the user's folder"
+[ -z "$(ls "$travail/racine/usr/games" | grep -v '^vorlinde$')" ] || { echo "FAIL: something was written beside the program"; exit 1; }
+echo "PASS: the package is clean for lintian, has its manual page, installs, and keeps the profile in the user's folder"
