@@ -72,6 +72,7 @@ private:
 
     void ConstruireControles();
     void ConstruireMenus();
+    void LireReglages();
 
     // Handlers, named after their controls and events.
     void Form_Load();

@@ -6,21 +6,9 @@
 # loaded 100-move game is lost by one more new guess, with the "Fin de partie"
 # box; the quit question answered "Non" ends the program with status 0.
 source "$(dirname "$0")/commun.sh"
+source "$(dirname "$0")/parties.sh"
 
-# Hidden code 1 2 3 4; the first 100 codes of four different colours other
-# than it, all starting with colour 1; every swatch in the top row.
-{
-  printf '\x01\x12\x34\x64'
-  n=0
-  for b in 2 3 4 5 6 7 8; do for c in 2 3 4 5 6 7 8; do for d in 2 3 4 5 6 7 8; do
-    [ $b = $c ] || [ $b = $d ] || [ $c = $d ] && continue
-    [ $b$c$d = 234 ] && continue
-    [ $n -lt 100 ] || break 3
-    printf "$(printf '\\x%02x\\x%02x' $((16 + b)) $((16 * c + d)))"
-    n=$((n + 1))
-  done; done; done
-  printf '\x11\x11\x11\x11'
-} >"$TRAVAIL/cent.prt"
+partie_de_cent_coups "$TRAVAIL/cent.prt"
 [ "$(stat -c %s "$TRAVAIL/cent.prt")" = 208 ] || echouer "the 100-move file is not 208 bytes"
 printf '\x02\x12\x34\x00\x11\x11\x11\x11' >"$TRAVAIL/futur.prt"
 

@@ -5,6 +5,7 @@
 # --indice and --analyse on real saved games, without a display: a game in
 # progress, a won game, a lost one, damaged files; the JSON form read back.
 set -euo pipefail
+source "$(dirname "$0")/parties.sh"
 vorlinde=$1
 travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT
@@ -39,17 +40,7 @@ printf '\x01\x12\x34\x02\x56\x78\x12\x34\x11\x11\x11\x11' >"$travail/gagnee.prt"
   || echouer "a won game: $(lancer --indice "$travail/gagnee.prt")"
 
 # A hundred moves without the hidden code: lost.
-{
-  printf '\x01\x12\x34\x64'
-  n=0
-  for a in 5 6 7 8; do for b in 1 2 3 4 5 6 7 8; do for c in 1 2 3 4 5 6 7 8; do
-    [ $b != $a ] && [ $c != $a ] && [ $c != $b ] || continue
-    [ $n -lt 100 ] || break 3
-    printf "\\x$a$b\\x${c}1"
-    n=$((n + 1))
-  done; done; done
-  printf '\x11\x11\x11\x11'
-} >"$travail/perdue.prt"
+partie_de_cent_coups "$travail/perdue.prt"
 [ "$(stat -c %s "$travail/perdue.prt")" = 208 ] || echouer "the lost game is not 208 bytes"
 [ "$(lancer --indice "$travail/perdue.prt")" = "La partie est perdue : les 100 coups ont été joués." ] \
   || echouer "a lost game: $(lancer --indice "$travail/perdue.prt")"

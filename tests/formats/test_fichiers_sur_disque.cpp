@@ -74,6 +74,9 @@ TEST(FichiersSurDisque, SpecialFilesAreRefusedWithoutWaiting)
     EXPECT_EQ(Contenu(dossier.Chemin()), (std::vector<fs::path>{"dossier.usr", "lien.usr", "tube.prt"}));
     EXPECT_EQ(LireFichierPartie("/dev/zero").Erreur, ErreurFichier::PasUnFichierOrdinaire);
     EXPECT_EQ(LireFichierPartie(dossier.Chemin() / "absent.prt").Erreur, ErreurFichier::Illisible);
+    // A regular file whose first read fails (the process's memory at address 0).
+    EXPECT_EQ(LireFichierPartie("/proc/self/mem").Erreur, ErreurFichier::Illisible);
+    EXPECT_EQ(LireProfil("/proc/self/mem").Erreur, ErreurFichier::Illisible);
 }
 
 TEST(FichiersSurDisque, AHugeFileIsReadOnlyAsFarAsTheLargestValidOne)
