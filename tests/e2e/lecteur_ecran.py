@@ -9,7 +9,9 @@
 # code that agrees with every result so far, so the game is won in a few
 # moves. Prints the game; exits 1 at the first thing that is not as it must be.
 import itertools
+import pathlib
 import re
+import subprocess
 import sys
 import time
 
@@ -104,13 +106,14 @@ def score(secret, essai):
 
 
 def main():
+    # Listening before the program starts: it learns of its listeners when it
+    # joins the bus, so no announcement can be sent before it knows of this one.
     ecouteur = Atspi.EventListener.new(description_changee)
     ecouteur.register("object:property-change:accessible-description")
+    pathlib.Path(sys.argv[1]).touch()
     if not pomper(20, lambda: trouver_application() is not None):
         echouer("the program is not on the accessibility bus")
     application = trouver_application()
-    # The program learns of a new listener through a signal on the bus: let it arrive.
-    pomper(1.5, lambda: False)
     fenetre = par_nom(application, r"Vorlinde 1\.0")
     if par_nom(fenetre, r"Couleur 1").get_role() != Atspi.Role.PUSH_BUTTON:
         echouer("a swatch is not a button for screen readers")
@@ -121,6 +124,10 @@ def main():
     for coup in range(1, 11):
         essai = possibles[0]
         deja = len(annonces)
+        if coup == 3:
+            # Keys go to the window that has the keyboard.
+            subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", r"^Vorlinde 1\.0$",
+                            "windowfocus", "--sync"], check=True, stdout=subprocess.DEVNULL)
         if coup <= 2:
             presser(par_nom(fenetre, r"Case 1 : .*"))
             for couleur in essai:

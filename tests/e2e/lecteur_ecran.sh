@@ -19,9 +19,12 @@ A_ARRETER+=("$(tail -n1 <<<"$bus")")
 # Qt speaks to the accessibility bus whether or not a screen reader runs.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
+/usr/bin/python3 "$(dirname "$0")/lecteur_ecran.py" "$TRAVAIL/pret" &
+lecteur=$!
+for _ in $(seq 100); do [ -e "$TRAVAIL/pret" ] && break; sleep 0.1; done
+[ -e "$TRAVAIL/pret" ] || echouer "the AT-SPI client did not start"
 lancer
-xdotool windowfocus --sync "$FENETRE"
-/usr/bin/python3 "$(dirname "$0")/lecteur_ecran.py" || echouer "the game over the accessibility bus"
+wait "$lecteur" || echouer "the game over the accessibility bus"
 capture
 cp "$TRAVAIL/ecran.png" "$ARTEFACTS/lecteur-ecran.png"
 echo "PASS: a whole game won over the accessibility bus, with actions and then keys"
