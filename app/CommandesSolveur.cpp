@@ -13,8 +13,8 @@
 
 #include "LigneDeCommande.h"
 #include "formats/FichierPartie.h"
-#include "game/Messages.h"
 #include "game/Solveur.h"
+#include "ui/UsagesFichier.h"
 
 namespace vorlinde {
 namespace {
@@ -29,15 +29,10 @@ void Ecrire(std::FILE* flux, const QString& texte)
 std::optional<Partie> Charger(const QString& fichier, std::FILE* erreurs)
 {
     const auto lecture = LireFichierPartie(QFile::encodeName(fichier).toStdString());
-    if (lecture.Erreur == ErreurFichier::ConflitDeVersion) {
-        Ecrire(erreurs, QString::fromUtf8(messages::ConflitDeVersion) + QLatin1Char('\n'));
-        return std::nullopt;
-    }
     if (lecture.Erreur != ErreurFichier::Aucune) {
-        Ecrire(
-            erreurs,
-            QStringLiteral("La partie du fichier « %1 » ne peut pas être chargée. %2\n")
-                .arg(QDir::toNativeSeparators(fichier), QString::fromStdString(RaisonErreurFichier(lecture.Erreur))));
+        Ecrire(erreurs,
+               ui::TexteEchec(ui::usages::ChargementPartie, QDir::toNativeSeparators(fichier), lecture.Erreur)
+                   + QLatin1Char('\n'));
         return std::nullopt;
     }
     Partie partie;

@@ -34,13 +34,8 @@ FrmPrinc::IssueCommande FrmPrinc::SurFichier(const UsageFichier& usage, const QS
     const auto erreur = operation(QFile::encodeName(nom).toStdString());
     if (erreur == ErreurFichier::Aucune)
         return IssueCommande::Reussie;
-    const QString titre = QString::fromUtf8(messages::TitreErreur);
-    if (erreur == ErreurFichier::ConflitDeVersion)
-        MsgBox(QString::fromUtf8(messages::ConflitDeVersion), styles::Stop, titre);
-    else
-        MsgBox(QString::fromUtf8(usage.Echec)
-                   .arg(QDir::toNativeSeparators(nom), QString::fromStdString(RaisonErreurFichier(erreur))),
-               styles::Stop, titre);
+    MsgBox(TexteEchec(usage, QDir::toNativeSeparators(nom), erreur), styles::Stop,
+           QString::fromUtf8(messages::TitreErreur));
     return IssueCommande::Echec;
 }
 

@@ -7,6 +7,8 @@
 // at every use), and the text of the "Erreur" box that a failure ends in,
 // which takes the file's name and the reason.
 #include "Dial.h"
+#include "formats/Fichiers.h"
+#include "game/Messages.h"
 
 namespace vorlinde::ui {
 
@@ -71,6 +73,15 @@ inline void Parametrer(ParametresDial& dial, const UsageFichier& usage, const QS
     dial.Filter = QString::fromUtf8(usage.Filtre);
     dial.DefaultExt = QString::fromUtf8(usage.Extension);
     dial.InitDir = dossier;
+}
+
+// What the player is told when `usage` fails on the file `nom`: the version
+// conflict in its own words, any other failure with the file's name and why.
+inline QString TexteEchec(const UsageFichier& usage, const QString& nom, ErreurFichier erreur)
+{
+    if (erreur == ErreurFichier::ConflitDeVersion)
+        return QString::fromUtf8(messages::ConflitDeVersion);
+    return QString::fromUtf8(usage.Echec).arg(nom, QString::fromStdString(RaisonErreurFichier(erreur)));
 }
 
 }  // namespace vorlinde::ui
