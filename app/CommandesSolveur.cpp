@@ -13,8 +13,8 @@
 
 #include "LigneDeCommande.h"
 #include "formats/FichierPartie.h"
+#include "formats/Raisons.h"
 #include "game/Solveur.h"
-#include "ui/UsagesFichier.h"
 
 namespace vorlinde {
 namespace {
@@ -30,8 +30,9 @@ std::optional<Partie> Charger(const QString& fichier, std::FILE* erreurs)
 {
     const auto lecture = LireFichierPartie(QFile::encodeName(fichier).toStdString());
     if (lecture.Erreur != ErreurFichier::Aucune) {
+        const auto nom = QDir::toNativeSeparators(fichier).toStdString();
         Ecrire(erreurs,
-               ui::TexteEchec(ui::usages::ChargementPartie, QDir::toNativeSeparators(fichier), lecture.Erreur)
+               QString::fromStdString(TexteEchec(CommandeFichier::ChargementPartie, nom, lecture.Erreur))
                    + QLatin1Char('\n'));
         return std::nullopt;
     }
@@ -43,11 +44,6 @@ std::optional<Partie> Charger(const QString& fichier, std::FILE* erreurs)
 std::vector<Coup> Coups(const Partie& partie)
 {
     return {partie.Historique.begin() + 1, partie.Historique.begin() + 1 + partie.NbCoups};
-}
-
-bool Gagnee(const Partie& partie)
-{
-    return partie.NbCoups > 0 && partie.Historique[partie.NbCoups].BiPl == ScoreGagnant;
 }
 
 QString Chiffres(const Code4& code)
@@ -63,9 +59,15 @@ QString Pluriel(int n, const char* singulier, const char* pluriel)
 
 QString Etat(const Partie& partie)
 {
-    if (Gagnee(partie))
+    switch (Issue(partie)) {
+    case IssuePartie::Gagnee:
         return QStringLiteral("gagnée");
-    return partie.NbCoups == MaxCoups ? QStringLiteral("perdue") : QStringLiteral("en cours");
+    case IssuePartie::Perdue:
+        return QStringLiteral("perdue");
+    case IssuePartie::EnCours:
+        break;
+    }
+    return QStringLiteral("en cours");
 }
 
 }  // namespace
@@ -75,15 +77,17 @@ int CommandeIndice(const QString& fichier, std::FILE* sortie, std::FILE* erreurs
     const auto partie = Charger(fichier, erreurs);
     if (!partie)
         return SortieErreurFichier;
-    if (Gagnee(*partie)) {
+    switch (Issue(*partie)) {
+    case IssuePartie::Gagnee:
         Ecrire(sortie,
                QStringLiteral("La partie est gagnée, en %1 : il n'y a plus rien à chercher.\n")
                    .arg(Pluriel(partie->NbCoups, "coup", "coups")));
         return 0;
-    }
-    if (partie->NbCoups == MaxCoups) {
+    case IssuePartie::Perdue:
         Ecrire(sortie, QStringLiteral("La partie est perdue : les 100 coups ont été joués.\n"));
         return 0;
+    case IssuePartie::EnCours:
+        break;
     }
     const auto coups = Coups(*partie);
     const auto possibles = CodesPossibles(coups);

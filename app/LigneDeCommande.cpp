@@ -4,6 +4,8 @@
 
 #include <QCommandLineParser>
 
+#include "game/Version.h"
+
 namespace vorlinde {
 namespace {
 
@@ -119,7 +121,7 @@ QString TexteAide()
 
 QString TexteVersion()
 {
-    return QStringLiteral("Vorlinde 1.0\n");
+    return QStringLiteral("Vorlinde ") + QString::fromUtf8(VersionProgramme) + QLatin1Char('\n');
 }
 
 }  // namespace vorlinde

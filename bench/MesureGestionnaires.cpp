@@ -19,6 +19,7 @@
 #include "formats/FichierPartie.h"
 #include "formats/FichierProfil.h"
 #include "game/Codes.h"
+#include "ui/BoutonCouleur.h"
 #include "ui/Etiquette.h"
 #include "ui/FrmPrinc.h"
 
@@ -29,31 +30,32 @@ namespace {
 
 // A board in a temporary folder with scripted dialogs, and its controls
 // found by the names the board's layout gives them.
-struct Plateau {
+struct Table {
     QTemporaryDir dossier;
     std::shared_ptr<BoiteMessageScriptee> boites = std::make_shared<BoiteMessageScriptee>();
     std::shared_ptr<DialogueScripte> dialogues = std::make_shared<DialogueScripte>();
     std::unique_ptr<FrmPrinc> fenetre;
-    std::array<Etiquette*, 8> sources{};
-    std::array<Etiquette*, 4> cases{};
+    std::array<BoutonCouleur*, 8> sources{};
+    std::array<BoutonCouleur*, 4> cases{};
     std::array<Etiquette*, 40> cellules{};
     std::array<Etiquette*, 10> biPl{};
     std::array<Etiquette*, 10> malPl{};
     QPushButton* ok = nullptr;
     QScrollBar* defilement = nullptr;
 
-    Plateau()
+    Table()
     {
         ServicesPrinc services{boites, dialogues, dossier.path().toStdString(), [] { return std::string("banc"); },
                                [] { return std::uint64_t{7}; }};
         fenetre = std::make_unique<FrmPrinc>(services);
-        const auto trouver = [this](const char* nom, int k) {
-            return fenetre->findChild<Etiquette*>(QString::fromUtf8(nom) + QString::number(k));
+        const auto trouver = [this]<typename T = Etiquette>(const char* nom, int k)
+        {
+            return fenetre->findChild<T*>(QString::fromUtf8(nom) + QString::number(k));
         };
         for (int k = 0; k < 8; ++k)
-            sources[k] = trouver("LblCoulSource", k);
+            sources[k] = trouver.operator()<BoutonCouleur>("LblCoulSource", k);
         for (int k = 0; k < 4; ++k)
-            cases[k] = trouver("LblCode", k);
+            cases[k] = trouver.operator()<BoutonCouleur>("LblCode", k);
         for (int k = 0; k < 40; ++k)
             cellules[k] = trouver("LblResult", k);
         for (int r = 0; r < 10; ++r) {
@@ -69,9 +71,9 @@ struct Plateau {
     // Cell 0 then the four colours, as clicks on the cells and swatches.
     void Composer(const Code4& code)
     {
-        emit cases[0]->Click();
+        cases[0]->click();
         for (const int c : code)
-            emit sources[c - 1]->Click();
+            sources[c - 1]->click();
     }
     void Jouer(const Code4& code)
     {
@@ -92,7 +94,7 @@ struct Image {
     bool Defilement = false;
 };
 
-Image Capturer(const Plateau& p)
+Image Capturer(const Table& p)
 {
     Image image;
     image.Max = p.defilement->maximum();
@@ -117,7 +119,7 @@ Image Capturer(const Plateau& p)
     return image;
 }
 
-void Peindre(Plateau& p, const Image& image)
+void Peindre(Table& p, const Image& image)
 {
     {
         const QSignalBlocker bloque(p.defilement);
@@ -155,7 +157,7 @@ BENCHMARK(BM_ScoreCoup);
 
 void BM_CmdOK_Click(benchmark::State& etat)
 {
-    Plateau p;
+    Table p;
     const auto& f = *p.fenetre;
     const auto& codes = TousLesCodes();
     std::size_t suivant = 0;
@@ -182,7 +184,7 @@ BENCHMARK(BM_CmdOK_Click);
 
 void BM_CmdOK_Click_Plancher(benchmark::State& etat)
 {
-    Plateau p;
+    Table p;
     const auto& codes = TousLesCodes();
     for (int i = 0; i < 11; ++i)
         p.Jouer(codes[i]);
@@ -209,7 +211,7 @@ PartieSauvee PartieCent(int premier)
 
 // Two 100-move games with other moves, loaded in turn so that each load
 // repaints the whole view.
-std::array<QString, 2> DeuxParties(const Plateau& p)
+std::array<QString, 2> DeuxParties(const Table& p)
 {
     std::array<QString, 2> chemins{p.dossier.filePath(QStringLiteral("a.prt")),
                                    p.dossier.filePath(QStringLiteral("b.prt"))};
@@ -220,7 +222,7 @@ std::array<QString, 2> DeuxParties(const Plateau& p)
 
 void BM_Chargement100Coups(benchmark::State& etat)
 {
-    Plateau p;
+    Table p;
     const auto chemins = DeuxParties(p);
     int n = 0;
     for (auto _ : etat) {
@@ -232,7 +234,7 @@ BENCHMARK(BM_Chargement100Coups);
 
 void BM_Chargement100Coups_Plancher(benchmark::State& etat)
 {
-    Plateau p;
+    Table p;
     const auto chemins = DeuxParties(p);
     std::array<Image, 2> images;
     for (int i = 0; i < 2; ++i) {
@@ -252,7 +254,7 @@ BENCHMARK(BM_Chargement100Coups_Plancher);
 
 // Two profiles with other colours, loaded in turn in the middle of a game:
 // the swatches, the code cells and ten history rows are repainted.
-std::array<QString, 2> DeuxProfils(const Plateau& p)
+std::array<QString, 2> DeuxProfils(const Table& p)
 {
     std::array<QString, 2> chemins{p.dossier.filePath(QStringLiteral("a.usr")),
                                    p.dossier.filePath(QStringLiteral("b.usr"))};
@@ -263,7 +265,7 @@ std::array<QString, 2> DeuxProfils(const Plateau& p)
 
 void BM_RafraichirCouleurs(benchmark::State& etat)
 {
-    Plateau p;
+    Table p;
     const auto& codes = TousLesCodes();
     for (int i = 0; i < 10; ++i)
         p.Jouer(codes[500 + i * 37]);
@@ -278,7 +280,7 @@ BENCHMARK(BM_RafraichirCouleurs);
 
 void BM_RafraichirCouleurs_Plancher(benchmark::State& etat)
 {
-    Plateau p;
+    Table p;
     const auto& codes = TousLesCodes();
     for (int i = 0; i < 10; ++i)
         p.Jouer(codes[500 + i * 37]);

@@ -2,8 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// What can go wrong with a saved game or a colour profile on disk, and the
-// POSIX file helpers that the two formats share. Only regular files are ever
+// The POSIX file helpers that the two formats share. Only regular files are ever
 // opened, without blocking; nothing reads more than the caller allows.
 #include <cstdint>
 #include <filesystem>
@@ -11,27 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "Raisons.h"
+
 namespace vorlinde {
-
-enum class ErreurFichier {
-    Aucune,
-    PasUnFichierOrdinaire,  // a folder, a named pipe, a socket or a device
-    Illisible,              // the file cannot be opened or read
-    Ecriture,               // the file cannot be created or written
-    // Saved games
-    ConflitDeVersion,    // version byte above 1
-    TropCourt,           // fewer bytes than the move count calls for
-    TropDeCoups,         // move count above 100
-    CouleurInvalide,     // a colour number outside 1..8
-    CodeSecretInvalide,  // the hidden code repeats a colour
-    CoupApresVictoire,   // a move follows the winning move
-    // Colour profiles
-    TropPeuDeValeurs,  // fewer than nine fields
-    ValeurInvalide,    // a field that is not a whole number from 0 to 16777215
-};
-
-// A short French explanation of a refusal, for the player.
-std::string RaisonErreurFichier(ErreurFichier erreur);
 
 // Reads at most `maximum` bytes from the start of a regular file.
 ErreurFichier LireDebutFichier(const std::filesystem::path& chemin, std::size_t maximum,

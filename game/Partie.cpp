@@ -74,18 +74,36 @@ void RafraichirCouleurs(Partie& partie)
             partie.CouleursCases[k] = partie.Palette[t - 1];
 }
 
+namespace {
+
+bool DernierCoupGagnant(const Partie& partie)
+{
+    return partie.NbCoups > 0 && partie.Historique[partie.NbCoups].BiPl == ScoreGagnant;
+}
+
+}  // namespace
+
+IssuePartie Issue(const Partie& partie)
+{
+    if (DernierCoupGagnant(partie))
+        return IssuePartie::Gagnee;
+    if (!partie.EnCours || partie.NbCoups >= MaxCoups)
+        return IssuePartie::Perdue;
+    return IssuePartie::EnCours;
+}
+
 void ChargerPartie(Partie& partie, const PartieSauvee& sauvee)
 {
     partie.CodeSecret = sauvee.CodeSecret;
     partie.NbCoups = static_cast<std::int16_t>(sauvee.Coups.size());
-    std::int16_t dernierScore = 0;
     for (int k = 1; k <= partie.NbCoups; ++k) {
         partie.Historique[k].Code = sauvee.Coups[k - 1];
-        dernierScore = ScoreCoup(partie.CodeSecret, partie.Historique[k]);
+        ScoreCoup(partie.CodeSecret, partie.Historique[k]);
     }
     EffacerHistoriqueDepuis(partie, partie.NbCoups + 1);
     partie.RangeeCoulSource = sauvee.RangeeCoulSource;
-    partie.EnCours = !(partie.NbCoups >= 1 && dernierScore == ScoreGagnant);
+    // Only a won game is over once loaded: after 100 moves the next guess shows the loss.
+    partie.EnCours = !DernierCoupGagnant(partie);
 
     for (int i = 0; i < LongueurCode; ++i) {
         const int c = partie.NbCoups > 0 ? partie.Historique[partie.NbCoups].Code[i] - '0' : 0;
@@ -157,7 +175,8 @@ ResultatValidation ValiderCode(Partie& partie)
     ++partie.NbCoups;
     Coup& entree = partie.Historique[partie.NbCoups];
     entree.AffecterCode(texte);
-    if (ScoreCoup(partie.CodeSecret, entree) == ScoreGagnant) {
+    ScoreCoup(partie.CodeSecret, entree);
+    if (DernierCoupGagnant(partie)) {
         partie.EnCours = false;
         return ResultatValidation::Gagne;
     }

@@ -97,6 +97,13 @@ ProfilCouleurs CollecterProfil(const Partie& partie);
 // After the palette changed: each code cell that holds a number takes its colour.
 void RafraichirCouleurs(Partie& partie);
 
+// How a game stands. Won when its last move scores four well placed; lost
+// when the loss was shown, or when its 100 moves are played without a win:
+// no new guess may be recorded, so it can no longer be won (the window, which
+// still accepts the guess that shows the loss, keeps such a game in play).
+enum class IssuePartie { EnCours, Gagnee, Perdue };
+IssuePartie Issue(const Partie& partie);
+
 // A loaded game replaces the game in progress: every move scored again, won
 // when the last move scores 4, the last move composed in the code cells (a
 // cell with a number takes its colour), the swatches in their rows, history

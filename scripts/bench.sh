@@ -23,13 +23,14 @@ export XDG_RUNTIME_DIR="$travail/run"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 
 cp "$build/app/vorlinde" "$build/bench/temoin" "$travail/"
+titre=$("$build/app/vorlinde" --version)
 attendre="$(realpath "$build/bench/attendre_fenetre")"
 cd "$travail"
 # One start of each first, so that both run with warm caches and an existing profile.
-"$attendre" "Vorlinde 1.0" 100 ./vorlinde >/dev/null
+"$attendre" "$titre" 100 ./vorlinde >/dev/null
 "$attendre" "Temoin 1.0" 100 ./temoin >/dev/null
 for i in $(seq "$runs"); do
-  "$attendre" "Vorlinde 1.0" 300 ./vorlinde >>vorlinde.txt
+  "$attendre" "$titre" 300 ./vorlinde >>vorlinde.txt
   "$attendre" "Temoin 1.0" 300 ./temoin >>temoin.txt
 done
 cd - >/dev/null

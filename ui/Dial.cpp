@@ -8,7 +8,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include "Etiquette.h"
+#include "Cellule.h"
 
 namespace vorlinde::ui {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <QPushButton>
 
-#include "Etiquette.h"
+#include "BoutonCouleur.h"
 #include "GeometrieCoul.h"
 #include "Twips.h"
 
@@ -31,14 +31,13 @@ FrmCoul::FrmCoul(const std::array<std::int32_t, NbCouleurs>& palette, std::share
     CmdOK->setObjectName(QStringLiteral("CmdOK"));
     CmdOK->setGeometry(Rect(g::CmdOK));
     for (int k = 0; k < NbCouleurs; ++k) {
-        LblCoulSource[k] = new Etiquette(this);
+        LblCoulSource[k] = new BoutonCouleur(this);
         LblCoulSource[k]->setObjectName(QStringLiteral("LblCoulSource%1").arg(k));
-        LblCoulSource[k]->SetCliquable(true);
         LblCoulSource[k]->setGeometry(Rect(g::LblCoulSource(k)));
         LblCoulSource[k]->SetBackColor(palette[k]);
         LblCoulSource[k]->SetCaption({});
         LblCoulSource[k]->SetDescription(QStringLiteral("Couleur %1").arg(k + 1));
-        connect(LblCoulSource[k], &Etiquette::Click, this, [this, k] { LblCoulSource_Click(k); });
+        connect(LblCoulSource[k], &BoutonCouleur::clicked, this, [this, k] { LblCoulSource_Click(k); });
     }
     auto* CmdCancel = new QPushButton(QStringLiteral("&Annuler"), this);
     CmdCancel->setObjectName(QStringLiteral("CmdCancel"));

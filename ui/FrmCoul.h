@@ -14,7 +14,7 @@ class QPushButton;
 
 namespace vorlinde::ui {
 
-class Etiquette;
+class BoutonCouleur;
 
 // The colour editor: a working copy of the palette, one swatch a colour
 // chooser. "OK" accepts the dialog, "Annuler" and any other close reject it;
@@ -34,7 +34,7 @@ private:
     void LblCoulSource_Click(int index);
 
     std::array<std::int32_t, NbCouleurs> palette_;
-    std::array<Etiquette*, NbCouleurs> LblCoulSource{};
+    std::array<BoutonCouleur*, NbCouleurs> LblCoulSource{};
     Dial dial_;
 };
 

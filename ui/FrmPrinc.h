@@ -3,9 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPointer>
 
-#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -17,14 +15,11 @@
 #include "game/Partie.h"
 #include "platform/Aleatoire.h"
 
-class QAction;
-class QPushButton;
-class QScrollBar;
 class QSettings;
 
 namespace vorlinde::ui {
 
-class Etiquette;
+class Plateau;
 struct UsageFichier;
 
 // What the board window takes from outside: the boxes and dialogs to show,
@@ -40,11 +35,11 @@ struct ServicesPrinc {
     std::shared_ptr<QSettings> Reglages;
 };
 
-// The board window. It owns the state of the board and the controls that
-// show it. A handler changes the state through the rules of game/, then
-// repaints the parts of the board that changed. The player, and the tests,
-// reach the handlers through the controls (named after the board's layout:
-// "LblCoulSource3", "CmdOK", "MnuSave"...), their keys and the menus.
+// The main window. It owns the game and holds the board that shows and plays
+// it, with the menus, the file commands, the settings and the dialogs around
+// it. A command changes the game through the rules of game/, then has the
+// board repaint. The player, and the tests, reach the commands through the
+// menus (named after the board's layout: "MnuNew", "MnuSave"...).
 class FrmPrinc : public QMainWindow {
     Q_OBJECT
 public:
@@ -61,16 +56,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Keys 1 to 8 play a colour, Left and Right move the cursor, Return and
-    // Enter validate; other keys, and keys meant for the focused control, go on.
+    // The keys of play also reach the board when the focus is outside it.
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* objet, QEvent* event) override;
 
 private:
     enum class IssueCommande { Annulee, Reussie, Echec };
     using OperationFichier = std::function<ErreurFichier(const std::filesystem::path&)>;
 
-    void ConstruireControles();
     void ConstruireMenus();
     void LireReglages();
 
@@ -78,12 +70,6 @@ private:
     void Form_Load();
     bool Form_Unload();
     void MnuNew_Click();
-    void CmdOK_Click();
-    void LblCoulSource_Click(int index);
-    void LblCode_Click(int index);
-    void LblCode_Change(int index);
-    void CmdMove_Click(int index);
-    void VScroll1_Change();
     void MnuSave_Click();
     void MnuLoad_Click();
     void MnuQuit_Click();
@@ -91,19 +77,6 @@ private:
     void MnuAffLoad_Click();
     void MnuAffSave_Click();
     void MnuNumeros_Click(bool affiches);
-
-    // Painting: each part of the board from the state.
-    void PeindrePalette();
-    void PeindreCases();
-    void EffacerLegendesCases();
-    void PeindreHistorique();
-    void PeindreValider();
-    void RafraichirCouleurs();
-    std::int32_t BackColorFenetre() const;
-    // The keys of play; false for any other key.
-    bool Touche(const QKeyEvent& touche);
-    // Says `texte` to a screen reader without moving the focus.
-    void Annoncer(const QString& texte);
 
     // The file commands: the dialog of `usage`, set afresh, then
     // `operation` on the chosen file; a failure ends in an "Erreur" box.
@@ -119,17 +92,7 @@ private:
     Partie partie_;
     std::string nomUser_;
     std::unique_ptr<Dial> dial_;
-    bool numeros_ = false;
-    QPointer<QWidget> annonce_;
-
-    std::array<Etiquette*, NbCouleurs> LblCoulSource{};
-    std::array<QPushButton*, 2> CmdMove{};
-    std::array<Etiquette*, LongueurCode> LblCode{};
-    QPushButton* CmdOK = nullptr;
-    std::array<Etiquette*, 40> LblResult{};
-    std::array<Etiquette*, 10> LblBiPl{};
-    std::array<Etiquette*, 10> LblMalPl{};
-    QScrollBar* VScroll1 = nullptr;
+    Plateau* plateau_ = nullptr;
 };
 
 }  // namespace vorlinde::ui

@@ -8,6 +8,7 @@
 
 #include "FrmCoul.h"
 #include "FrmPrinc.h"
+#include "Plateau.h"
 #include "UsagesFichier.h"
 #include "formats/FichierPartie.h"
 #include "formats/FichierProfil.h"
@@ -58,10 +59,7 @@ FrmPrinc::OperationFichier FrmPrinc::ChargementDePartie()
         const auto lecture = LireFichierPartie(chemin);
         if (lecture.Erreur == ErreurFichier::Aucune) {
             ChargerPartie(partie_, lecture.Partie);
-            PeindrePalette();
-            PeindreValider();
-            PeindreCases();
-            PeindreHistorique();
+            plateau_->Peindre();
         }
         return lecture.Erreur;
     };
@@ -83,9 +81,9 @@ void FrmPrinc::MnuAffLoad_Click()
         const auto lecture = LireProfil(chemin);
         if (lecture.Erreur == ErreurFichier::Aucune) {
             AppliquerProfil(partie_, lecture.Profil);
-            PeindreCases();
-            EffacerLegendesCases();
-            RafraichirCouleurs();
+            plateau_->PeindreCases();
+            plateau_->EffacerLegendesCases();
+            plateau_->RafraichirCouleurs();
         }
         return lecture.Erreur;
     });
@@ -105,7 +103,7 @@ void FrmPrinc::MnuCoul_Click()
         if (editeur.exec() == QDialog::Accepted)
             partie_.Palette = editeur.Palette();
     }
-    RafraichirCouleurs();
+    plateau_->RafraichirCouleurs();
 }
 
 }  // namespace vorlinde::ui

@@ -4,11 +4,9 @@
 
 // The four file commands of the board: their dialogs as the player has
 // always seen them (title, options, filter and default extension, set afresh
-// at every use), and the text of the "Erreur" box that a failure ends in,
-// which takes the file's name and the reason.
+// at every use), and the text of the "Erreur" box that a failure ends in.
 #include "Dial.h"
 #include "formats/Fichiers.h"
-#include "game/Messages.h"
 
 namespace vorlinde::ui {
 
@@ -18,7 +16,7 @@ struct UsageFichier {
     const char* Filtre;
     const char* Extension;
     bool Enregistrer;  // a save dialog, otherwise an open dialog
-    const char* Echec;
+    CommandeFichier Commande;
 };
 
 namespace usages {
@@ -41,25 +39,22 @@ inline constexpr UsageFichier SauvegardePartie{"Enregistrer une partie en cours"
                                                "Fichier partie (*.prt)|*.prt|Tous le fichiers (*.*)|*.*",
                                                "*.prt",
                                                true,
-                                               "La partie n'a pas pu être enregistrée dans le fichier « %1 ». %2"};
-inline constexpr UsageFichier ChargementPartie{"Chargement d'une partie",
-                                               Ouverture,
-                                               "Fichier partie|*.prt|Tous le fichiers|*.*",
-                                               "*.prt",
-                                               false,
-                                               "La partie du fichier « %1 » ne peut pas être chargée. %2"};
+                                               CommandeFichier::SauvegardePartie};
+inline constexpr UsageFichier ChargementPartie{
+    "Chargement d'une partie",        Ouverture, "Fichier partie|*.prt|Tous le fichiers|*.*", "*.prt", false,
+    CommandeFichier::ChargementPartie};
 inline constexpr UsageFichier ChargementProfil{"Chargement d'un profil couleur",
                                                Ouverture,
                                                "Fichier user (*.usr)|*.usr|Tous le fichiers (*.*)|*.*",
                                                "*.usr",
                                                false,
-                                               "Le profil du fichier « %1 » ne peut pas être chargé. %2"};
+                                               CommandeFichier::ChargementProfil};
 inline constexpr UsageFichier SauvegardeProfil{"Enregistrer le profil couleur en cours",
                                                Enregistrement,
                                                "Fichier user (*.usr)|*.usr|Tous le fichiers (*.*)|*.*",
                                                "*.usr",
                                                true,
-                                               "Le profil n'a pas pu être enregistré dans le fichier « %1 ». %2"};
+                                               CommandeFichier::SauvegardeProfil};
 
 }  // namespace usages
 
@@ -75,13 +70,10 @@ inline void Parametrer(ParametresDial& dial, const UsageFichier& usage, const QS
     dial.InitDir = dossier;
 }
 
-// What the player is told when `usage` fails on the file `nom`: the version
-// conflict in its own words, any other failure with the file's name and why.
+// What the player is told when `usage` fails on the file `nom`.
 inline QString TexteEchec(const UsageFichier& usage, const QString& nom, ErreurFichier erreur)
 {
-    if (erreur == ErreurFichier::ConflitDeVersion)
-        return QString::fromUtf8(messages::ConflitDeVersion);
-    return QString::fromUtf8(usage.Echec).arg(nom, QString::fromStdString(RaisonErreurFichier(erreur)));
+    return QString::fromStdString(vorlinde::TexteEchec(usage.Commande, nom.toStdString(), erreur));
 }
 
 }  // namespace vorlinde::ui

@@ -130,6 +130,37 @@ TEST(ChargerPartie, AWonGameStopsPlayAndAnEmptyOneKeepsTheCellColours)
     EXPECT_EQ(p.Historique[1], Coup{});
 }
 
+// One rule says how a game stands, whoever asks: a loaded game of 100 moves
+// without a win is lost although the window still takes the guess that shows
+// it, and a won game stays won.
+TEST(Issue, AGameOfAHundredMovesWithoutAWinIsLostEvenBeforeTheNextGuess)
+{
+    Partie p;
+    PartieSauvee sauvee;
+    sauvee.CodeSecret = {1, 2, 3, 4};
+    for (const auto& code : TousLesCodes())
+        if (sauvee.Coups.size() < MaxCoups && code[0] != 1 && code[1] != 2)
+            sauvee.Coups.push_back(
+                {char('0' + code[0]), char('0' + code[1]), char('0' + code[2]), char('0' + code[3])});
+    sauvee.Coups.pop_back();
+    ChargerPartie(p, sauvee);
+    EXPECT_EQ(Issue(p), IssuePartie::EnCours);
+
+    sauvee.Coups.push_back({'8', '7', '6', '5'});
+    ChargerPartie(p, sauvee);
+    EXPECT_TRUE(p.EnCours);
+    EXPECT_EQ(Issue(p), IssuePartie::Perdue);
+    // Even the hidden code cannot win it now: the next guess shows the loss.
+    p.CasesCode = p.CodeSecret;
+    EXPECT_EQ(ValiderCode(p), ResultatValidation::Perdu);
+    EXPECT_EQ(Issue(p), IssuePartie::Perdue);
+
+    sauvee.Coups.back() = {'1', '2', '3', '4'};
+    ChargerPartie(p, sauvee);
+    EXPECT_FALSE(p.EnCours);
+    EXPECT_EQ(Issue(p), IssuePartie::Gagnee);
+}
+
 TEST(Codes, AllTheDifferentCodesOnceEachInOrder)
 {
     const auto& codes = TousLesCodes();

@@ -82,6 +82,12 @@ for option in $(grep -o -- '--[a-z]*' <<<"$aide" | sort -u); do
   grep -q -- "$option" <<<"$manuel" || { echo "FAIL: the manual page does not describe $option"; exit 1; }
 done
 
+# One version number: the program's, its manual page's and the package's.
+version=$(env -u DISPLAY "$travail/racine/usr/games/vorlinde" --version | sed 's/^Vorlinde //')
+[ "$version" = "$(dpkg-deb -f "$deb" Version)" ] \
+  || { echo "FAIL: the program is at $version, the package at $(dpkg-deb -f "$deb" Version)"; exit 1; }
+grep -q "Vorlinde $version" <<<"$manuel" || { echo "FAIL: the manual page does not name version $version"; exit 1; }
+
 # A user left behind by an interrupted run is removed first.
 retirer_utilisateur
 useradd -M -d "$travail/maison" -s /bin/sh "$utilisateur"
@@ -91,7 +97,7 @@ chown "$utilisateur" "$travail/maison"
 demarrer_xvfb "$travail" || { echo "FAIL: Xvfb did not start"; exit 1; }
 runuser -u "$utilisateur" -- env -i DISPLAY="$DISPLAY" PATH=/usr/bin:/bin \
   XDG_RUNTIME_DIR="$travail/maison" "$travail/racine/usr/games/vorlinde" >"$travail/sortie.log" 2>&1 &
-timeout 30 xdotool search --sync --onlyvisible --name '^Vorlinde 1\.0$' >/dev/null \
+timeout 30 xdotool search --sync --onlyvisible --name "^Vorlinde ${version//./\\.}\$" >/dev/null \
   || { cat "$travail/sortie.log"; echo "FAIL: the installed program showed no window"; exit 1; }
 profil="$travail/maison/.local/share/vorlinde/$utilisateur.usr"
 [ -f "$profil" ] || { echo "FAIL: no default profile in ~/.local/share/vorlinde"; ls -R "$travail/maison"; exit 1; }

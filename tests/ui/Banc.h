@@ -20,6 +20,7 @@
 
 #include "Scripts.h"
 #include "game/Codes.h"
+#include "ui/BoutonCouleur.h"
 #include "ui/Etiquette.h"
 #include "ui/FrmPrinc.h"
 
@@ -92,8 +93,8 @@ public:
     const Partie& Etat() const { return Fenetre->Etat(); }
     ProfilCouleurs Profil() const { return CollecterProfil(Etat()); }
 
-    Etiquette* Source(int k) const { return Controle<Etiquette>(*Fenetre, QStringLiteral("LblCoulSource"), k); }
-    Etiquette* Case(int k) const { return Controle<Etiquette>(*Fenetre, QStringLiteral("LblCode"), k); }
+    BoutonCouleur* Source(int k) const { return Controle<BoutonCouleur>(*Fenetre, QStringLiteral("LblCoulSource"), k); }
+    BoutonCouleur* Case(int k) const { return Controle<BoutonCouleur>(*Fenetre, QStringLiteral("LblCode"), k); }
     Etiquette* Resultat(int k) const { return Controle<Etiquette>(*Fenetre, QStringLiteral("LblResult"), k); }
     Etiquette* BiPl(int r) const { return Controle<Etiquette>(*Fenetre, QStringLiteral("LblBiPl"), r); }
     Etiquette* MalPl(int r) const { return Controle<Etiquette>(*Fenetre, QStringLiteral("LblMalPl"), r); }

@@ -117,7 +117,7 @@ void TestEndurance::Agir(int action)
         b.Dialogues->Reponses.push_back(couleur);
         QTimer::singleShot(0, [swatch, ok] {
             if (auto* editeur = qobject_cast<FrmCoul*>(QApplication::activeModalWidget())) {
-                QTest::mouseClick(Controle<Etiquette>(*editeur, QStringLiteral("LblCoulSource"), swatch),
+                QTest::mouseClick(Controle<BoutonCouleur>(*editeur, QStringLiteral("LblCoulSource"), swatch),
                                   Qt::LeftButton);
                 QTest::mouseClick(
                     Controle<QPushButton>(*editeur, ok ? QStringLiteral("CmdOK") : QStringLiteral("CmdCancel")),

@@ -412,14 +412,14 @@ private slots:
         DansLEditeur([](FrmCoul& e) {
             QCOMPARE(e.windowTitle(), QStringLiteral("Sélectionner la couleur à modifier"));
             QCOMPARE(e.size(), QSize(392, 93));
-            QCOMPARE(Controle<Etiquette>(e, QStringLiteral("LblCoulSource"), 7)->geometry(), QRect(344, 8, 41, 41));
+            QCOMPARE(Controle<BoutonCouleur>(e, QStringLiteral("LblCoulSource"), 7)->geometry(), QRect(344, 8, 41, 41));
             QCOMPARE(Controle<QPushButton>(e, QStringLiteral("CmdCancel"))->geometry(), QRect(200, 56, 185, 33));
             QCOMPARE(Controle<QPushButton>(e, QStringLiteral("CmdCancel"))->text(), QStringLiteral("&Annuler"));
             QVERIFY(!Controle<QPushButton>(e, QStringLiteral("CmdOK"))->isDefault()
                     && !Controle<QPushButton>(e, QStringLiteral("CmdOK"))->autoDefault()
                     && !Controle<QPushButton>(e, QStringLiteral("CmdCancel"))->autoDefault());
             QCOMPARE(e.focusWidget(), Controle<QPushButton>(e, QStringLiteral("CmdOK")));
-            QTest::mouseClick(Controle<Etiquette>(e, QStringLiteral("LblCoulSource"), 1), Qt::LeftButton);
+            QTest::mouseClick(Controle<BoutonCouleur>(e, QStringLiteral("LblCoulSource"), 1), Qt::LeftButton);
             QCOMPARE(e.Palette()[1], 111);
             QTest::mouseClick(Controle<QPushButton>(e, QStringLiteral("CmdCancel")), Qt::LeftButton);
         });
@@ -428,7 +428,7 @@ private slots:
 
         // OK without edits, and a cancelled chooser: nothing changes either.
         DansLEditeur([](FrmCoul& e) {
-            QTest::mouseClick(Controle<Etiquette>(e, QStringLiteral("LblCoulSource"), 4), Qt::LeftButton);
+            QTest::mouseClick(Controle<BoutonCouleur>(e, QStringLiteral("LblCoulSource"), 4), Qt::LeftButton);
             QTest::mouseClick(Controle<QPushButton>(e, QStringLiteral("CmdOK")), Qt::LeftButton);
         });
         b.Menu("MnuCoul");
@@ -438,14 +438,14 @@ private slots:
         // Two swatches given the same colour: the game still tells them apart.
         b.Dialogues->Reponses.push_back(palette[0]);
         DansLEditeur([](FrmCoul& e) {
-            QTest::mouseClick(Controle<Etiquette>(e, QStringLiteral("LblCoulSource"), 1), Qt::LeftButton);
+            QTest::mouseClick(Controle<BoutonCouleur>(e, QStringLiteral("LblCoulSource"), 1), Qt::LeftButton);
             QTest::keyClick(&e, Qt::Key_Escape);
         });
         b.Menu("MnuCoul");
         QCOMPARE(b.Profil(), palette);
         b.Dialogues->Reponses.push_back(palette[0]);
         DansLEditeur([](FrmCoul& e) {
-            QTest::mouseClick(Controle<Etiquette>(e, QStringLiteral("LblCoulSource"), 1), Qt::LeftButton);
+            QTest::mouseClick(Controle<BoutonCouleur>(e, QStringLiteral("LblCoulSource"), 1), Qt::LeftButton);
             QTest::mouseClick(Controle<QPushButton>(e, QStringLiteral("CmdOK")), Qt::LeftButton);
         });
         b.Menu("MnuCoul");

@@ -51,8 +51,9 @@ private slots:
         QCOMPARE(b.Ok()->text(), QStringLiteral("&Valider le code"));
         QVERIFY(!b.Ok()->isDefault() && !b.Ok()->autoDefault());
         QVERIFY(b.BiPl(0)->alignment() & Qt::AlignHCenter);
-        QCOMPARE(b.Case(0)->frameShape(), QFrame::NoFrame);
-        QVERIFY(b.Case(0)->autoFillBackground());
+        QCOMPARE(b.BiPl(0)->frameShape(), QFrame::NoFrame);
+        QVERIFY(b.BiPl(0)->autoFillBackground());
+        QVERIFY(b.Case(0)->testAttribute(Qt::WA_OpaquePaintEvent));
         QCOMPARE(IconeProgramme().availableSizes().size(), 5);
     }
 
@@ -365,7 +366,7 @@ private slots:
             QTimer::singleShot(0, [swatch] {
                 auto* editeur = qobject_cast<FrmCoul*>(QApplication::activeModalWidget());
                 QVERIFY(editeur);
-                QTest::mouseClick(Controle<Etiquette>(*editeur, QStringLiteral("LblCoulSource"), swatch),
+                QTest::mouseClick(Controle<BoutonCouleur>(*editeur, QStringLiteral("LblCoulSource"), swatch),
                                   Qt::LeftButton);
                 QTest::mouseClick(Controle<QPushButton>(*editeur, QStringLiteral("CmdOK")), Qt::LeftButton);
             });

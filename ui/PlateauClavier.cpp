@@ -1,20 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
 //
-// Play without a mouse and without telling colours apart: the keys of the
-// board, the results said to screen readers, the colour numbers.
+// Play without a mouse: the keys of the board and the results said to
+// screen readers.
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSettings>
 
-#include "FrmPrinc.h"
+#include "Plateau.h"
 
 namespace vorlinde::ui {
 namespace {
-
-const QString CleNumeros = QStringLiteral("Affichage/NumerosDesCouleurs");
 
 // X keycodes of the keys 1 to 8 of the main row, whatever the layout: on a
 // French keyboard they give "&", "é"... without Shift, and still play.
@@ -35,41 +32,25 @@ int CouleurDeTouche(const QKeyEvent& touche)
 
 }  // namespace
 
-void FrmPrinc::LireReglages()
-{
-    if (!services_.Reglages)
-        services_.Reglages = std::make_shared<QSettings>();
-    numeros_ = services_.Reglages->value(CleNumeros, false).toBool();
-}
-
-void FrmPrinc::MnuNumeros_Click(bool affiches)
-{
-    numeros_ = affiches;
-    services_.Reglages->setValue(CleNumeros, affiches);
-    PeindrePalette();
-    PeindreCases();
-    PeindreHistorique();
-}
-
-void FrmPrinc::keyPressEvent(QKeyEvent* event)
+void Plateau::keyPressEvent(QKeyEvent* event)
 {
     if (!Touche(*event))
-        QMainWindow::keyPressEvent(event);
+        QWidget::keyPressEvent(event);
 }
 
 // A focused push button would take Left and Right to move the focus; on the
 // board they move the cursor. The scroll bar keeps them.
-bool FrmPrinc::eventFilter(QObject* objet, QEvent* event)
+bool Plateau::eventFilter(QObject* objet, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && objet != VScroll1) {
         const auto* touche = static_cast<QKeyEvent*>(event);
         if ((touche->key() == Qt::Key_Left || touche->key() == Qt::Key_Right) && Touche(*touche))
             return true;
     }
-    return QMainWindow::eventFilter(objet, event);
+    return QWidget::eventFilter(objet, event);
 }
 
-bool FrmPrinc::Touche(const QKeyEvent& touche)
+bool Plateau::Touche(const QKeyEvent& touche)
 {
     if (const int couleur = CouleurDeTouche(touche); couleur >= 0) {
         LblCoulSource_Click(couleur);
@@ -97,11 +78,11 @@ bool FrmPrinc::Touche(const QKeyEvent& touche)
 
 // Screen readers read out a change of the focused control's description, so
 // the text becomes that description; the focus stays where it is.
-void FrmPrinc::Annoncer(const QString& texte)
+void Plateau::Annoncer(const QString& texte)
 {
     QWidget* cible = QApplication::focusWidget();
-    if (cible == nullptr || cible->window() != this)
-        cible = this;
+    if (cible == nullptr || cible->window() != window())
+        cible = window();
     if (annonce_ != nullptr && annonce_ != cible)
         annonce_->setAccessibleDescription({});
     annonce_ = cible;

@@ -2,14 +2,15 @@
 // SPDX-License-Identifier: MIT
 //
 // The board painted from the state: each function repaints one part of the
-// window from `partie_` and never reads a control back as data.
+// board from `partie_` and never reads a control back as data.
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include "BoutonCouleur.h"
 #include "Etiquette.h"
-#include "FrmPrinc.h"
 #include "GeometriePrinc.h"
+#include "Plateau.h"
 #include "Twips.h"
 #include "game/Defilement.h"
 
@@ -28,13 +29,31 @@ const QString CoupVide = QStringLiteral("Coup vide");
 
 }  // namespace
 
-std::int32_t FrmPrinc::BackColorFenetre() const
+std::int32_t Plateau::BackColorFenetre() const
 {
-    return DepuisQColor(centralWidget()->palette().color(QPalette::Window));
+    return DepuisQColor(palette().color(QPalette::Window));
+}
+
+void Plateau::Peindre()
+{
+    PeindrePalette();
+    PeindreCases();
+    PeindreValider();
+    PeindreHistorique();
+}
+
+void Plateau::AfficherNumeros(bool affiches)
+{
+    if (affiches == numeros_)
+        return;
+    numeros_ = affiches;
+    PeindrePalette();
+    PeindreCases();
+    PeindreHistorique();
 }
 
 // The swatches in their colours and list rows.
-void FrmPrinc::PeindrePalette()
+void Plateau::PeindrePalette()
 {
     for (int k = 0; k < NbCouleurs; ++k) {
         auto* source = LblCoulSource[k];
@@ -46,7 +65,7 @@ void FrmPrinc::PeindrePalette()
 }
 
 // The code cells in the colours they show.
-void FrmPrinc::PeindreCases()
+void Plateau::PeindreCases()
 {
     for (int k = 0; k < LongueurCode; ++k) {
         const int n = partie_.CasesCode[k];
@@ -60,21 +79,19 @@ void FrmPrinc::PeindreCases()
     }
 }
 
-// Assigning a code cell's caption raises its change event, which keeps its
-// text colour; the board does so whenever it shows the cells empty.
-void FrmPrinc::EffacerLegendesCases()
+void Plateau::EffacerLegendesCases()
 {
     for (auto* cellule : LblCode)
         cellule->SetCaption({});
 }
 
-void FrmPrinc::PeindreValider()
+void Plateau::PeindreValider()
 {
     CmdOK->setEnabled(partie_.EnCours);
 }
 
 // The scroll bar fitted to the move count, then the ten visible rows.
-void FrmPrinc::PeindreHistorique()
+void Plateau::PeindreHistorique()
 {
     const auto etat = AjusterDefilement(partie_.NbCoups, VScroll1->value());
     {
@@ -119,8 +136,7 @@ void FrmPrinc::PeindreHistorique()
     }
 }
 
-// After the palette changed: the cells that hold a number, then the history.
-void FrmPrinc::RafraichirCouleurs()
+void Plateau::RafraichirCouleurs()
 {
     vorlinde::RafraichirCouleurs(partie_);
     PeindrePalette();

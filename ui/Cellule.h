@@ -1,0 +1,98 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QPainter>
+#include <QWidget>
+
+#include <algorithm>
+#include <cstdint>
+
+#include "game/Couleurs.h"
+
+namespace vorlinde::ui {
+
+// 0x00BBGGRR colour values to and from Qt colours.
+inline QColor VersQColor(std::int32_t valeur)
+{
+    return QColor(Rouge(valeur), Vert(valeur), Bleu(valeur));
+}
+inline std::int32_t DepuisQColor(const QColor& couleur)
+{
+    return Rgb(couleur.red(), couleur.green(), couleur.blue());
+}
+
+// What the board's coloured cells share, the labels and the buttons alike:
+// a colour value as background (the palette's Window role) and one for the
+// text (WindowText), a description that is both tooltip and accessible name,
+// and a colour number drawn over the background in black or white,
+// whichever stands out more.
+template <typename Base> class Cellule : public Base {
+public:
+    explicit Cellule(QWidget* parent) : Base(parent)
+    {
+        this->setFocusPolicy(Qt::NoFocus);
+        SetBackColor(0);
+    }
+
+    std::int32_t BackColor() const { return backColor_; }
+    void SetBackColor(std::int32_t valeur)
+    {
+        if (valeur != backColor_)
+            Colorer(QPalette::Window, backColor_ = valeur);
+    }
+    std::int32_t ForeColor() const { return foreColor_; }
+    void SetForeColor(std::int32_t valeur)
+    {
+        if (valeur != foreColor_)
+            Colorer(QPalette::WindowText, foreColor_ = valeur);
+    }
+    void SetDescription(const QString& texte)
+    {
+        if (texte != this->toolTip())
+            this->setToolTip(texte);
+        SetNomAccessible(texte);
+    }
+    // The accessible name alone, for a cell that shows no tooltip.
+    void SetNomAccessible(const QString& nom)
+    {
+        if (nom != this->accessibleName())
+            this->setAccessibleName(nom);
+    }
+    // 0 draws no number.
+    void SetNumero(int numero)
+    {
+        if (numero != numero_) {
+            numero_ = numero;
+            this->update();
+        }
+    }
+    int Numero() const { return numero_; }
+
+protected:
+    void PeindreNumero(QPainter& peintre) const
+    {
+        if (numero_ <= 0)
+            return;
+        QFont police = this->font();
+        police.setBold(true);
+        police.setPixelSize(std::max(9, this->height() * 3 / 5));
+        peintre.setFont(police);
+        peintre.setPen(TexteNoirSur(backColor_) ? Qt::black : Qt::white);
+        peintre.drawText(this->rect(), Qt::AlignCenter, QString::number(numero_));
+    }
+
+private:
+    void Colorer(QPalette::ColorRole role, std::int32_t valeur)
+    {
+        QPalette p = this->palette();
+        p.setColor(role, VersQColor(valeur));
+        this->setPalette(p);
+    }
+
+    std::int32_t backColor_ = -1;
+    std::int32_t foreColor_ = 0;
+    int numero_ = 0;
+};
+
+}  // namespace vorlinde::ui

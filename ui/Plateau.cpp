@@ -1,0 +1,185 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+//
+// The board's controls and the handlers of play: validation, code entry,
+// the list rows, scrolling.
+#include "Plateau.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "BoutonCouleur.h"
+#include "Etiquette.h"
+#include "GeometriePrinc.h"
+#include "Twips.h"
+#include "game/Messages.h"
+
+namespace vorlinde::ui {
+namespace {
+
+void Placer(QWidget* w, const geometrie::Rect& r)
+{
+    w->setGeometry(RectTwips(r.Left, r.Top, r.Width, r.Height));
+}
+
+QString Utf8(const char* texte)
+{
+    return QString::fromUtf8(texte);
+}
+
+// Control arrays keep their index in their object names: "LblCode2".
+template <typename Controle> Controle* Nommer(Controle* controle, const char* nom, int index)
+{
+    controle->setObjectName(Utf8(nom) + QString::number(index));
+    return controle;
+}
+
+}  // namespace
+
+Plateau::Plateau(Partie& partie, std::shared_ptr<BoiteMessage> boites, QWidget* parent)
+    : QWidget(parent), partie_(partie), boites_(std::move(boites))
+{
+    InstallerAccessibilite();
+    ConstruireControles();
+}
+
+void Plateau::ConstruireControles()
+{
+    namespace g = geometrie;
+    setFixedSize(TailleTwips(g::LargeurClient, g::HauteurClient));
+
+    const auto cadre = [](QWidget* parent, const g::Rect& r, const char* titre, int numero) {
+        auto* f = Nommer(new QGroupBox(Utf8(titre), parent), "Frame", numero);
+        Placer(f, r);
+        return f;
+    };
+    auto* frame1 = cadre(this, g::Frame1, "Listes de couleurs", 1);
+    auto* frame2 = cadre(this, g::Frame2, "Code", 2);
+    auto* frame3 = cadre(this, g::Frame3, "Codes et résultats", 3);
+    auto* frame4 = cadre(frame3, g::Frame4, "Codes", 4);
+    auto* frame5 = cadre(frame3, g::Frame5, "Bien placé(s)", 5);
+    auto* frame6 = cadre(frame3, g::Frame6, "Mal placé(s)", 6);
+
+    for (int k = 0; k < NbCouleurs; ++k) {
+        LblCoulSource[k] = Nommer(new BoutonCouleur(frame1), "LblCoulSource", k);
+        Placer(LblCoulSource[k], g::LblCoulSource(k));
+        connect(LblCoulSource[k], &BoutonCouleur::clicked, this, [this, k] { LblCoulSource_Click(k); });
+    }
+    for (int k = 0; k < 2; ++k) {
+        CmdMove[k] = Nommer(new QPushButton(k == 0 ? QStringLiteral("H") : QStringLiteral("B"), frame1), "CmdMove", k);
+        CmdMove[k]->setAutoDefault(false);
+        Placer(CmdMove[k], g::CmdMove(k));
+        connect(CmdMove[k], &QPushButton::clicked, this, [this, k] { CmdMove_Click(k); });
+    }
+    for (int k = 0; k < LongueurCode; ++k) {
+        LblCode[k] = Nommer(new BoutonCouleur(frame2), "LblCode", k);
+        Placer(LblCode[k], g::LblCode(k));
+        connect(LblCode[k], &BoutonCouleur::clicked, this, [this, k] { LblCode_Click(k); });
+        connect(LblCode[k], &BoutonCouleur::CaptionChange, this, [this, k] { LblCode_Change(k); });
+    }
+    CmdOK = new QPushButton(QStringLiteral("&Valider le code"), frame2);
+    CmdOK->setObjectName(QStringLiteral("CmdOK"));
+    CmdOK->setAutoDefault(false);
+    Placer(CmdOK, g::CmdOK);
+    connect(CmdOK, &QPushButton::clicked, this, &Plateau::CmdOK_Click);
+
+    for (int k = 0; k < 40; ++k) {
+        LblResult[k] = Nommer(new Etiquette(frame4), "LblResult", k);
+        Placer(LblResult[k], g::LblResult(k));
+    }
+    for (int k = 0; k < 10; ++k) {
+        LblBiPl[k] = Nommer(new Etiquette(frame5), "LblBiPl", k);
+        Placer(LblBiPl[k], g::LblBiPl(k));
+        LblMalPl[k] = Nommer(new Etiquette(frame6), "LblMalPl", k);
+        Placer(LblMalPl[k], g::LblMalPl(k));
+        // Counters are opaque in the window's own colours.
+        for (auto* compteur : {LblBiPl[k], LblMalPl[k]}) {
+            compteur->SetBackColor(BackColorFenetre());
+            compteur->SetForeColor(DepuisQColor(palette().color(QPalette::WindowText)));
+        }
+    }
+    VScroll1 = new QScrollBar(Qt::Vertical, frame3);
+    VScroll1->setObjectName(QStringLiteral("VScroll1"));
+    Placer(VScroll1, g::VScroll1);
+    VScroll1->setFocusPolicy(Qt::StrongFocus);
+    // The view follows the thumb when it is let go, not while it is dragged.
+    VScroll1->setTracking(false);
+    VScroll1->setPageStep(1);
+    connect(VScroll1, &QScrollBar::valueChanged, this, &Plateau::VScroll1_Change);
+
+    for (QPushButton* bouton : {CmdMove[0], CmdMove[1], CmdOK})
+        bouton->installEventFilter(this);
+    setTabOrder(CmdMove[0], CmdMove[1]);
+    setTabOrder(CmdMove[1], CmdOK);
+    setTabOrder(CmdOK, VScroll1);
+    CmdMove[0]->setFocus();
+}
+
+Reponse Plateau::MsgBox(const QString& texte, StyleBoite style, const QString& titre)
+{
+    return boites_->MsgBox(window(), texte, style, titre);
+}
+
+void Plateau::CmdOK_Click()
+{
+    const auto exclamation = [this](const std::string& texte, const char* titre) {
+        MsgBox(QString::fromStdString(texte), styles::Exclamation, Utf8(titre));
+    };
+    switch (ValiderCode(partie_)) {
+    case ResultatValidation::Incomplet:
+        exclamation(messages::CodeIncomplet, messages::TitreCode);
+        return;
+    case ResultatValidation::CouleurEnDouble:
+        exclamation(messages::CouleurEnDouble, messages::TitreCode);
+        return;
+    case ResultatValidation::DejaJoue:
+        MsgBox(Utf8(messages::CodeDejaJoue), styles::Aucun);
+        return;
+    case ResultatValidation::Perdu:
+        exclamation(messages::TextePerdu(partie_.CodeSecret), messages::TitreFinDePartie);
+        PeindreValider();
+        return;
+    case ResultatValidation::Gagne:
+        exclamation(messages::TexteGagne(partie_.NbCoups), messages::TitreFinDePartie);
+        PeindreValider();
+        break;
+    case ResultatValidation::Enregistre:
+        break;
+    }
+    PeindreHistorique();
+    const Coup& coup = partie_.Historique[partie_.NbCoups];
+    Annoncer(QStringLiteral("Coup %1 : %2 bien placé(s), %3 mal placé(s)")
+                 .arg(partie_.NbCoups)
+                 .arg(coup.BiPl)
+                 .arg(coup.MalPl));
+}
+
+void Plateau::LblCode_Click(int index)
+{
+    ChoisirCase(partie_, index);
+}
+
+void Plateau::LblCoulSource_Click(int index)
+{
+    ChoisirCouleur(partie_, index);
+    PeindreCases();
+}
+
+void Plateau::CmdMove_Click(int index)
+{
+    DeplacerSource(partie_, index);
+    PeindrePalette();
+}
+
+void Plateau::LblCode_Change(int index)
+{
+    LblCode[index]->SetForeColor(ForeColorPour(LblCode[index]->BackColor()));
+}
+
+void Plateau::VScroll1_Change()
+{
+    PeindreHistorique();
+}
+
+}  // namespace vorlinde::ui

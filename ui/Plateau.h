@@ -1,0 +1,89 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+#include "BoiteMessage.h"
+#include "game/Partie.h"
+
+class QKeyEvent;
+class QPushButton;
+class QScrollBar;
+
+namespace vorlinde::ui {
+
+class BoutonCouleur;
+class Etiquette;
+
+// The board: the palette with its list rows and « H » / « B », the code cells
+// and « Valider le code », the history with its counters and scroll bar. It
+// shows a game that its window owns and plays it: code entry, validation with
+// its messages, scrolling, the keys of play and what screen readers are told.
+// Its controls keep the names of the board's layout ("LblCoulSource3",
+// "LblCode0", "CmdOK", "VScroll1"...). The window repaints it through the
+// functions below after it changed the game itself (a new game, a load, new
+// colours).
+class Plateau : public QWidget {
+    Q_OBJECT
+public:
+    // `partie` and `boites` outlive the board.
+    Plateau(Partie& partie, std::shared_ptr<BoiteMessage> boites, QWidget* parent = nullptr);
+
+    // Every part of the board from the game.
+    void Peindre();
+    void PeindreCases();
+    // Assigns the code cells' captions, which keeps their text colour: the
+    // board does so whenever it shows the cells empty.
+    void EffacerLegendesCases();
+    // After the palette changed: the cells that hold a number, then the history.
+    void RafraichirCouleurs();
+    // The colour numbers drawn over the colours, or not.
+    void AfficherNumeros(bool affiches);
+    // The keys of play: 1 to 8 play a colour, Left and Right move the cursor,
+    // Return and Enter validate. False for any other key, which goes on.
+    bool Touche(const QKeyEvent& touche);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* objet, QEvent* event) override;
+
+private:
+    void ConstruireControles();
+
+    // Handlers, named after their controls and events.
+    void CmdOK_Click();
+    void LblCoulSource_Click(int index);
+    void LblCode_Click(int index);
+    void LblCode_Change(int index);
+    void CmdMove_Click(int index);
+    void VScroll1_Change();
+
+    void PeindrePalette();
+    void PeindreHistorique();
+    void PeindreValider();
+    std::int32_t BackColorFenetre() const;
+    Reponse MsgBox(const QString& texte, StyleBoite style, const QString& titre = {});
+    // Says `texte` to a screen reader without moving the focus.
+    void Annoncer(const QString& texte);
+
+    Partie& partie_;
+    std::shared_ptr<BoiteMessage> boites_;
+    bool numeros_ = false;
+    QPointer<QWidget> annonce_;
+
+    std::array<BoutonCouleur*, NbCouleurs> LblCoulSource{};
+    std::array<QPushButton*, 2> CmdMove{};
+    std::array<BoutonCouleur*, LongueurCode> LblCode{};
+    QPushButton* CmdOK = nullptr;
+    std::array<Etiquette*, 40> LblResult{};
+    std::array<Etiquette*, 10> LblBiPl{};
+    std::array<Etiquette*, 10> LblMalPl{};
+    QScrollBar* VScroll1 = nullptr;
+};
+
+}  // namespace vorlinde::ui
