@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
+#include <functional>
+#include <utility>
 
 #include "CommandesSolveur.h"
 #include "LigneDeCommande.h"
@@ -29,6 +32,27 @@ void Ecrire(std::FILE* flux, const QString& texte)
     std::fputs(texte.toLocal8Bit().constData(), flux);
 }
 
+// Runs `suite` once, from the event loop, after the window first stands on
+// the screen (its first exposure).
+class ApresExposition : public QObject {
+public:
+    ApresExposition(QWindow* fenetre, std::function<void()> suite) : QObject(fenetre), suite_(std::move(suite))
+    {
+        fenetre->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && suite_)
+            QTimer::singleShot(0, this, std::exchange(suite_, {}));
+        return false;
+    }
+
+private:
+    std::function<void()> suite_;
+};
+
 int Fenetre(int argc, char* argv[], vorlinde::Demande demande)
 {
     QApplication application(argc, argv);
@@ -42,8 +66,6 @@ int Fenetre(int argc, char* argv[], vorlinde::Demande demande)
     QApplication::setApplicationName(QStringLiteral("Vorlinde"));
     QApplication::setOrganizationName(QStringLiteral("Vorlinde"));
     QApplication::setDesktopFileName(QStringLiteral("org.vorlinde.Vorlinde"));
-    // Every window of the program, dialogs included, shows the icon.
-    QApplication::setWindowIcon(vorlinde::ui::IconeProgramme());
     vorlinde::ui::InstallerTraductionFrancaise(&application);
 
     vorlinde::ui::ServicesPrinc services;
@@ -52,9 +74,15 @@ int Fenetre(int argc, char* argv[], vorlinde::Demande demande)
     services.DossierProgramme = vorlinde::DossierProgramme();
     vorlinde::ui::FrmPrinc fenetre(services);
     fenetre.show();
-    // Once the window stands, so that a refusal box opens over it.
-    if (!demande.Fichier.isEmpty())
-        QTimer::singleShot(0, &fenetre, [&] { fenetre.OuvrirPartie(demande.Fichier); });
+    new ApresExposition(fenetre.windowHandle(), [&] {
+        // Every window of the program, dialogs included, shows the icon. Its
+        // five sizes, decoded and handed to the window manager, would hold
+        // the window back by a few milliseconds: it comes once the window stands.
+        QApplication::setWindowIcon(vorlinde::ui::IconeProgramme());
+        // A refusal box opens over the window.
+        if (!demande.Fichier.isEmpty())
+            fenetre.OuvrirPartie(demande.Fichier);
+    });
     return application.exec();
 }
 

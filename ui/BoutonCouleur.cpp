@@ -4,11 +4,7 @@
 
 namespace vorlinde::ui {
 
-BoutonCouleur::BoutonCouleur(QWidget* parent) : Cellule<QAbstractButton>(parent)
-{
-    // Every pixel is painted below: the cell is the same whether pressed or not.
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+BoutonCouleur::BoutonCouleur(QWidget* parent) : Cellule<QAbstractButton>(parent) { }
 
 void BoutonCouleur::SetCaption(const QString& texte)
 {
@@ -17,14 +13,12 @@ void BoutonCouleur::SetCaption(const QString& texte)
     emit CaptionChange();
 }
 
+// The cell looks the same whether pressed or not.
 void BoutonCouleur::paintEvent(QPaintEvent*)
 {
     QPainter peintre(this);
-    peintre.fillRect(rect(), palette().color(QPalette::Window));
-    if (!text().isEmpty()) {
-        peintre.setPen(palette().color(QPalette::WindowText));
-        peintre.drawText(rect(), Qt::AlignCenter, text());
-    }
+    PeindreFond(peintre);
+    PeindreTexte(peintre, text());
     PeindreNumero(peintre);
 }
 

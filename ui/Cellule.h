@@ -23,29 +23,35 @@ inline std::int32_t DepuisQColor(const QColor& couleur)
 }
 
 // What the board's coloured cells share, the labels and the buttons alike:
-// a colour value as background (the palette's Window role) and one for the
-// text (WindowText), a description that is both tooltip and accessible name,
-// and a colour number drawn over the background in black or white,
-// whichever stands out more.
+// a colour value as background and one for the text, a description that is
+// both tooltip and accessible name, and a colour number drawn over the
+// background in black or white, whichever stands out more. The colours are
+// painted as they are, never through the widget's palette: a palette change
+// goes through every child and event filter, and the board makes hundreds.
 template <typename Base> class Cellule : public Base {
 public:
     explicit Cellule(QWidget* parent) : Base(parent)
     {
         this->setFocusPolicy(Qt::NoFocus);
-        SetBackColor(0);
+        // Every pixel is painted by the cell itself.
+        this->setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
     std::int32_t BackColor() const { return backColor_; }
     void SetBackColor(std::int32_t valeur)
     {
-        if (valeur != backColor_)
-            Colorer(QPalette::Window, backColor_ = valeur);
+        if (valeur != backColor_) {
+            backColor_ = valeur;
+            this->update();
+        }
     }
     std::int32_t ForeColor() const { return foreColor_; }
     void SetForeColor(std::int32_t valeur)
     {
-        if (valeur != foreColor_)
-            Colorer(QPalette::WindowText, foreColor_ = valeur);
+        if (valeur != foreColor_) {
+            foreColor_ = valeur;
+            this->update();
+        }
     }
     void SetDescription(const QString& texte)
     {
@@ -70,6 +76,15 @@ public:
     int Numero() const { return numero_; }
 
 protected:
+    void PeindreFond(QPainter& peintre) const { peintre.fillRect(this->rect(), VersQColor(backColor_)); }
+    // `texte` centred, in the text colour.
+    void PeindreTexte(QPainter& peintre, const QString& texte) const
+    {
+        if (texte.isEmpty())
+            return;
+        peintre.setPen(VersQColor(foreColor_));
+        peintre.drawText(this->rect(), Qt::AlignCenter, texte);
+    }
     void PeindreNumero(QPainter& peintre) const
     {
         if (numero_ <= 0)
@@ -83,14 +98,7 @@ protected:
     }
 
 private:
-    void Colorer(QPalette::ColorRole role, std::int32_t valeur)
-    {
-        QPalette p = this->palette();
-        p.setColor(role, VersQColor(valeur));
-        this->setPalette(p);
-    }
-
-    std::int32_t backColor_ = -1;
+    std::int32_t backColor_ = 0;
     std::int32_t foreColor_ = 0;
     int numero_ = 0;
 };

@@ -3,20 +3,21 @@
 #include "Etiquette.h"
 
 #include <QAccessibleWidget>
+#include <QPaintEvent>
 
 namespace vorlinde::ui {
 
 Etiquette::Etiquette(QWidget* parent) : Cellule<QLabel>(parent)
 {
-    setAutoFillBackground(true);
     setFrameShape(QFrame::NoFrame);
     setAlignment(Qt::AlignCenter);
 }
 
-void Etiquette::paintEvent(QPaintEvent* event)
+void Etiquette::paintEvent(QPaintEvent*)
 {
-    QLabel::paintEvent(event);
     QPainter peintre(this);
+    PeindreFond(peintre);
+    PeindreTexte(peintre, text());
     PeindreNumero(peintre);
 }
 

@@ -9,6 +9,11 @@ source "$(dirname "$0")/commun.sh"
 
 lancer
 [ "$(xdotool getwindowname "$FENETRE")" = "Vorlinde 1.0" ] || echouer "the title is $(xdotool getwindowname "$FENETRE")"
+# The icon comes once the window stands, in its five sizes (16 to 128 pixels).
+for _ in $(seq 50); do xprop -id "$FENETRE" _NET_WM_ICON | grep -q CARDINAL && break; sleep 0.1; done
+tailles=$(xprop -id "$FENETRE" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+[ "$tailles" = "Icon (16 x 16) Icon (32 x 32) Icon (48 x 48) Icon (64 x 64) Icon (128 x 128) " ] \
+  || echouer "the window's icon is not there in its five sizes: $tailles"
 profil=$(ls "$DOSSIER"/*.usr)
 [ "$(stat -c %s "$profil")" = 71 ] || echouer "the default profile is not 71 bytes"
 printf '65280\r\n16711680\r\n255\r\n65535\r\n16711935\r\n0\r\n16776960\r\n16777215\r\n8355711\r\n' | cmp -s - "$profil" \
