@@ -14,7 +14,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick libx11-dev
   desktop-file-utils appstream dpkg-dev file shared-mime-info xdg-utils libfile-mimeinfo-perl
   debhelper lintian go-md2man man-db
-  dbus-daemon at-spi2-core python3 python3-gi gir1.2-atspi-2.0
+  dbus-daemon at-spi2-core python3 python3-gi gir1.2-atspi-2.0 orca openbox
   fonts-dejavu-core
 )
 

@@ -59,7 +59,13 @@ public:
             this->setToolTip(texte);
         SetNomAccessible(texte);
     }
-    // The accessible name alone, for a cell that shows no tooltip.
+    // The tooltip alone, for a cell that screen readers pass by.
+    void SetInfobulle(const QString& texte)
+    {
+        if (texte != this->toolTip())
+            this->setToolTip(texte);
+    }
+    // The accessible name alone.
     void SetNomAccessible(const QString& nom)
     {
         if (nom != this->accessibleName())

@@ -4,6 +4,7 @@
 
 #include <QAccessibleWidget>
 #include <QPaintEvent>
+#include <QScrollBar>
 
 namespace vorlinde::ui {
 
@@ -33,6 +34,16 @@ public:
             return widget()->accessibleName();
         return QAccessibleWidget::text(t);
     }
+
+    // A label without a name of its own is a part of something said
+    // elsewhere, or blank: screen readers pass it by.
+    QAccessible::State state() const override
+    {
+        auto etat = QAccessibleWidget::state();
+        if (widget()->accessibleName().isEmpty())
+            etat.invisible = true;
+        return etat;
+    }
 };
 
 QAccessibleInterface* FabriqueAccessible(const QString& classe, QObject* objet)
@@ -40,6 +51,11 @@ QAccessibleInterface* FabriqueAccessible(const QString& classe, QObject* objet)
     if (auto* etiquette = qobject_cast<Etiquette*>(objet);
         etiquette != nullptr && classe == QLatin1String(Etiquette::staticMetaObject.className()))
         return new EtiquetteAccessible(etiquette);
+    // The history's scroll bar says which moves it shows, by its name; the
+    // position it would give as a value is a bare number to the listener.
+    if (auto* defilement = qobject_cast<QScrollBar*>(objet); defilement != nullptr
+        && classe == QLatin1String("QScrollBar") && defilement->objectName() == QLatin1String("VScroll1"))
+        return new QAccessibleWidget(defilement, QAccessible::ScrollBar);
     return nullptr;
 }
 

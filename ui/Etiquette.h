@@ -10,7 +10,7 @@ namespace vorlinde::ui {
 
 // An opaque, borderless label in colour values, as the history's cells and
 // counters are: screen readers read it by its own name only, never by the
-// title of the frame around it.
+// title of the frame around it, and pass it by when it has none.
 class Etiquette : public Cellule<QLabel> {
     Q_OBJECT
 public:
@@ -20,8 +20,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// Lets screen readers read the board's labels by their own names. Called
-// once, before the first window is shown.
+// Lets screen readers read the board's labels by their own names, and the
+// history's scroll bar by the moves it shows. Called once, before the first
+// window is shown.
 void InstallerAccessibilite();
 
 }  // namespace vorlinde::ui

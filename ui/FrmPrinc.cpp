@@ -61,7 +61,10 @@ void FrmPrinc::ConstruireMenus()
               return a;
           };
     auto* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
-    action(fichier, "MnuNew", QStringLiteral("&Nouveau"), QKeySequence(Qt::Key_F2), &FrmPrinc::MnuNew_Click);
+    action(fichier, "MnuNew", QStringLiteral("&Nouveau"), QKeySequence(Qt::Key_F2), [this] {
+        MnuNew_Click();
+        plateau_->Annoncer(QStringLiteral("Nouvelle partie"));
+    });
     fichier->addSeparator();
     action(fichier, "MnuSave", QStringLiteral("&Sauvegarger"), QKeySequence(Qt::CTRL | Qt::Key_S),
            &FrmPrinc::MnuSave_Click);

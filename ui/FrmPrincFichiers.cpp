@@ -42,7 +42,8 @@ FrmPrinc::IssueCommande FrmPrinc::SurFichier(const UsageFichier& usage, const QS
 
 void FrmPrinc::MnuSave_Click()
 {
-    SauvegarderPartie();
+    if (SauvegarderPartie() == IssueCommande::Reussie)
+        plateau_->Annoncer(QStringLiteral("Partie enregistrée"));
 }
 
 FrmPrinc::IssueCommande FrmPrinc::SauvegarderPartie()
@@ -67,12 +68,14 @@ FrmPrinc::OperationFichier FrmPrinc::ChargementDePartie()
 
 void FrmPrinc::MnuLoad_Click()
 {
-    CommandeFichier(usages::ChargementPartie, ChargementDePartie());
+    if (CommandeFichier(usages::ChargementPartie, ChargementDePartie()) == IssueCommande::Reussie)
+        plateau_->Annoncer(QStringLiteral("Partie chargée"));
 }
 
 void FrmPrinc::OuvrirPartie(const QString& chemin)
 {
-    SurFichier(usages::ChargementPartie, chemin, ChargementDePartie());
+    if (SurFichier(usages::ChargementPartie, chemin, ChargementDePartie()) == IssueCommande::Reussie)
+        plateau_->Annoncer(QStringLiteral("Partie chargée"));
 }
 
 void FrmPrinc::MnuAffLoad_Click()

@@ -5,9 +5,12 @@
 // the list rows, scrolling.
 #include "Plateau.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QScrollBar>
+
+#include <vector>
 
 #include "BoutonCouleur.h"
 #include "Etiquette.h"
@@ -42,6 +45,7 @@ Plateau::Plateau(Partie& partie, std::shared_ptr<BoiteMessage> boites, QWidget* 
 {
     InstallerAccessibilite();
     ConstruireControles();
+    ConstruireAccessibilite();
 }
 
 void Plateau::ConstruireControles()
@@ -107,13 +111,34 @@ void Plateau::ConstruireControles()
     VScroll1->setTracking(false);
     VScroll1->setPageStep(1);
     connect(VScroll1, &QScrollBar::valueChanged, this, &Plateau::VScroll1_Change);
+}
 
-    for (QPushButton* bouton : {CmdMove[0], CmdMove[1], CmdOK})
-        bouton->installEventFilter(this);
-    setTabOrder(CmdMove[0], CmdMove[1]);
-    setTabOrder(CmdMove[1], CmdOK);
-    setTabOrder(CmdOK, VScroll1);
-    CmdMove[0]->setFocus();
+// The order of Tab: the code cells, the swatches, « H », « B », « Valider le
+// code », the moves of the history, the scroll bar. The focus starts in the
+// code, on the cursor's cell. Cells and moves take the focus from the
+// keyboard only: a click leaves it where it is.
+void Plateau::ConstruireAccessibilite()
+{
+    std::vector<QWidget*> ordre(LblCode.begin(), LblCode.end());
+    ordre.insert(ordre.end(), LblCoulSource.begin(), LblCoulSource.end());
+    ordre.insert(ordre.end(), {CmdMove[0], CmdMove[1], CmdOK});
+    ordre.insert(ordre.end(), LblBiPl.begin(), LblBiPl.end());
+    ordre.push_back(VScroll1);
+    // The chain is made between controls that take the focus (the history's
+    // rows take it while they show a move).
+    for (QWidget* controle : ordre)
+        if (controle->focusPolicy() == Qt::NoFocus)
+            controle->setFocusPolicy(Qt::TabFocus);
+    for (std::size_t k = 0; k + 1 < ordre.size(); ++k)
+        setTabOrder(ordre[k], ordre[k + 1]);
+    for (QWidget* controle : ordre)
+        if (controle != VScroll1)
+            controle->installEventFilter(this);
+    for (auto* ligne : LblBiPl)
+        ligne->setFocusPolicy(Qt::NoFocus);
+    CmdMove[0]->setAccessibleDescription(QStringLiteral("Monte d'une rangée la dernière couleur choisie"));
+    CmdMove[1]->setAccessibleDescription(QStringLiteral("Descend d'une rangée la dernière couleur choisie"));
+    LblCode[0]->setFocus();
 }
 
 Reponse Plateau::MsgBox(const QString& texte, StyleBoite style, const QString& titre)
@@ -158,12 +183,15 @@ void Plateau::CmdOK_Click()
 void Plateau::LblCode_Click(int index)
 {
     ChoisirCase(partie_, index);
+    SuivreCurseur();
 }
 
 void Plateau::LblCoulSource_Click(int index)
 {
+    const int cellule = partie_.CaseCourante;
     ChoisirCouleur(partie_, index);
     PeindreCases();
+    Annoncer(QStringLiteral("Case %1 : couleur %2").arg(cellule + 1).arg(index + 1));
 }
 
 void Plateau::CmdMove_Click(int index)

@@ -47,6 +47,11 @@ public:
     // The keys of play: 1 to 8 play a colour, Left and Right move the cursor,
     // Return and Enter validate. False for any other key, which goes on.
     bool Touche(const QKeyEvent& touche);
+    // Says `texte` to a screen reader, through the only change that Orca
+    // reads out from Qt 6.4: the focus, moved to the cursor's cell (or, when
+    // it is already there, to « Valider le code »), which then describes itself
+    // with `texte`. The focus stays on the board, in the code.
+    void Annoncer(const QString& texte);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -68,8 +73,9 @@ private:
     void PeindreValider();
     std::int32_t BackColorFenetre() const;
     Reponse MsgBox(const QString& texte, StyleBoite style, const QString& titre = {});
-    // Says `texte` to a screen reader without moving the focus.
-    void Annoncer(const QString& texte);
+    // The focus follows the cursor while it is in the code cells.
+    void SuivreCurseur();
+    void ConstruireAccessibilite();
 
     Partie& partie_;
     std::shared_ptr<BoiteMessage> boites_;

@@ -1,13 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
 //
-// Play without a mouse: the keys of the board and the results said to
-// screen readers.
-#include <QApplication>
+// Play without a mouse: the keys of the board, the focus, and what screen
+// readers are told.
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "BoutonCouleur.h"
+#include "Etiquette.h"
 #include "Plateau.h"
 
 namespace vorlinde::ui {
@@ -38,14 +39,34 @@ void Plateau::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
 }
 
-// A focused push button would take Left and Right to move the focus; on the
-// board they move the cursor. The scroll bar keeps them.
+// A focused button would take Left and Right to move the focus; on the board
+// they move the cursor (the scroll bar, not filtered, keeps them). A code
+// cell reached by Tab becomes the cursor's cell; a control that said
+// something says it no more once the focus leaves it.
 bool Plateau::eventFilter(QObject* objet, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && objet != VScroll1) {
+    switch (event->type()) {
+    case QEvent::KeyPress: {
         const auto* touche = static_cast<QKeyEvent*>(event);
         if ((touche->key() == Qt::Key_Left || touche->key() == Qt::Key_Right) && Touche(*touche))
             return true;
+        break;
+    }
+    case QEvent::FocusIn: {
+        const auto raison = static_cast<QFocusEvent*>(event)->reason();
+        const auto cellule = std::find(LblCode.begin(), LblCode.end(), objet);
+        if (cellule != LblCode.end() && (raison == Qt::TabFocusReason || raison == Qt::BacktabFocusReason))
+            ChoisirCase(partie_, static_cast<int>(cellule - LblCode.begin()));
+        break;
+    }
+    case QEvent::FocusOut:
+        if (objet == annonce_) {
+            annonce_->setAccessibleDescription({});
+            annonce_ = nullptr;
+        }
+        break;
+    default:
+        break;
     }
     return QWidget::eventFilter(objet, event);
 }
@@ -76,17 +97,27 @@ bool Plateau::Touche(const QKeyEvent& touche)
     }
 }
 
-// Screen readers read out a change of the focused control's description, so
-// the text becomes that description; the focus stays where it is.
+void Plateau::SuivreCurseur()
+{
+    LblCode[partie_.CaseCourante]->setFocus(Qt::OtherFocusReason);
+}
+
 void Plateau::Annoncer(const QString& texte)
 {
-    QWidget* cible = QApplication::focusWidget();
-    if (cible == nullptr || cible->window() != window())
-        cible = window();
-    if (annonce_ != nullptr && annonce_ != cible)
-        annonce_->setAccessibleDescription({});
-    annonce_ = cible;
+    // The first of these that has not the focus yet, and can take it (a
+    // finished game leaves « Valider le code » disabled).
+    QWidget* cible = nullptr;
+    for (QWidget* candidat : {static_cast<QWidget*>(LblCode[partie_.CaseCourante]), static_cast<QWidget*>(CmdOK),
+                              static_cast<QWidget*>(LblCoulSource[0])})
+        if (candidat->isEnabled() && !candidat->hasFocus()) {
+            cible = candidat;
+            break;
+        }
+    // Described before it takes the focus: Orca reads the description with
+    // the focus, and drops the change itself.
     cible->setAccessibleDescription(texte);
+    cible->setFocus(Qt::OtherFocusReason);
+    annonce_ = cible;
 }
 
 }  // namespace vorlinde::ui

@@ -24,9 +24,6 @@ QString Nombre(int n)
     return QString::number(n);
 }
 
-// What a screen reader says of a blank history row.
-const QString CoupVide = QStringLiteral("Coup vide");
-
 }  // namespace
 
 std::int32_t Plateau::BackColorFenetre() const
@@ -107,33 +104,36 @@ void Plateau::PeindreHistorique()
     for (int r = 0; r < LignesHistorique; ++r) {
         const int i = etat.CoupDeLigne[r];
         const Coup* coup = i > 0 ? &partie_.Historique[i] : nullptr;
+        QString couleurs;
         for (int j = 0; j < LongueurCode; ++j) {
             auto* cellule = LblResult[4 * r + j];
             const int d = coup ? coup->Code[j] - '0' : 0;
-            if (d >= 1 && d <= NbCouleurs) {
-                cellule->SetBackColor(partie_.Palette[d - 1]);
-                cellule->SetDescription(QStringLiteral("Coup ") + Nombre(i) + QStringLiteral(", case ") + Nombre(j + 1)
-                                        + QStringLiteral(" : couleur ") + Nombre(d));
-                cellule->SetNumero(numeros_ ? d : 0);
-            } else {
-                cellule->SetBackColor(fond);
-                cellule->SetDescription({});
-                cellule->SetNomAccessible(CoupVide);
-                cellule->SetNumero(0);
-            }
+            const bool colore = d >= 1 && d <= NbCouleurs;
+            cellule->SetBackColor(colore ? partie_.Palette[d - 1] : fond);
+            cellule->SetInfobulle(colore ? QStringLiteral("Coup ") + Nombre(i) + QStringLiteral(", case ")
+                                          + Nombre(j + 1) + QStringLiteral(" : couleur ") + Nombre(d)
+                                         : QString());
+            cellule->SetNumero(numeros_ && colore ? d : 0);
+            if (coup)
+                couleurs += (j == 0 ? QString() : QStringLiteral(", ")) + (colore ? Nombre(d) : QStringLiteral("vide"));
         }
         LblBiPl[r]->setText(coup ? Nombre(coup->BiPl) : QString());
         LblMalPl[r]->setText(coup ? Nombre(coup->MalPl) : QString());
-        const QString resume = coup ? QStringLiteral("Coup ") + Nombre(i) + QStringLiteral(" : ") + Nombre(coup->BiPl)
-                + QStringLiteral(" bien placé(s), ") + Nombre(coup->MalPl) + QStringLiteral(" mal placé(s)")
-                                    : QString();
-        LblBiPl[r]->SetDescription(resume);
-        LblMalPl[r]->SetDescription(resume);
-        if (!coup) {
-            LblBiPl[r]->SetNomAccessible(CoupVide);
-            LblMalPl[r]->SetNomAccessible(CoupVide);
-        }
+        const QString score = coup ? Nombre(coup->BiPl) + QStringLiteral(" bien placé(s), ") + Nombre(coup->MalPl)
+                + QStringLiteral(" mal placé(s)")
+                                   : QString();
+        const QString numero = QStringLiteral("Coup ") + Nombre(i) + QStringLiteral(" : ");
+        LblBiPl[r]->SetInfobulle(coup ? numero + score : QString());
+        LblMalPl[r]->SetInfobulle(coup ? numero + score : QString());
+        // A screen reader meets each move once, whole, on its « Bien placé(s) »
+        // counter, which Tab reaches; an empty row is not there for it.
+        LblBiPl[r]->SetNomAccessible(
+            coup ? numero + QStringLiteral("couleurs ") + couleurs + QStringLiteral(" ; ") + score : QString());
+        LblBiPl[r]->setFocusPolicy(coup ? Qt::TabFocus : Qt::NoFocus);
     }
+    VScroll1->setAccessibleName(etat.Enabled ? QStringLiteral("Historique : coups ") + Nombre(etat.CoupDeLigne[0])
+                                        + QStringLiteral(" à ") + Nombre(etat.CoupDeLigne[LignesHistorique - 1])
+                                             : QStringLiteral("Historique"));
 }
 
 void Plateau::RafraichirCouleurs()

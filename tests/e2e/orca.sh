@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vorlinde developers
+# SPDX-License-Identifier: MIT
+#
+# A whole game won by ear with Orca, the screen reader, in French: the real
+# program under a window manager, on a private session bus with the
+# accessibility bus, Orca with a throwaway home whose customizations write
+# down every utterance. orca_partie.py plays with the keyboard alone and
+# takes each decision from what Orca said.
+source "$(dirname "$0")/commun.sh"
+for outil in orca openbox dbus-daemon /usr/libexec/at-spi-bus-launcher; do
+  command -v "$outil" >/dev/null || { echo "SKIP: $outil is not installed"; exit 77; }
+done
+
+maison="$TRAVAIL/maison"
+mkdir -p "$maison/.local/share/orca"
+export HOME="$maison" XDG_DATA_HOME="$maison/.local/share" XDG_CACHE_HOME="$maison/.cache"
+PAROLE="$TRAVAIL/parole.log"
+: >"$PAROLE"
+# Orca calls _speak for every utterance, whether or not a synthesiser answers.
+cat >"$maison/.local/share/orca/orca-customizations.py" <<PY
+import orca.speech
+_parler = orca.speech._speak
+def _noter(text, acss, interrupt):
+    with open("$PAROLE", "a", encoding="utf-8") as journal:
+        journal.write(text + "\n")
+    return _parler(text, acss, interrupt)
+orca.speech._speak = _noter
+PY
+
+bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+export DBUS_SESSION_BUS_ADDRESS=$(head -n1 <<<"$bus")
+A_ARRETER+=("$(tail -n1 <<<"$bus")")
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+openbox >/dev/null 2>&1 &
+A_ARRETER+=("$!")
+# Orca in French: its own words ("bouton") and the game's.
+LANGUAGE=fr orca --replace >"$TRAVAIL/orca.log" 2>&1 &
+A_ARRETER+=("$!")
+for _ in $(seq 150); do grep -q . "$PAROLE" && break; sleep 0.1; done
+grep -q . "$PAROLE" || { cat "$TRAVAIL/orca.log"; echouer "Orca said nothing at start"; }
+
+lancer
+xdotool windowactivate --sync "$FENETRE" 2>/dev/null || xdotool windowfocus --sync "$FENETRE"
+/usr/bin/python3 "$(dirname "$0")/orca_partie.py" "$PAROLE" || {
+  echo "--- what Orca said"; cat "$PAROLE"; echouer "the game by ear with Orca"
+}
+cp "$PAROLE" "$ARTEFACTS/orca-parole.log"
+echo "PASS: a whole game won by ear with Orca"

@@ -1,0 +1,86 @@
+# SPDX-FileCopyrightText: 2026 The Vorlinde developers
+# SPDX-License-Identifier: MIT
+"""Plays a whole game to a win by ear: keys through xdotool, each decision
+taken from what Orca said (written down, one utterance a line, in the file
+given as the argument), never from the screen or the accessibility bus."""
+import itertools
+import re
+import subprocess
+import sys
+import time
+
+PAROLE = sys.argv[1]
+lues = 0
+
+
+def echouer(message):
+    print("FAIL: " + message)
+    sys.exit(1)
+
+
+def entendre(motif, secondes=10):
+    """Waits until Orca says something matching `motif` and returns its match;
+    what was said before it is passed by, what comes after it stays to hear."""
+    global lues
+    fin = time.monotonic() + secondes
+    while time.monotonic() < fin:
+        with open(PAROLE, encoding="utf-8") as journal:
+            lignes = journal.read().splitlines()
+        for i in range(lues, len(lignes)):
+            trouve = re.search(motif, lignes[i])
+            if trouve:
+                lues = i + 1
+                return trouve
+        time.sleep(0.05)
+    echouer("Orca did not say %r; it said: %s" % (motif, lignes[lues:]))
+
+
+def taper(touche):
+    subprocess.run(["xdotool", "key", touche], check=True)
+
+
+def score(code, essai):
+    bien = sum(a == b for a, b in zip(code, essai))
+    return bien, len(set(code) & set(essai)) - bien
+
+
+def main():
+    # The focus starts on the first code cell.
+    entendre(r"^Case 1 : vide bouton")
+    possibles = list(itertools.permutations(range(1, 9), 4))
+    for coup in range(1, 11):
+        essai = possibles[0]
+        if coup > 1:
+            # Back to the first cell: each Left says the cell it reaches.
+            for _ in range(3):
+                taper("Left")
+                case = int(entendre(r"^Case (\d) : ").group(1))
+                if case == 1:
+                    break
+            if case != 1:
+                echouer("Left did not reach the first cell")
+        for k, couleur in enumerate(essai, start=1):
+            # The main-row digits: Orca's desktop layout keeps the keypad.
+            taper(str(couleur))
+            entendre(r"Case %d : couleur %d\b" % (k, couleur))
+        taper("Return")
+        dit = entendre(r"^Coup (\d+) : (\d) bien placé\(s\), (\d) mal placé\(s\)$|Bravo ! Vous avez gagné ! "
+                       r"Au bout de (\d+) coup\(s\)\.")
+        if dit.group(4):
+            if int(dit.group(4)) != coup:
+                echouer("the end box counts %s moves, not %d" % (dit.group(4), coup))
+            taper("Return")  # closes the box, its OK button has the focus
+            entendre(r"^Coup %d : 4 bien placé\(s\), 0 mal placé\(s\)$" % coup)
+            print("move %d: %s, won, heard by ear" % (coup, "".join(map(str, essai))))
+            taper("F2")
+            entendre(r"Nouvelle partie")
+            return
+        numero, bien, mal = (int(x) for x in dit.group(1, 2, 3))
+        if numero != coup:
+            echouer("Orca speaks of move %d, not %d" % (numero, coup))
+        print("move %d: %s -> %d well placed, %d misplaced, heard by ear" % (coup, "".join(map(str, essai)), bien, mal))
+        possibles = [c for c in possibles if score(c, essai) == (bien, mal)]
+    echouer("no win after 10 moves")
+
+
+main()
