@@ -3,6 +3,7 @@
 //
 // Play without a mouse: the keys of the board, the focus, and what screen
 // readers are told.
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScrollBar>
@@ -118,6 +119,13 @@ void Plateau::Annoncer(const QString& texte)
     cible->setAccessibleDescription(texte);
     cible->setFocus(Qt::OtherFocusReason);
     annonce_ = cible;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Where Qt has announcements, screen readers that read them hear it too.
+    if (!texte.isEmpty()) {
+        QAccessibleAnnouncementEvent annonce(cible, texte);
+        QAccessible::updateAccessibility(&annonce);
+    }
+#endif
 }
 
 }  // namespace vorlinde::ui
