@@ -26,11 +26,11 @@ void Ecrire(std::FILE* flux, const QString& texte)
 
 // The game of `fichier`, scored as the window scores a loaded game; nothing
 // when it cannot be loaded, after the window's reason has been written.
-std::optional<Partie> Charger(const QString& fichier, std::FILE* erreurs)
+std::optional<Partie> Charger(const std::filesystem::path& fichier, std::FILE* erreurs)
 {
-    const auto lecture = LireFichierPartie(QFile::encodeName(fichier).toStdString());
+    const auto lecture = LireFichierPartie(fichier);
     if (lecture.Erreur != ErreurFichier::Aucune) {
-        const auto nom = QDir::toNativeSeparators(fichier).toStdString();
+        const auto nom = QDir::toNativeSeparators(QFile::decodeName(fichier.c_str())).toStdString();
         Ecrire(erreurs,
                QString::fromStdString(TexteEchec(CommandeFichier::ChargementPartie, nom, lecture.Erreur))
                    + QLatin1Char('\n'));
@@ -72,7 +72,7 @@ QString Etat(const Partie& partie)
 
 }  // namespace
 
-int CommandeIndice(const QString& fichier, std::FILE* sortie, std::FILE* erreurs)
+int CommandeIndice(const std::filesystem::path& fichier, std::FILE* sortie, std::FILE* erreurs)
 {
     const auto partie = Charger(fichier, erreurs);
     if (!partie)
@@ -102,7 +102,7 @@ int CommandeIndice(const QString& fichier, std::FILE* sortie, std::FILE* erreurs
     return 0;
 }
 
-int CommandeAnalyse(const QString& fichier, bool json, std::FILE* sortie, std::FILE* erreurs)
+int CommandeAnalyse(const std::filesystem::path& fichier, bool json, std::FILE* sortie, std::FILE* erreurs)
 {
     const auto partie = Charger(fichier, erreurs);
     if (!partie)

@@ -1,10 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
 #include <QApplication>
+#include <QFile>
+#include <QSessionManager>
+#include <QThread>
 #include <QTimer>
 #include <QWindow>
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <utility>
 
@@ -13,6 +18,7 @@
 #include "platform/Dossiers.h"
 #include "ui/BoiteMessage.h"
 #include "ui/Dial.h"
+#include "ui/FinDeSession.h"
 #include "ui/FrmPrinc.h"
 #include "ui/Icone.h"
 #include "ui/Traduction.h"
@@ -53,9 +59,56 @@ private:
     std::function<void()> suite_;
 };
 
+// The file named on the command line, as the bytes it was given in: a name
+// that is not valid UTF-8 still names its file.
+std::filesystem::path CheminBrut(int argc, char* argv[], const QString& fichier)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray brut(argv[i]);
+        if (QString::fromLocal8Bit(brut) == fichier)
+            return brut.toStdString();
+        const auto egal = brut.indexOf('=');
+        if (brut.startsWith('-') && egal > 0 && QString::fromLocal8Bit(brut.mid(egal + 1)) == fichier)
+            return brut.mid(egal + 1).toStdString();
+    }
+    return QFile::encodeName(fichier).toStdString();
+}
+
+const QString PasDEcran
+    = QStringLiteral("vorlinde : aucun écran n'est disponible, la fenêtre du jeu ne peut pas s'ouvrir.\n"
+                     "Lancez le jeu depuis une session graphique ; « vorlinde --indice » et « vorlinde --analyse »\n"
+                     "n'ont pas besoin d'écran.\n");
+
+// Qt ends a program whose display cannot be reached with a message of its own:
+// while the application starts, such an end is told in French.
+void SansEcran(QtMsgType type, const QMessageLogContext&, const QString&)
+{
+    if (type == QtFatalMsg) {
+        Ecrire(stderr, PasDEcran);
+        std::_Exit(1);
+    }
+}
+
+// A display to open the window on: Qt's platform named, or an X or Wayland
+// display given by the session.
+bool EcranDisponible(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i)
+        if (QByteArray(argv[i]).startsWith("-platform") || QByteArray(argv[i]).startsWith("--platform"))
+            return true;
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 int Fenetre(int argc, char* argv[], vorlinde::Demande demande)
 {
+    if (!EcranDisponible(argc, argv)) {
+        Ecrire(stderr, PasDEcran);
+        return 1;
+    }
+    const auto gestionnaire = qInstallMessageHandler(SansEcran);
     QApplication application(argc, argv);
+    qInstallMessageHandler(gestionnaire);
     // Qt has taken its own options: what is left is ours.
     if (demande.OptionsQt)
         demande = vorlinde::AnalyserArguments(QCoreApplication::arguments());
@@ -71,17 +124,40 @@ int Fenetre(int argc, char* argv[], vorlinde::Demande demande)
     vorlinde::ui::ServicesPrinc services;
     services.Boites = std::make_shared<vorlinde::ui::BoiteMessageQt>();
     services.Dialogues = std::make_shared<vorlinde::ui::DialogueStandardQt>();
-    services.DossierProgramme = vorlinde::DossierProgramme();
+    services.DossierDonnees = vorlinde::DossierDonnees();
+    services.DossierProgramme = vorlinde::DossierProgramme(vorlinde::DossierExecutable(), services.DossierDonnees);
     vorlinde::ui::FrmPrinc fenetre(services);
+
+    // The end of the session keeps a game in progress and ends without a
+    // question; from within a dialog, whose own loop would go on, at once.
+    const auto finir = [&] {
+        fenetre.InterrompreSession();
+        if (QThread::currentThread()->loopLevel() > 1)
+            std::_Exit(0);
+        QApplication::exit(0);
+    };
+    vorlinde::ui::SurFinDeSession(&application, finir);
+    QObject::connect(
+        &application, &QGuiApplication::commitDataRequest, &fenetre,
+        [&](QSessionManager&) { fenetre.InterrompreSession(); }, Qt::DirectConnection);
+
     fenetre.show();
     new ApresExposition(fenetre.windowHandle(), [&] {
         // Every window of the program, dialogs included, shows the icon. Its
         // five sizes, decoded and handed to the window manager, would hold
         // the window back by a few milliseconds: it comes once the window stands.
         QApplication::setWindowIcon(vorlinde::ui::IconeProgramme());
-        // A refusal box opens over the window.
+        if (services.DossierProgramme.empty())
+            services.Boites->MsgBox(
+                &fenetre,
+                QStringLiteral("Le dossier « %1 » ne peut pas être créé : les couleurs par défaut et les parties "
+                               "interrompues ne pourront pas y être gardées.")
+                    .arg(QFile::decodeName(services.DossierDonnees.c_str())),
+                vorlinde::ui::styles::Exclamation);
+        // Boxes open over the window.
+        fenetre.ProposerReprise();
         if (!demande.Fichier.isEmpty())
-            fenetre.OuvrirPartie(demande.Fichier);
+            fenetre.OuvrirPartie(CheminBrut(argc, argv, demande.Fichier));
     });
     return application.exec();
 }
@@ -105,9 +181,10 @@ int main(int argc, char* argv[])
     case vorlinde::Demande::Mode::Analyse: {
         // No window and no default profile: a display is not needed.
         QCoreApplication application(argc, argv);
+        const auto chemin = CheminBrut(argc, argv, demande.Fichier);
         return demande.Quoi == vorlinde::Demande::Mode::Indice
-            ? vorlinde::CommandeIndice(demande.Fichier, stdout, stderr)
-            : vorlinde::CommandeAnalyse(demande.Fichier, demande.Json, stdout, stderr);
+            ? vorlinde::CommandeIndice(chemin, stdout, stderr)
+            : vorlinde::CommandeAnalyse(chemin, demande.Json, stdout, stderr);
     }
     case vorlinde::Demande::Mode::Fenetre:
         break;

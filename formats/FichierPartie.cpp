@@ -92,6 +92,9 @@ LecturePartie LirePartie(std::span<const std::uint8_t> octets)
         // Play ends at the winning move: nothing can follow it.
         if (ScoreCoup(partie.CodeSecret, coup) == ScoreGagnant && k + 1 < n)
             return refus(ErreurFichier::CoupApresVictoire);
+        // The game refuses a guess already played.
+        if (std::find(partie.Coups.begin(), partie.Coups.end(), coup.Code) != partie.Coups.end())
+            return refus(ErreurFichier::CoupRepete);
         partie.Coups.push_back(coup.Code);
     }
 
@@ -105,7 +108,9 @@ LecturePartie LirePartie(std::span<const std::uint8_t> octets)
 
 ErreurFichier EcrireFichierPartie(const std::filesystem::path& chemin, const PartieSauvee& partie)
 {
-    return RemplacerFichier(chemin, OctetsPartie(partie), Remplacement::GarderLaSuite);
+    // The tail of an old saved game stays, as it always has; that of a larger
+    // file, which no game could have written, does not.
+    return RemplacerFichier(chemin, OctetsPartie(partie), Remplacement::GarderLaSuite, TailleMaxLue - 1);
 }
 
 LecturePartie LireFichierPartie(const std::filesystem::path& chemin)

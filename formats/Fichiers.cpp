@@ -184,7 +184,7 @@ ErreurFichier LireDebutFichier(const std::filesystem::path& chemin, std::size_t 
 }
 
 ErreurFichier RemplacerFichier(const std::filesystem::path& chemin, std::span<const std::uint8_t> octets,
-                               Remplacement remplacement)
+                               Remplacement remplacement, std::uintmax_t suiteMax)
 {
     std::filesystem::path cible;
     bool existe = false;
@@ -193,6 +193,8 @@ ErreurFichier RemplacerFichier(const std::filesystem::path& chemin, std::span<co
         return ErreurFichier::Ecriture;
     if (existe && !S_ISREG(ancien.st_mode))
         return ErreurFichier::PasUnFichierOrdinaire;
+    if (existe && static_cast<std::uintmax_t>(ancien.st_size) > suiteMax)
+        remplacement = Remplacement::Entier;
     // A read-only file is refused, as the save dialogs refuse it.
     if (existe && ::access(cible.c_str(), W_OK) != 0)
         return ErreurFichier::Ecriture;

@@ -31,8 +31,11 @@ Lecture LireFichier(const std::filesystem::path& chemin, std::size_t maximum, An
 }
 
 enum class Remplacement {
-    Entier,         // the file holds exactly the new bytes
-    GarderLaSuite,  // an old file's bytes past the new end stay after them
+    Entier,  // the file holds exactly the new bytes
+    // An old file's bytes past the new end stay after them, when the old
+    // file is no larger than the `suiteMax` bytes that the caller allows;
+    // a larger one is replaced whole, so that a save never copies a big file.
+    GarderLaSuite,
 };
 
 // Replaces the file at `chemin` as a whole, so that a crash or a full disk
@@ -45,6 +48,6 @@ enum class Remplacement {
 // On failure the old file is left as it was and nothing new remains.
 // A file that exists and that the user may not write is refused.
 ErreurFichier RemplacerFichier(const std::filesystem::path& chemin, std::span<const std::uint8_t> octets,
-                               Remplacement remplacement = Remplacement::Entier);
+                               Remplacement remplacement = Remplacement::Entier, std::uintmax_t suiteMax = 0);
 
 }  // namespace vorlinde

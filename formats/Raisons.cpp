@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "Raisons.h"
 
-#include "game/Messages.h"
-
 namespace vorlinde {
 
 std::string RaisonErreurFichier(ErreurFichier erreur)
@@ -29,6 +27,8 @@ std::string RaisonErreurFichier(ErreurFichier erreur)
         return "Le code secret du fichier répète une couleur.";
     case ErreurFichier::CoupApresVictoire:
         return "Le fichier contient des coups joués après le coup gagnant.";
+    case ErreurFichier::CoupRepete:
+        return "Le fichier contient deux fois le même coup.";
     case ErreurFichier::TropPeuDeValeurs:
         return "Le fichier contient moins de neuf couleurs.";
     case ErreurFichier::ValeurInvalide:
@@ -39,8 +39,6 @@ std::string RaisonErreurFichier(ErreurFichier erreur)
 
 std::string TexteEchec(CommandeFichier commande, const std::string& nom, ErreurFichier erreur)
 {
-    if (erreur == ErreurFichier::ConflitDeVersion)
-        return messages::ConflitDeVersion;
     const std::string raison = RaisonErreurFichier(erreur);
     switch (commande) {
     case CommandeFichier::SauvegardePartie:

@@ -20,6 +20,7 @@ enum class ErreurFichier {
     CouleurInvalide,     // a colour number outside 1..8
     CodeSecretInvalide,  // the hidden code repeats a colour
     CoupApresVictoire,   // a move follows the winning move
+    CoupRepete,          // the same move twice
     // Colour profiles
     TropPeuDeValeurs,  // fewer than nine fields
     ValeurInvalide,    // a field that is not a whole number from 0 to 16777215
@@ -32,8 +33,7 @@ std::string RaisonErreurFichier(ErreurFichier erreur);
 enum class CommandeFichier { SauvegardePartie, ChargementPartie, ChargementProfil, SauvegardeProfil };
 
 // What the player is told when `commande` fails on the file `nom` (UTF-8, as
-// the player reads it): the version conflict in its own words, any other
-// failure with the file's name and why.
+// the player reads it): the file's name and why.
 std::string TexteEchec(CommandeFichier commande, const std::string& nom, ErreurFichier erreur);
 
 }  // namespace vorlinde

@@ -4,11 +4,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <vector>
 
 #include <unistd.h>
-
-#include "Utilisateur.h"
 
 namespace vorlinde {
 namespace {
@@ -36,27 +35,36 @@ std::filesystem::path DossierExecutable()
     return ec ? std::filesystem::path{} : exe.parent_path();
 }
 
-std::filesystem::path DossierPersonnel()
+std::filesystem::path DossierDonnees(const char* (*lire)(const char*))
 {
-    return LireEntreeUtilisateur().Dossier;
+    const char* xdg = lire("XDG_DATA_HOME");
+    if (xdg != nullptr && xdg[0] == '/')
+        return std::filesystem::path(xdg) / "vorlinde";
+    const char* maison = lire("HOME");
+    if (maison == nullptr || maison[0] != '/')
+        return {};
+    return std::filesystem::path(maison) / ".local" / "share" / "vorlinde";
+}
+
+std::filesystem::path DossierDonnees()
+{
+    return DossierDonnees([](const char* nom) -> const char* { return std::getenv(nom); });
+}
+
+bool CreerDossier(const std::filesystem::path& dossier)
+{
+    std::error_code ec;
+    if (!dossier.empty())
+        std::filesystem::create_directories(dossier, ec);
+    return DossierInscriptible(dossier);
 }
 
 std::filesystem::path DossierProgramme(const std::filesystem::path& dossierExecutable,
-                                       const std::filesystem::path& dossierPersonnel)
+                                       const std::filesystem::path& dossierDonnees)
 {
     if (DossierInscriptible(dossierExecutable))
         return dossierExecutable;
-    if (dossierPersonnel.empty())
-        return {};
-    const auto dossier = dossierPersonnel / ".local" / "share" / "vorlinde";
-    std::error_code ec;
-    std::filesystem::create_directories(dossier, ec);
-    return DossierInscriptible(dossier) ? dossier : std::filesystem::path{};
-}
-
-std::filesystem::path DossierProgramme()
-{
-    return DossierProgramme(DossierExecutable(), DossierPersonnel());
+    return CreerDossier(dossierDonnees) ? dossierDonnees : std::filesystem::path{};
 }
 
 ProfilDefaut TrouverProfilDefaut(const std::filesystem::path& dossier, const std::string& nomUser)

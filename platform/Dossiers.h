@@ -10,15 +10,22 @@ namespace vorlinde {
 // The folder that holds the running executable.
 std::filesystem::path DossierExecutable();
 
-// The home folder of the effective user, from the password database.
-std::filesystem::path DossierPersonnel();
+// The player's data folder, `$XDG_DATA_HOME/vorlinde`, or
+// `$HOME/.local/share/vorlinde` when XDG_DATA_HOME is unset, empty or not an
+// absolute path (the XDG rule); empty without a usable HOME. `lire` reads a
+// variable of the environment (null when unset). Nothing is created.
+std::filesystem::path DossierDonnees(const char* (*lire)(const char*));
+std::filesystem::path DossierDonnees();
+
+// Makes `dossier` and its parents; true when it stands as a folder that can
+// be written.
+bool CreerDossier(const std::filesystem::path& dossier);
 
 // The program folder: `dossierExecutable` when it can be written, otherwise
-// `<home>/.local/share/vorlinde`, created when missing. Returns an empty path
-// when neither can be had.
+// the player's data folder, created when missing. Returns an empty path when
+// neither can be had.
 std::filesystem::path DossierProgramme(const std::filesystem::path& dossierExecutable,
-                                       const std::filesystem::path& dossierPersonnel);
-std::filesystem::path DossierProgramme();
+                                       const std::filesystem::path& dossierDonnees);
 
 enum class PresenceProfil {
     Present,   // a directory entry of that name exists (a file, or a link however broken)

@@ -40,6 +40,11 @@ Reponse BoiteMessageQt::Montrer(QWidget* parent, const QString& texte, StyleBoit
         boite.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         boite.setDefaultButton(QMessageBox::Yes);
         boite.setEscapeButton(QMessageBox::Cancel);
+    } else if (style.Boutons == JeuBoutons::OuiNon) {
+        // Escape, or closing the box, answers « Non ».
+        boite.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        boite.setDefaultButton(QMessageBox::Yes);
+        boite.setEscapeButton(QMessageBox::No);
     } else {
         boite.setStandardButtons(QMessageBox::Ok);
         boite.setDefaultButton(QMessageBox::Ok);
@@ -50,7 +55,7 @@ Reponse BoiteMessageQt::Montrer(QWidget* parent, const QString& texte, StyleBoit
     case QMessageBox::No:
         return Reponse::Non;
     default:
-        return question ? Reponse::Annuler : Reponse::OK;
+        return question ? Reponse::Annuler : style.Boutons == JeuBoutons::OuiNon ? Reponse::Non : Reponse::OK;
     }
 }
 

@@ -11,7 +11,7 @@ class QWidget;
 
 namespace vorlinde::ui {
 
-enum class JeuBoutons { OK, OuiNonAnnuler };
+enum class JeuBoutons { OK, OuiNonAnnuler, OuiNon };
 enum class IconeBoite { Aucune, Stop, Question, Exclamation };
 
 struct StyleBoite {
@@ -26,6 +26,7 @@ inline constexpr StyleBoite Aucun{};                                            
 inline constexpr StyleBoite Stop{JeuBoutons::OK, IconeBoite::Stop};                                  // 16
 inline constexpr StyleBoite QuestionOuiNonAnnuler{JeuBoutons::OuiNonAnnuler, IconeBoite::Question};  // 35
 inline constexpr StyleBoite Exclamation{JeuBoutons::OK, IconeBoite::Exclamation};                    // 48
+inline constexpr StyleBoite QuestionOuiNon{JeuBoutons::OuiNon, IconeBoite::Question};                // 36
 }  // namespace styles
 
 enum class Reponse { OK, Oui, Non, Annuler };

@@ -6,12 +6,35 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QMessageBox>
 
 #include "Cellule.h"
 
 namespace vorlinde::ui {
 namespace {
+
+// Qt's file list writes sizes and dates in the system's locale (English, or
+// C, under many sessions): the list shows them in the program's, French.
+class ListeFrancaise : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const auto* fichiers = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || fichiers == nullptr)
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex source = mapToSource(index);
+        if (index.column() == 1 && !fichiers->isDir(source))
+            return QLocale().formattedDataSize(fichiers->size(source));
+        if (index.column() == 3)
+            return QLocale().toString(fichiers->lastModified(source), QLocale::ShortFormat);
+        return QIdentityProxyModel::data(index, role);
+    }
+};
 
 // A file dialog that also applies the checks of the flags that QFileDialog
 // leaves out: the folder must exist, a read-only file or folder is refused.
@@ -39,6 +62,7 @@ public:
             setDirectory(p.InitDir);
         if (!p.FileName.isEmpty())
             selectFile(p.FileName);
+        setProxyModel(new ListeFrancaise(this));
     }
 
     void accept() override

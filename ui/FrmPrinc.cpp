@@ -158,7 +158,7 @@ void FrmPrinc::MnuQuit_Click()
 
 void FrmPrinc::closeEvent(QCloseEvent* event)
 {
-    if (Form_Unload())
+    if (sansQuestion_ || Form_Unload())
         event->accept();
     else
         event->ignore();

@@ -28,6 +28,9 @@ struct ServicesPrinc {
     std::shared_ptr<BoiteMessage> Boites;
     std::shared_ptr<DialogueStandard> Dialogues;
     std::filesystem::path DossierProgramme;
+    // The player's data folder, where a game interrupted by the end of the
+    // session waits for the next start; none when empty.
+    std::filesystem::path DossierDonnees;
     std::function<std::string()> LireNomUser;
     std::function<std::uint64_t()> Graine;
     // The player's preferences (the colour numbers); the user's own
@@ -51,8 +54,18 @@ public:
 
     // Loads the saved game `chemin` as "Charger" does once the file is
     // chosen, with the same messages: a game opened from the command line or
-    // the desktop.
+    // the desktop. The path keeps the name's bytes as the system gave them.
+    void OuvrirPartie(const std::filesystem::path& chemin);
     void OuvrirPartie(const QString& chemin);
+
+    // The session ends under the game: a game with a move that is not over
+    // is kept, whole, in the data folder's "interrompue.prt", the settings
+    // are written, and the window then closes without a question.
+    void InterrompreSession();
+    // At start, once the window stands: a game kept by InterrompreSession is
+    // offered; « Oui » loads it as « Charger » does. Either answer removes the
+    // file; one that cannot be loaded is kept aside under another name.
+    void ProposerReprise();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -81,7 +94,8 @@ private:
     // The file commands: the dialog of `usage`, set afresh, then
     // `operation` on the chosen file; a failure ends in an "Erreur" box.
     IssueCommande CommandeFichier(const UsageFichier& usage, const OperationFichier& operation);
-    IssueCommande SurFichier(const UsageFichier& usage, const QString& nom, const OperationFichier& operation);
+    IssueCommande SurFichier(const UsageFichier& usage, const std::filesystem::path& chemin,
+                             const OperationFichier& operation);
     OperationFichier ChargementDePartie();
     IssueCommande SauvegarderPartie();
     ProfilCouleurs ProfilDefautOuIntegre() const;
@@ -93,6 +107,7 @@ private:
     std::string nomUser_;
     std::unique_ptr<Dial> dial_;
     Plateau* plateau_ = nullptr;
+    bool sansQuestion_ = false;
 };
 
 }  // namespace vorlinde::ui

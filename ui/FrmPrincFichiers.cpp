@@ -3,8 +3,10 @@
 //
 // The board's file and colour commands: saving and loading a game, loading
 // and saving a colour profile, the colour editor.
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 
 #include "FrmCoul.h"
 #include "FrmPrinc.h"
@@ -13,6 +15,7 @@
 #include "formats/FichierPartie.h"
 #include "formats/FichierProfil.h"
 #include "game/Messages.h"
+#include "platform/Dossiers.h"
 
 namespace vorlinde::ui {
 
@@ -25,17 +28,16 @@ FrmPrinc::IssueCommande FrmPrinc::CommandeFichier(const UsageFichier& usage, con
         dial_->ShowOpen();
     if (dial_->FileName.isEmpty())
         return IssueCommande::Annulee;
-    return SurFichier(usage, dial_->FileName, operation);
+    return SurFichier(usage, QFile::encodeName(dial_->FileName).toStdString(), operation);
 }
 
-FrmPrinc::IssueCommande FrmPrinc::SurFichier(const UsageFichier& usage, const QString& nom,
+FrmPrinc::IssueCommande FrmPrinc::SurFichier(const UsageFichier& usage, const std::filesystem::path& chemin,
                                              const OperationFichier& operation)
 {
-    // The file name as the system spells it, also when it is not valid UTF-8.
-    const auto erreur = operation(QFile::encodeName(nom).toStdString());
+    const auto erreur = operation(chemin);
     if (erreur == ErreurFichier::Aucune)
         return IssueCommande::Reussie;
-    MsgBox(TexteEchec(usage, QDir::toNativeSeparators(nom), erreur), styles::Stop,
+    MsgBox(TexteEchec(usage, QDir::toNativeSeparators(QFile::decodeName(chemin.c_str())), erreur), styles::Stop,
            QString::fromUtf8(messages::TitreErreur));
     return IssueCommande::Echec;
 }
@@ -72,9 +74,52 @@ void FrmPrinc::MnuLoad_Click()
         plateau_->Annoncer(QStringLiteral("Partie chargée"));
 }
 
-void FrmPrinc::OuvrirPartie(const QString& chemin)
+void FrmPrinc::OuvrirPartie(const std::filesystem::path& chemin)
 {
     if (SurFichier(usages::ChargementPartie, chemin, ChargementDePartie()) == IssueCommande::Reussie)
+        plateau_->Annoncer(QStringLiteral("Partie chargée"));
+}
+
+void FrmPrinc::OuvrirPartie(const QString& chemin)
+{
+    OuvrirPartie(std::filesystem::path(QFile::encodeName(chemin).toStdString()));
+}
+
+namespace {
+
+const char* const NomPartieInterrompue = "interrompue.prt";
+
+}  // namespace
+
+void FrmPrinc::InterrompreSession()
+{
+    const auto& dossier = services_.DossierDonnees;
+    if (partie_.NbCoups >= 1 && Issue(partie_) == IssuePartie::EnCours && CreerDossier(dossier))
+        RemplacerFichier(dossier / NomPartieInterrompue, OctetsPartie(SauverPartie(partie_)));
+    services_.Reglages->sync();
+    sansQuestion_ = true;
+}
+
+void FrmPrinc::ProposerReprise()
+{
+    if (services_.DossierDonnees.empty())
+        return;
+    const auto chemin = services_.DossierDonnees / NomPartieInterrompue;
+    std::error_code ec;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(chemin, ec)))
+        return;
+    const auto reponse
+        = MsgBox(QStringLiteral("Une partie a été interrompue. Voulez-vous la reprendre ?"), styles::QuestionOuiNon);
+    if (reponse == Reponse::Oui
+        && SurFichier(usages::ChargementPartie, chemin, ChargementDePartie()) == IssueCommande::Echec) {
+        // Kept for whoever wants to look at it, never offered again.
+        const auto date = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+        std::filesystem::rename(
+            chemin, services_.DossierDonnees / ("interrompue-illisible-" + date.toStdString() + ".prt"), ec);
+        return;
+    }
+    std::filesystem::remove(chemin, ec);
+    if (reponse == Reponse::Oui)
         plateau_->Annoncer(QStringLiteral("Partie chargée"));
 }
 

@@ -8,9 +8,38 @@
 #include <QTranslator>
 
 namespace vorlinde::ui {
+namespace {
+
+// What qtbase_fr.qm of Qt 6.4 leaves in English: the kinds of entry in the
+// « Type » column of the file dialogs.
+class TypesDeFichiers : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+
+    bool isEmpty() const override { return false; }
+
+    QString translate(const char* contexte, const char* texte, const char*, int) const override
+    {
+        if (qstrcmp(contexte, "QAbstractFileIconProvider") != 0)
+            return {};
+        if (qstrcmp(texte, "Folder") == 0)
+            return QStringLiteral("Dossier");
+        if (qstrcmp(texte, "Drive") == 0)
+            return QStringLiteral("Lecteur");
+        if (qstrcmp(texte, "Shortcut") == 0)
+            return QStringLiteral("Raccourci");
+        return {};
+    }
+};
+
+}  // namespace
 
 bool InstallerTraductionFrancaise(QObject* parent)
 {
+    // Qt's own texts, the types of files and the dates of the file dialogs in
+    // French, whatever LANG says.
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    QCoreApplication::installTranslator(new TypesDeFichiers(parent));
     auto* traducteur = new QTranslator(parent);
     if (!traducteur->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

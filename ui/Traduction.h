@@ -6,8 +6,9 @@ class QObject;
 
 namespace vorlinde::ui {
 
-// Puts Qt's own buttons and dialogs in French from the system's qtbase_fr.qm.
-// Returns false, and leaves them in English, when that file is missing.
+// Puts Qt's own buttons and dialogs in French from the system's qtbase_fr.qm,
+// with French as the default locale (dates, the types of files). Returns
+// false, and leaves Qt's texts in English, when that file is missing.
 bool InstallerTraductionFrancaise(QObject* parent);
 
 }  // namespace vorlinde::ui

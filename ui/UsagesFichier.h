@@ -7,6 +7,7 @@
 // at every use), and the text of the "Erreur" box that a failure ends in.
 #include "Dial.h"
 #include "formats/Fichiers.h"
+#include "game/Messages.h"
 
 namespace vorlinde::ui {
 
@@ -70,9 +71,13 @@ inline void Parametrer(ParametresDial& dial, const UsageFichier& usage, const QS
     dial.InitDir = dossier;
 }
 
-// What the player is told when `usage` fails on the file `nom`.
+// What the player is told when `usage` fails on the file `nom`: the version
+// conflict in the window's own words, any other failure with the file's name
+// and why.
 inline QString TexteEchec(const UsageFichier& usage, const QString& nom, ErreurFichier erreur)
 {
+    if (erreur == ErreurFichier::ConflitDeVersion)
+        return QString::fromUtf8(messages::ConflitDeVersion);
     return QString::fromStdString(vorlinde::TexteEchec(usage.Commande, nom.toStdString(), erreur));
 }
 

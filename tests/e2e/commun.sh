@@ -47,8 +47,9 @@ demarrer_xvfb "$TRAVAIL" || echouer "Xvfb did not start"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 export XDG_RUNTIME_DIR="$TRAVAIL/run"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-# The player's preferences of a run stay in the run.
+# The player's preferences and data of a run stay in the run.
 export XDG_CONFIG_HOME="$TRAVAIL/config"
+export XDG_DATA_HOME="$TRAVAIL/donnees"
 unset QT_QPA_PLATFORM
 
 DOSSIER="$TRAVAIL/programme"

@@ -20,10 +20,25 @@ grep -q '^vorlinde : option inconnue « --frobnicate »\.$' <<<"$erreur" || echo
 
 # Hidden code 1234; moves 5678 and 4321.
 printf '\x01\x12\x34\x02\x56\x78\x43\x21\x11\x11\x11\x11' >"$TRAVAIL/partie.prt"
-lancer "$TRAVAIL/partie.prt"
+
+# The window without a display: a French sentence and status 1, not Qt's abort.
+statut=0
+erreur=$(sans_ecran "$TRAVAIL/partie.prt" 2>&1 >/dev/null) || statut=$?
+[ "$statut" = 1 ] || echouer "the window without a display ends with status $statut"
+grep -q "aucun écran n'est disponible" <<<"$erreur" || echouer "without a display it says: $erreur"
+# A version conflict names its file on the command line.
+printf '\x02\x12\x34\x00\x11\x11\x11\x11' >"$TRAVAIL/version.prt"
+erreur=$(sans_ecran --indice "$TRAVAIL/version.prt" 2>&1 >/dev/null) || true
+grep -q "version.prt" <<<"$erreur" || echouer "the version conflict does not name its file: $erreur"
+# A name that is not valid UTF-8 still names its file, for the solver and the window.
+nom=$'partie\xe9.prt'
+cp "$TRAVAIL/partie.prt" "$TRAVAIL/$nom"
+[ "$(sans_ecran --indice "$TRAVAIL/$nom" | head -n1)" = "$(sans_ecran --indice "$TRAVAIL/partie.prt" | head -n1)" ] \
+  || echouer "--indice cannot read a file whose name is not UTF-8"
+lancer "$TRAVAIL/$nom"
 verifier_ligne 0 ff00ff 000000 00ffff ffffff
 verifier_ligne 1 ffff00 ff0000 0000ff 00ff00
-arreter() { kill "$JEU_PID" 2>/dev/null; wait "$JEU_PID" 2>/dev/null || true; JEU_PID=""; }
+arreter() { kill -KILL "$JEU_PID" 2>/dev/null; wait "$JEU_PID" 2>/dev/null || true; JEU_PID=""; }
 arreter
 
 # A hidden code that repeats a colour: refused, the board is a new game.

@@ -56,7 +56,9 @@ erreur=$(lancer --indice "$travail/abime.prt" 2>&1 >/dev/null) || statut=$?
 printf '\x02' >"$travail/version.prt"
 statut=0
 erreur=$(lancer --analyse "$travail/version.prt" 2>&1 >/dev/null) || statut=$?
-[ "$statut" = 1 ] && [ "$erreur" = "Conflit de version." ] || echouer "a newer file: $statut, $erreur"
+# The command line names the file, the version conflict too.
+[ "$statut" = 1 ] && [ "$erreur" = "La partie du fichier « $travail/version.prt » ne peut pas être chargée. Le fichier a été écrit par une version plus récente." ] \
+  || echouer "a newer file: $statut, $erreur"
 statut=0
 lancer --analyse "$travail/absent.prt" >/dev/null 2>&1 || statut=$?
 [ "$statut" = 1 ] || echouer "a missing file ends with status $statut"

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "formats/FichierPartie.h"
+#include "game/Codes.h"
 #include "tests/commun/DossierTemporaire.h"
 
 using namespace vorlinde;
@@ -44,7 +45,9 @@ TEST(FichierPartie, SizesAreEightPlusTwoPerMove)
     p.Coups.clear();
     const auto huit = OctetsPartie(p);
     EXPECT_EQ(huit, (Octets{0x01, 0x37, 0x15, 0x00, 0x11, 0x31, 0x11, 0x11}));
-    p.Coups.assign(100, {'8', '7', '6', '5'});
+    for (const auto& c : TousLesCodes())
+        if (p.Coups.size() < 100 && c != p.CodeSecret)
+            p.Coups.push_back({char('0' + c[0]), char('0' + c[1]), char('0' + c[2]), char('0' + c[3])});
     const auto cent = OctetsPartie(p);
     EXPECT_EQ(cent.size(), 208u);
     EXPECT_EQ(cent[3], 0x64);
@@ -123,6 +126,9 @@ TEST(FichierPartie, GamesTheProgramCannotWriteAreRefused)
     // Won on the last move, it is sound.
     const Octets gagnee{0x01, 0x12, 0x34, 0x02, 0x56, 0x78, 0x12, 0x34, 0x11, 0x11, 0x11, 0x11};
     EXPECT_EQ(LirePartie(gagnee).Erreur, ErreurFichier::Aucune);
+    // The game refuses a guess already played.
+    const Octets deuxFois{0x01, 0x12, 0x34, 0x03, 0x56, 0x78, 0x43, 0x21, 0x56, 0x78, 0x11, 0x11, 0x11, 0x11};
+    EXPECT_EQ(LirePartie(deuxFois).Erreur, ErreurFichier::CoupRepete);
 }
 
 TEST(FichierPartieSurDisque, SavingOverALongerFileKeepsItsTail)
@@ -141,4 +147,12 @@ TEST(FichierPartieSurDisque, SavingOverALongerFileKeepsItsTail)
     EXPECT_EQ(Octets(apres.begin(), apres.begin() + 12), OctetsPartie(Exemple()));
     EXPECT_EQ(Octets(apres.end() - 16, apres.end()), Octets(ancien.end() - 16, ancien.end()));
     EXPECT_EQ(LireFichierPartie(chemin).Partie, Exemple());
+
+    // A file larger than any saved game is replaced whole: a save never copies it.
+    const Octets grand(1 << 20, 0x11);
+    {
+        std::ofstream(chemin, std::ios::binary).write(reinterpret_cast<const char*>(grand.data()), grand.size());
+    }
+    ASSERT_EQ(EcrireFichierPartie(chemin, Exemple()), ErreurFichier::Aucune);
+    EXPECT_EQ(LireTout(chemin), OctetsPartie(Exemple()));
 }

@@ -15,6 +15,7 @@
 
 #include "formats/FichierPartie.h"
 #include "formats/FichierProfil.h"
+#include "game/Codes.h"
 #include "tests/commun/DossierTemporaire.h"
 #include "tests/commun/Privileges.h"
 
@@ -24,11 +25,14 @@ using Octets = std::vector<std::uint8_t>;
 
 namespace {
 
+// A game of `coups` different moves, none of them winning.
 PartieSauvee Jeu(int coups)
 {
     PartieSauvee p;
     p.CodeSecret = {3, 7, 1, 5};
-    p.Coups.assign(static_cast<std::size_t>(coups), {'5', '6', '7', '8'});
+    for (const auto& c : TousLesCodes())
+        if (static_cast<int>(p.Coups.size()) < coups && c != p.CodeSecret)
+            p.Coups.push_back({char('0' + c[0]), char('0' + c[1]), char('0' + c[2]), char('0' + c[3])});
     return p;
 }
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <fstream>
 
 #include "platform/Dossiers.h"
@@ -68,6 +70,24 @@ TEST(ProfilDefaut, ABrokenOrHiddenProfileIsNeverTakenForAMissingOne)
     EXPECT_EQ(statut, 0);
 }
 
+// The player's data folder follows the environment, never the password file.
+TEST(DossierDonnees, FollowsXdgDataHomeThenHome)
+{
+    static std::map<std::string, const char*> env;
+    const auto lire = [](const char* nom) -> const char* {
+        const auto it = env.find(nom);
+        return it == env.end() ? nullptr : it->second;
+    };
+    env = {{"XDG_DATA_HOME", "/x/donnees"}, {"HOME", "/maison"}};
+    EXPECT_EQ(DossierDonnees(lire), std::filesystem::path("/x/donnees/vorlinde"));
+    for (const char* xdg : {"", "relatif/donnees"}) {
+        env["XDG_DATA_HOME"] = xdg;
+        EXPECT_EQ(DossierDonnees(lire), std::filesystem::path("/maison/.local/share/vorlinde"));
+    }
+    env = {};
+    EXPECT_EQ(DossierDonnees(lire), std::filesystem::path());
+}
+
 TEST(DossierProgramme, TheExecutableFolderWhenWritableElseThePersonalFolder)
 {
     DossierTemporaire dossier;
@@ -75,10 +95,9 @@ TEST(DossierProgramme, TheExecutableFolderWhenWritableElseThePersonalFolder)
     const auto home = dossier.Chemin() / "home";
     std::filesystem::create_directories(exe);
     std::filesystem::create_directories(home);
-    EXPECT_EQ(DossierProgramme(exe, home), exe);
-
     const auto perso = home / ".local" / "share" / "vorlinde";
-    EXPECT_EQ(DossierProgramme(dossier.Chemin() / "absent", home), perso);
+    EXPECT_EQ(DossierProgramme(exe, perso), exe);
+    EXPECT_EQ(DossierProgramme(dossier.Chemin() / "absent", perso), perso);
     EXPECT_TRUE(std::filesystem::is_directory(perso));
     EXPECT_EQ(DossierProgramme(dossier.Chemin() / "absent", {}), std::filesystem::path{});
     EXPECT_FALSE(DossierExecutable().empty());
@@ -88,7 +107,7 @@ TEST(DossierProgramme, TheExecutableFolderWhenWritableElseThePersonalFolder)
         privileges::Preter(p);
     const int statut = privileges::CommeOrdinaire([&] {
         std::filesystem::permissions(exe, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-        EXPECT_EQ(DossierProgramme(exe, home), perso);
+        EXPECT_EQ(DossierProgramme(exe, perso), perso);
         return !testing::Test::HasFailure();
     });
     EXPECT_EQ(statut, 0);

@@ -14,7 +14,15 @@ Reponse BoiteMessageScriptee::Montrer(QWidget*, const QString& texte, StyleBoite
         Reponses.pop_front();
         return reponse;
     }
-    return style.Boutons == JeuBoutons::OuiNonAnnuler ? Reponse::Annuler : Reponse::OK;
+    switch (style.Boutons) {
+    case JeuBoutons::OuiNonAnnuler:
+        return Reponse::Annuler;
+    case JeuBoutons::OuiNon:
+        return Reponse::Non;
+    case JeuBoutons::OK:
+        break;
+    }
+    return Reponse::OK;
 }
 
 template <typename T> std::optional<T> DialogueScripte::Suivante()

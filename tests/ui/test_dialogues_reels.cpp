@@ -5,11 +5,15 @@
 // chooser, driven from timers inside their modal loops.
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTemporaryDir>
+#include <QTreeView>
 #include <QtTest>
 
 #include "ui/BoiteMessage.h"
@@ -123,10 +127,22 @@ private slots:
         ParametresDial ouverture = Reglages(dossier.path());
         ouverture.Flags = usages::Ouverture;
         ouverture.Filter = QStringLiteral("Fichier partie|*.prt|Tous le fichiers|*.*");
-        QuandOuvert<QFileDialog>([](QFileDialog& d) {
+        QVERIFY(QDir(dossier.path()).mkdir(QStringLiteral("parties")));
+        QuandOuvert<QFileDialog>([&](QFileDialog& d) {
             auto* types = d.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
             QCOMPARE(types->itemText(0), QStringLiteral("Fichier partie"));
             QCOMPARE(d.fileMode(), QFileDialog::ExistingFile);
+            // Whatever LANG says, the list is in French: the type of a folder, the dates.
+            auto* modele = d.findChild<QFileSystemModel*>();
+            QVERIFY(modele);
+            const QString parties = dossier.filePath(QStringLiteral("parties"));
+            QTRY_VERIFY(modele->index(parties).isValid());
+            const QModelIndex ligne = modele->index(parties);
+            QCOMPARE(modele->data(ligne.siblingAtColumn(2)).toString(), QStringLiteral("Dossier"));
+            // What the list shows, through the dialog's own model.
+            const QModelIndex vue = d.proxyModel()->mapFromSource(ligne.siblingAtColumn(3));
+            QCOMPARE(d.proxyModel()->data(vue).toString(),
+                     QLocale(QLocale::French).toString(QFileInfo(parties).lastModified(), QLocale::ShortFormat));
             d.reject();
         });
         QCOMPARE(dialogues.ShowOpen(nullptr, ouverture), QString());

@@ -182,8 +182,9 @@ private slots:
         Banc b;
         PartieSauvee cent;
         cent.CodeSecret = {1, 2, 3, 4};
-        for (int i = 0; i < 100; ++i)
-            cent.Coups.push_back({char('5' + i % 4), char('1' + (i / 4) % 4), '6', '7'});
+        for (const auto& c : TousLesCodes())
+            if (cent.Coups.size() < 100 && c != cent.CodeSecret)
+                cent.Coups.push_back({char('0' + c[0]), char('0' + c[1]), char('0' + c[2]), char('0' + c[3])});
         const QString chemin = b.Chemin(QStringLiteral("cent.prt"));
         QCOMPARE(EcrireFichierPartie(b.Dossier() / "cent.prt", cent), ErreurFichier::Aucune);
         b.Dialogues->Reponses.push_back(chemin);
