@@ -7,11 +7,13 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLayout>
 #include <QMenuBar>
 #include <QSettings>
 
 #include "Plateau.h"
+#include "Reglages.h"
 #include "formats/FichierProfil.h"
 #include "game/Messages.h"
 #include "game/Version.h"
@@ -89,9 +91,11 @@ void FrmPrinc::ConstruireMenus()
 // ticked in the menu before the window is first shown.
 void FrmPrinc::LireReglages()
 {
+    if (services_.FichierReglages.isEmpty())
+        services_.FichierReglages = FichierReglagesParDefaut();
     if (!services_.Reglages)
-        services_.Reglages = std::make_shared<QSettings>();
-    const bool numeros = services_.Reglages->value(CleNumeros, false).toBool();
+        services_.Reglages = OuvrirReglages(services_.FichierReglages);
+    const bool numeros = services_.Reglages && services_.Reglages->value(CleNumeros, false).toBool();
     plateau_->AfficherNumeros(numeros);
     auto* menu = findChild<QAction*>(QStringLiteral("MnuNumeros"));
     menu->setChecked(numeros);
@@ -100,8 +104,20 @@ void FrmPrinc::LireReglages()
 
 void FrmPrinc::MnuNumeros_Click(bool affiches)
 {
-    services_.Reglages->setValue(CleNumeros, affiches);
     plateau_->AfficherNumeros(affiches);
+    auto* reglages = services_.Reglages.get();
+    if (reglages) {
+        reglages->setValue(CleNumeros, affiches);
+        reglages->sync();
+    }
+    if ((reglages == nullptr || reglages->status() != QSettings::NoError) && !reglagesSignales_) {
+        reglagesSignales_ = true;
+        const QString fichier = reglages ? reglages->fileName() : services_.FichierReglages;
+        MsgBox(QStringLiteral("Ce choix vaut jusqu'à la fin de la partie en cours, mais le prochain démarrage ne "
+                              "le retrouvera pas : le fichier des préférences « %1 » ne peut pas être écrit.")
+                   .arg(QDir::toNativeSeparators(fichier)),
+               styles::Exclamation);
+    }
 }
 
 Reponse FrmPrinc::MsgBox(const QString& texte, StyleBoite style, const QString& titre)

@@ -33,9 +33,11 @@ struct ServicesPrinc {
     std::filesystem::path DossierDonnees;
     std::function<std::string()> LireNomUser;
     std::function<std::uint64_t()> Graine;
-    // The player's preferences (the colour numbers); the user's own
-    // settings of the program when none is given.
+    // The player's preferences (the colour numbers); when none are given,
+    // those of the file FichierReglages (by default the user's own settings
+    // of the program), if it can be used.
     std::shared_ptr<QSettings> Reglages;
+    QString FichierReglages;
 };
 
 // The main window. It owns the game and holds the board that shows and plays
@@ -108,6 +110,8 @@ private:
     std::unique_ptr<Dial> dial_;
     Plateau* plateau_ = nullptr;
     bool sansQuestion_ = false;
+    // Preferences that cannot be kept are told once.
+    bool reglagesSignales_ = false;
 };
 
 }  // namespace vorlinde::ui

@@ -96,7 +96,8 @@ void FrmPrinc::InterrompreSession()
     const auto& dossier = services_.DossierDonnees;
     if (partie_.NbCoups >= 1 && Issue(partie_) == IssuePartie::EnCours && CreerDossier(dossier))
         RemplacerFichier(dossier / NomPartieInterrompue, OctetsPartie(SauverPartie(partie_)));
-    services_.Reglages->sync();
+    if (services_.Reglages)
+        services_.Reglages->sync();
     sansQuestion_ = true;
 }
 

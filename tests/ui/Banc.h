@@ -84,6 +84,7 @@ public:
         services.LireNomUser = [nom = nom_] { return nom; };
         services.Graine = [graine] { return graine; };
         services.Reglages = Reglages;
+        services.FichierReglages = FichierReglages;
         Fenetre = std::make_unique<FrmPrinc>(services);
     }
 
@@ -174,6 +175,8 @@ public:
     // The player's preferences, kept beside the board for the test's life.
     std::shared_ptr<QSettings> Reglages
         = std::make_shared<QSettings>(temporaire_.filePath(QStringLiteral("reglages.ini")), QSettings::IniFormat);
+    // Without Reglages, the window opens the preferences of this file itself.
+    QString FichierReglages;
     std::unique_ptr<FrmPrinc> Fenetre;
 
 private:

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include <sys/stat.h>
 
@@ -149,6 +150,49 @@ private slots:
     }
 
     // A writable file in a folder that cannot take a new one is written in place.
+    // Preferences that cannot be kept: the option works for the game, the
+    // player is told once, and what stands in the file's place is left as it was.
+    void lesPreferencesQuiNePeuventPasEtreGardeesSontSignalees()
+    {
+        QTemporaryDir dossier;
+        const QString fichier = dossier.filePath(QStringLiteral("Vorlinde.conf"));
+        const auto essayer = [&](const char* cas) {
+            Banc b;
+            b.Reglages = nullptr;
+            b.FichierReglages = fichier;
+            b.Ouvrir();
+            const auto boites = b.Boites->Appels.size();
+            b.Menu("MnuNumeros");
+            QVERIFY2(b.Source(0)->Numero() == 1, cas);
+            b.Menu("MnuNumeros");
+            b.Menu("MnuNumeros");
+            QVERIFY2(b.Boites->Appels.size() == boites + 1, cas);
+            QVERIFY2(b.Boites->Appels.back().Texte.contains(fichier), cas);
+        };
+        // A read-only file.
+        Ecrire(fichier, QByteArrayLiteral("[Affichage]\nNumerosDesCouleurs=false\n"));
+        Droits(fichier, QFile::ReadOwner);
+        essayer("read-only");
+        QCOMPARE(Contenu(fichier), QByteArrayLiteral("[Affichage]\nNumerosDesCouleurs=false\n"));
+        QFile::remove(fichier);
+        // A link that loops stays that link.
+        QVERIFY(QFile::link(fichier, fichier));
+        essayer("loop");
+        QCOMPARE(QFile::encodeName(fichier).toStdString(),
+                 std::filesystem::read_symlink(QFile::encodeName(fichier).toStdString()).string());
+        QFile::remove(fichier);
+        // A file far larger than any the program writes is not read, nor replaced.
+        const QByteArray grand = QByteArrayLiteral("[Affichage]\nNumerosDesCouleurs=true\n") + QByteArray(100000, '#');
+        Ecrire(fichier, grand);
+        essayer("large");
+        QCOMPARE(Contenu(fichier), grand);
+        QFile::remove(fichier);
+        // A folder.
+        QVERIFY(QDir().mkdir(fichier));
+        essayer("folder");
+        QVERIFY(QFileInfo(fichier).isDir());
+    }
+
     void unFichierInscriptibleDansUnDossierProtege()
     {
         Banc b;
