@@ -15,6 +15,7 @@ packages=(
   desktop-file-utils appstream dpkg-dev file shared-mime-info xdg-utils libfile-mimeinfo-perl
   debhelper lintian go-md2man man-db
   dbus-daemon at-spi2-core python3 python3-gi gir1.2-atspi-2.0 orca openbox
+  weston qt6-wayland
   fonts-dejavu-core
 )
 

@@ -58,6 +58,8 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for d in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
   grep -q "$d" <<<"$depends" || { echo "FAIL: the package does not depend on $d ($depends)"; exit 1; }
 done
+# On a Wayland desktop the game runs natively when Qt's Wayland platform is there.
+dpkg-deb -f "$deb" Recommends | grep -q qt6-wayland || { echo "FAIL: the package does not recommend qt6-wayland"; exit 1; }
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || { echo "FAIL: the package is not in section games"; exit 1; }
 dpkg-deb -f "$deb" Description | grep -q 'The interface is in French' \
   || { echo "FAIL: the description does not say the interface is French"; exit 1; }
