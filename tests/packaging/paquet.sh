@@ -97,7 +97,7 @@ mkdir -p "$travail/maison"
 chown "$utilisateur" "$travail/maison"
 
 demarrer_xvfb "$travail" || { echo "FAIL: Xvfb did not start"; exit 1; }
-runuser -u "$utilisateur" -- env -i DISPLAY="$DISPLAY" PATH=/usr/bin:/bin \
+runuser -u "$utilisateur" -- env -i DISPLAY="$DISPLAY" PATH=/usr/bin:/bin HOME="$travail/maison" \
   XDG_RUNTIME_DIR="$travail/maison" "$travail/racine/usr/games/vorlinde" >"$travail/sortie.log" 2>&1 &
 timeout 30 xdotool search --sync --onlyvisible --name "^Vorlinde ${version//./\\.}\$" >/dev/null \
   || { cat "$travail/sortie.log"; echo "FAIL: the installed program showed no window"; exit 1; }
@@ -105,4 +105,13 @@ profil="$travail/maison/.local/share/vorlinde/$utilisateur.usr"
 [ -f "$profil" ] || { echo "FAIL: no default profile in ~/.local/share/vorlinde"; ls -R "$travail/maison"; exit 1; }
 [ "$(stat -c %s "$profil")" = 71 ] || { echo "FAIL: the default profile is not 71 bytes"; exit 1; }
 [ -z "$(ls "$travail/racine/usr/games" | grep -v '^vorlinde$')" ] || { echo "FAIL: something was written beside the program"; exit 1; }
+pkill -KILL -u "$utilisateur" || true
+
+# A data folder that cannot be made is told, in French, once the window stands.
+runuser -u "$utilisateur" -- touch "$travail/maison/fichier"
+runuser -u "$utilisateur" -- env -i DISPLAY="$DISPLAY" PATH=/usr/bin:/bin HOME="$travail/maison" \
+  XDG_DATA_HOME="$travail/maison/fichier/donnees" XDG_RUNTIME_DIR="$travail/maison" \
+  "$travail/racine/usr/games/vorlinde" >"$travail/sortie.log" 2>&1 &
+boite=$(timeout 30 xdotool search --sync --onlyvisible --name '^Vorlinde$' | head -n1)
+[ -n "$boite" ] || { cat "$travail/sortie.log"; echo "FAIL: no box about the data folder"; exit 1; }
 echo "PASS: the package is clean for lintian, has its manual page, installs, and keeps the profile in the user's folder"
