@@ -51,6 +51,7 @@ void NouvellePartie(Partie& partie, const ProfilCouleurs& profil, const SourceAl
     partie.CodeSecret = TirerCodeSecret(aleatoire);
     EffacerHistoriqueDepuis(partie, 1);
     partie.EnCours = true;
+    partie.IndicesUtilises = 0;
 }
 
 void AppliquerProfil(Partie& partie, const ProfilCouleurs& profil)
@@ -96,6 +97,7 @@ void ChargerPartie(Partie& partie, const PartieSauvee& sauvee)
 {
     partie.CodeSecret = sauvee.CodeSecret;
     partie.NbCoups = static_cast<std::int16_t>(sauvee.Coups.size());
+    partie.IndicesUtilises = 0;
     for (int k = 1; k <= partie.NbCoups; ++k) {
         partie.Historique[k].Code = sauvee.Coups[k - 1];
         ScoreCoup(partie.CodeSecret, partie.Historique[k]);

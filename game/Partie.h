@@ -75,6 +75,8 @@ struct Partie {
                                                  ProfilParDefaut[6], ProfilParDefaut[7]};
     std::array<std::int32_t, LongueurCode> CouleursCases{ProfilParDefaut[8], ProfilParDefaut[8], ProfilParDefaut[8],
                                                          ProfilParDefaut[8]};
+    // The hints asked for in this game, kept in memory only.
+    std::int16_t IndicesUtilises = 0;
 
     bool operator==(const Partie&) const = default;
 };

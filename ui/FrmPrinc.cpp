@@ -43,6 +43,8 @@ FrmPrinc::FrmPrinc(ServicesPrinc services, QWidget* parent)
     setWindowTitle(QStringLiteral("Vorlinde ") + Utf8(VersionProgramme));
     plateau_ = new Plateau(partie_, services_.Boites, this);
     setCentralWidget(plateau_);
+    connect(plateau_, &Plateau::PartieFinie, this,
+            [this](bool gagnee) { CompterPartie(gagnee ? FinDePartie::Gagnee : FinDePartie::Perdue); });
     // The board does not follow a resize, so the window does not offer one.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     ConstruireMenus();
@@ -64,6 +66,7 @@ void FrmPrinc::ConstruireMenus()
           };
     auto* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
     action(fichier, "MnuNew", QStringLiteral("&Nouveau"), QKeySequence(Qt::Key_F2), [this] {
+        AbandonnerPartie();
         MnuNew_Click();
         plateau_->Annoncer(QStringLiteral("Nouvelle partie"));
     });
@@ -85,6 +88,10 @@ void FrmPrinc::ConstruireMenus()
     auto* numeros = affichage->addAction(QStringLiteral("Numéros des couleurs"));
     numeros->setObjectName(QStringLiteral("MnuNumeros"));
     numeros->setCheckable(true);
+
+    // Menus of the program's own, after the board's.
+    auto* partie = menuBar()->addMenu(QStringLiteral("&Partie"));
+    action(partie, "MnuStats", QStringLiteral("&Statistiques"), {}, &FrmPrinc::MnuStats_Click);
 }
 
 // The player's preferences: the colour numbers, shown on the board and
@@ -184,9 +191,15 @@ bool FrmPrinc::Form_Unload()
 {
     const auto reponse
         = MsgBox(Utf8(messages::QuestionQuitter), styles::QuestionOuiNonAnnuler, Utf8(messages::TitreQuitter));
-    if (reponse == Reponse::Oui)
+    if (reponse == Reponse::Oui) {
         // A save that failed keeps the window, and so the game, open.
-        return SauvegarderPartie() != IssueCommande::Echec;
+        const auto issue = SauvegarderPartie();
+        if (issue == IssueCommande::Annulee)
+            AbandonnerPartie();
+        return issue != IssueCommande::Echec;
+    }
+    if (reponse == Reponse::Non)
+        AbandonnerPartie();
     return reponse == Reponse::Non;
 }
 

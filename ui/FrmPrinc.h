@@ -11,6 +11,7 @@
 
 #include "BoiteMessage.h"
 #include "Dial.h"
+#include "formats/FichierStatistiques.h"
 #include "formats/Fichiers.h"
 #include "game/Partie.h"
 #include "platform/Aleatoire.h"
@@ -92,6 +93,14 @@ private:
     void MnuAffLoad_Click();
     void MnuAffSave_Click();
     void MnuNumeros_Click(bool affiches);
+    void MnuStats_Click();
+
+    // The player's record: a game that ended, or one left unfinished with a
+    // move played; a record that cannot be kept is told once.
+    void CompterPartie(FinDePartie fin);
+    void AbandonnerPartie();
+    std::filesystem::path FichierStatistiques() const;
+    void SignalerStatistiques(const ResultatStatistiques& resultat);
 
     // The file commands: the dialog of `usage`, set afresh, then
     // `operation` on the chosen file; a failure ends in an "Erreur" box.
@@ -110,8 +119,9 @@ private:
     std::unique_ptr<Dial> dial_;
     Plateau* plateau_ = nullptr;
     bool sansQuestion_ = false;
-    // Preferences that cannot be kept are told once.
+    // Preferences that cannot be kept are told once; so is a record.
     bool reglagesSignales_ = false;
+    bool statistiquesSignalees_ = false;
 };
 
 }  // namespace vorlinde::ui

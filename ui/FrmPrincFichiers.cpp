@@ -61,6 +61,7 @@ FrmPrinc::OperationFichier FrmPrinc::ChargementDePartie()
         // The whole file is checked before anything of the game changes.
         const auto lecture = LireFichierPartie(chemin);
         if (lecture.Erreur == ErreurFichier::Aucune) {
+            AbandonnerPartie();
             ChargerPartie(partie_, lecture.Partie);
             plateau_->Peindre();
         }

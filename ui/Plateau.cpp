@@ -151,7 +151,10 @@ void Plateau::CmdOK_Click()
     const auto exclamation = [this](const std::string& texte, const char* titre) {
         MsgBox(QString::fromStdString(texte), styles::Exclamation, Utf8(titre));
     };
-    switch (ValiderCode(partie_)) {
+    const auto resultat = ValiderCode(partie_);
+    if (resultat == ResultatValidation::Gagne || resultat == ResultatValidation::Perdu)
+        emit PartieFinie(resultat == ResultatValidation::Gagne);
+    switch (resultat) {
     case ResultatValidation::Incomplet:
         exclamation(messages::CodeIncomplet, messages::TitreCode);
         return;

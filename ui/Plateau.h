@@ -53,6 +53,10 @@ public:
     // with `texte`. The focus stays on the board, in the code.
     void Annoncer(const QString& texte);
 
+signals:
+    // A guess ended the game, won or lost.
+    void PartieFinie(bool gagnee);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* objet, QEvent* event) override;

@@ -85,6 +85,7 @@ public:
         services.Graine = [graine] { return graine; };
         services.Reglages = Reglages;
         services.FichierReglages = FichierReglages;
+        services.DossierDonnees = DossierDonnees;
         Fenetre = std::make_unique<FrmPrinc>(services);
     }
 
@@ -177,6 +178,8 @@ public:
         = std::make_shared<QSettings>(temporaire_.filePath(QStringLiteral("reglages.ini")), QSettings::IniFormat);
     // Without Reglages, the window opens the preferences of this file itself.
     QString FichierReglages;
+    // The player's data folder (the record of games): none unless a test gives one.
+    std::filesystem::path DossierDonnees;
     std::unique_ptr<FrmPrinc> Fenetre;
 
 private:

@@ -84,9 +84,11 @@ private slots:
         Banc b;
         auto& f = b.F();
         const auto menus = f.menuBar()->actions();
-        QCOMPARE(menus.size(), 2);
+        // The described menus first, the program's own after them.
+        QCOMPARE(menus.size(), 3);
         QCOMPARE(menus[0]->text(), QStringLiteral("&Fichier"));
         QCOMPARE(menus[1]->text(), QStringLiteral("&Affichage"));
+        QCOMPARE(menus[2]->text(), QStringLiteral("&Partie"));
         QStringList fichier, affichage;
         for (auto* a : menus[0]->menu()->actions())
             fichier << (a->isSeparator() ? QStringLiteral("-")

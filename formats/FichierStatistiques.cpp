@@ -1,0 +1,231 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+#include "FichierStatistiques.h"
+
+#include <cctype>
+#include <ctime>
+#include <map>
+#include <numeric>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace vorlinde {
+namespace {
+
+constexpr std::size_t TailleMaxStatistiques = 64 * 1024;
+constexpr long ValeurMax = 1000000000;
+
+// The figures by their names in the file, the counts of wins apart.
+std::map<std::string, int Statistiques::*> Champs()
+{
+    return {{"gagnees", &Statistiques::Gagnees},
+            {"perdues", &Statistiques::Perdues},
+            {"abandonnees", &Statistiques::Abandonnees},
+            {"gagnees_avec_indice", &Statistiques::GagneesAvecIndice},
+            {"serie_en_cours", &Statistiques::SerieEnCours},
+            {"meilleure_serie", &Statistiques::MeilleureSerie},
+            {"coups_des_victoires", &Statistiques::CoupsDesVictoires},
+            {"meilleure_partie", &Statistiques::MeilleurePartie}};
+}
+
+const char* const CleVictoires = "victoires_par_coups";
+
+// A reader of the one object this file holds: names, whole numbers from 0,
+// one list of whole numbers.
+class Lecteur {
+public:
+    explicit Lecteur(std::string_view texte) : texte_(texte) { }
+
+    bool Signe(char c)
+    {
+        Blancs();
+        if (pos_ < texte_.size() && texte_[pos_] == c) {
+            ++pos_;
+            return true;
+        }
+        return false;
+    }
+    bool Nom(std::string& nom)
+    {
+        if (!Signe('"'))
+            return false;
+        const auto fin = texte_.find('"', pos_);
+        if (fin == std::string_view::npos)
+            return false;
+        nom = std::string(texte_.substr(pos_, fin - pos_));
+        pos_ = fin + 1;
+        return true;
+    }
+    bool Nombre(long& valeur)
+    {
+        Blancs();
+        const auto debut = pos_;
+        valeur = 0;
+        while (pos_ < texte_.size() && std::isdigit(static_cast<unsigned char>(texte_[pos_])) && valeur <= ValeurMax)
+            valeur = valeur * 10 + (texte_[pos_++] - '0');
+        return pos_ > debut && valeur <= ValeurMax;
+    }
+    bool Fini()
+    {
+        Blancs();
+        return pos_ == texte_.size();
+    }
+
+private:
+    void Blancs()
+    {
+        while (pos_ < texte_.size() && std::isspace(static_cast<unsigned char>(texte_[pos_])))
+            ++pos_;
+    }
+
+    std::string_view texte_;
+    std::size_t pos_ = 0;
+};
+
+// The record's folder is locked as a whole through a file of its own: the
+// record itself is replaced by a rename, which a lock on it would not follow.
+class Verrou {
+public:
+    explicit Verrou(const std::filesystem::path& dossier)
+        : fd_(::open((dossier / ".statistiques.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600))
+    {
+        if (fd_ >= 0)
+            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) { }
+    }
+    ~Verrou()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Verrou(const Verrou&) = delete;
+    Verrou& operator=(const Verrou&) = delete;
+
+private:
+    int fd_;
+};
+
+std::filesystem::path NomDeCote(const std::filesystem::path& fichier)
+{
+    char date[32];
+    const std::time_t maintenant = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&maintenant, &local);
+    std::strftime(date, sizeof date, "%Y%m%d-%H%M%S", &local);
+    auto chemin = fichier.parent_path() / (fichier.stem().string() + "-illisible-" + date + ".json");
+    std::error_code ec;
+    for (int n = 2; std::filesystem::exists(std::filesystem::symlink_status(chemin, ec)); ++n)
+        chemin = fichier.parent_path()
+            / (fichier.stem().string() + "-illisible-" + date + "-" + std::to_string(n) + ".json");
+    return chemin;
+}
+
+}  // namespace
+
+std::string TexteStatistiques(const Statistiques& s)
+{
+    std::string texte = "{\n  \"version\": " + std::to_string(VersionStatistiques);
+    for (const auto& [nom, champ] : Champs())
+        texte += ",\n  \"" + nom + "\": " + std::to_string(s.*champ);
+    texte += ",\n  \"" + std::string(CleVictoires) + "\": [";
+    for (int k = 0; k < ColonnesCoups; ++k)
+        texte += (k ? ", " : "") + std::to_string(s.VictoiresParCoups[k]);
+    return texte + "]\n}\n";
+}
+
+std::optional<Statistiques> LireTexteStatistiques(std::string_view texte, bool& plusRecent)
+{
+    // A newer version may write anything after its version, which comes first.
+    {
+        Lecteur entete(texte);
+        std::string nom;
+        long version = 0;
+        plusRecent = entete.Signe('{') && entete.Nom(nom) && nom == "version" && entete.Signe(':')
+            && entete.Nombre(version) && version > VersionStatistiques;
+        if (plusRecent)
+            return std::nullopt;
+    }
+    Lecteur lecteur(texte);
+    Statistiques s;
+    const auto champs = Champs();
+    std::map<std::string, bool> vus;
+    long version = -1;
+    if (!lecteur.Signe('{'))
+        return std::nullopt;
+    do {
+        std::string nom;
+        long valeur = 0;
+        if (!lecteur.Nom(nom) || !lecteur.Signe(':') || vus[nom])
+            return std::nullopt;
+        vus[nom] = true;
+        if (nom == CleVictoires) {
+            if (!lecteur.Signe('['))
+                return std::nullopt;
+            for (int k = 0; k < ColonnesCoups; ++k) {
+                if ((k > 0 && !lecteur.Signe(',')) || !lecteur.Nombre(valeur))
+                    return std::nullopt;
+                s.VictoiresParCoups[k] = static_cast<int>(valeur);
+            }
+            if (!lecteur.Signe(']'))
+                return std::nullopt;
+        } else if (!lecteur.Nombre(valeur)) {
+            return std::nullopt;
+        } else if (nom == "version") {
+            version = valeur;
+        } else if (const auto champ = champs.find(nom); champ != champs.end()) {
+            s.*(champ->second) = static_cast<int>(valeur);
+        } else {
+            return std::nullopt;
+        }
+    } while (lecteur.Signe(','));
+    if (!lecteur.Signe('}') || !lecteur.Fini() || version != VersionStatistiques)
+        return std::nullopt;
+    // Every figure is there, and the wins agree with their counts by guesses.
+    const int parCoups = std::accumulate(s.VictoiresParCoups.begin(), s.VictoiresParCoups.end(), 0);
+    if (vus.size() != champs.size() + 2 || parCoups != s.Gagnees || s.GagneesAvecIndice > s.Gagnees
+        || s.SerieEnCours > s.MeilleureSerie || s.MeilleureSerie > s.Gagnees)
+        return std::nullopt;
+    return s;
+}
+
+ResultatStatistiques MettreAJourStatistiques(const std::filesystem::path& fichier,
+                                             const std::function<void(Statistiques&)>& changer)
+{
+    ResultatStatistiques resultat;
+    const Verrou verrou(fichier.parent_path());
+    std::error_code ec;
+    if (std::filesystem::exists(std::filesystem::symlink_status(fichier, ec))) {
+        std::vector<std::uint8_t> octets;
+        bool plusRecent = false;
+        std::optional<Statistiques> lues;
+        if (LireDebutFichier(fichier, TailleMaxStatistiques + 1, octets) == ErreurFichier::Aucune
+            && octets.size() <= TailleMaxStatistiques)
+            lues = LireTexteStatistiques(std::string_view(reinterpret_cast<const char*>(octets.data()), octets.size()),
+                                         plusRecent);
+        if (plusRecent) {
+            resultat.Etat = EtatStatistiques::PlusRecentes;
+            return resultat;
+        }
+        if (lues) {
+            resultat.Figures = *lues;
+            resultat.Etat = EtatStatistiques::Lues;
+        } else {
+            resultat.Etat = EtatStatistiques::Abimees;
+            resultat.MisDeCote = NomDeCote(fichier);
+            std::filesystem::rename(fichier, resultat.MisDeCote, ec);
+            if (ec)
+                resultat.MisDeCote.clear();
+        }
+    }
+    if (changer) {
+        changer(resultat.Figures);
+        const std::string texte = TexteStatistiques(resultat.Figures);
+        resultat.Ecriture
+            = RemplacerFichier(fichier, std::span(reinterpret_cast<const std::uint8_t*>(texte.data()), texte.size()));
+    }
+    return resultat;
+}
+
+}  // namespace vorlinde

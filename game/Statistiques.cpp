@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+#include "Statistiques.h"
+
+#include <algorithm>
+
+namespace vorlinde {
+
+void Compter(Statistiques& s, FinDePartie fin, int coups, bool avecIndice)
+{
+    switch (fin) {
+    case FinDePartie::Gagnee:
+        ++s.Gagnees;
+        if (avecIndice)
+            ++s.GagneesAvecIndice;
+        s.MeilleureSerie = std::max(s.MeilleureSerie, ++s.SerieEnCours);
+        s.CoupsDesVictoires += coups;
+        s.MeilleurePartie = s.MeilleurePartie == 0 ? coups : std::min(s.MeilleurePartie, coups);
+        ++s.VictoiresParCoups[std::clamp(coups, 1, ColonnesCoups) - 1];
+        return;
+    case FinDePartie::Perdue:
+        ++s.Perdues;
+        break;
+    case FinDePartie::Abandonnee:
+        ++s.Abandonnees;
+        break;
+    }
+    s.SerieEnCours = 0;
+}
+
+std::string MoyenneDesCoups(const Statistiques& s)
+{
+    if (s.Gagnees == 0)
+        return "0";
+    // Tenths, rounded half up, in whole numbers: no locale, no binary fraction.
+    const long dixiemes = (20L * s.CoupsDesVictoires + s.Gagnees) / (2L * s.Gagnees);
+    return std::to_string(dixiemes / 10) + "," + std::to_string(dixiemes % 10);
+}
+
+}  // namespace vorlinde

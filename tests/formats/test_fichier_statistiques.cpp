@@ -1,0 +1,92 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "formats/FichierStatistiques.h"
+#include "tests/commun/DossierTemporaire.h"
+
+using namespace vorlinde;
+
+namespace {
+
+std::string Lire(const std::filesystem::path& chemin)
+{
+    std::ifstream f(chemin, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+}
+
+void Ecrire(const std::filesystem::path& chemin, const std::string& texte)
+{
+    std::ofstream(chemin, std::ios::binary) << texte;
+}
+
+void UneVictoire(Statistiques& s)
+{
+    Compter(s, FinDePartie::Gagnee, 5, false);
+}
+
+}  // namespace
+
+// The record reads back as written; a damaged one is set aside byte for byte
+// and the figures start from zero; one of a newer version is never touched.
+TEST(FichierStatistiques, WrittenReadDamagedAndNewer)
+{
+    DossierTemporaire dossier;
+    const auto fichier = dossier.Chemin() / "statistiques.json";
+    EXPECT_EQ(MettreAJourStatistiques(fichier).Etat, EtatStatistiques::Absentes);
+    MettreAJourStatistiques(fichier, UneVictoire);
+    const auto lu
+        = MettreAJourStatistiques(fichier, [](Statistiques& s) { Compter(s, FinDePartie::Perdue, 100, false); });
+    EXPECT_EQ(lu.Etat, EtatStatistiques::Lues);
+    EXPECT_EQ(lu.Figures.Jouees(), 2);
+    EXPECT_EQ(MettreAJourStatistiques(fichier).Figures, lu.Figures);
+
+    // Damaged: not JSON, a figure missing, wins that disagree with their counts.
+    const std::string texte = Lire(fichier);
+    for (const std::string& abime : {std::string("{\"version\": 1, \"gagnees\""), std::string("\x01\x02 pas du JSON"),
+                                     texte.substr(0, texte.find("\"perdues\"")) + "\"x\": 1}",
+                                     std::string(texte).replace(texte.find("\"gagnees\": 1"), 12, "\"gagnees\": 7")}) {
+        Ecrire(fichier, abime);
+        const auto apres = MettreAJourStatistiques(fichier, UneVictoire);
+        ASSERT_EQ(apres.Etat, EtatStatistiques::Abimees) << abime;
+        EXPECT_EQ(Lire(apres.MisDeCote), abime);
+        EXPECT_EQ(apres.MisDeCote.parent_path(), dossier.Chemin());
+        EXPECT_EQ(MettreAJourStatistiques(fichier).Figures.Gagnees, 1);
+    }
+
+    const std::string futur = "{\"version\": 2, \"parties\": [{\"gagnee\": true}]}";
+    Ecrire(fichier, futur);
+    EXPECT_EQ(MettreAJourStatistiques(fichier, UneVictoire).Etat, EtatStatistiques::PlusRecentes);
+    EXPECT_EQ(Lire(fichier), futur);
+}
+
+// Two programs that end games at the same moment are both counted.
+TEST(FichierStatistiques, TwoProcessesCountEveryGame)
+{
+    DossierTemporaire dossier;
+    const auto fichier = dossier.Chemin() / "statistiques.json";
+    constexpr int Parties = 60;
+    std::vector<pid_t> enfants;
+    for (int p = 0; p < 2; ++p) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            for (int k = 0; k < Parties; ++k)
+                MettreAJourStatistiques(fichier, UneVictoire);
+            ::_exit(0);
+        }
+        enfants.push_back(pid);
+    }
+    for (const pid_t pid : enfants) {
+        int statut = -1;
+        ::waitpid(pid, &statut, 0);
+        EXPECT_EQ(statut, 0);
+    }
+    EXPECT_EQ(MettreAJourStatistiques(fichier).Figures.Gagnees, 2 * Parties);
+}

@@ -1,0 +1,99 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+//
+// The player's record through the real window: what counts, what the
+// window « Statistiques » shows and reads out, and a damaged record.
+#include <QLabel>
+#include <QtTest>
+
+#include "Banc.h"
+#include "ui/FrmStats.h"
+
+using namespace banc;
+
+namespace {
+
+// The texts of the window « Statistiques », opened from the menu, and the
+// names of its bars; `pendant` runs while it is open.
+QStringList FenetreStatistiques(Banc& b, const std::function<void(FrmStats&)>& pendant = {})
+{
+    QStringList vus;
+    QTimer::singleShot(0, [&] {
+        auto* fenetre = qobject_cast<FrmStats*>(QApplication::activeModalWidget());
+        QVERIFY(fenetre);
+        QCOMPARE(fenetre->windowTitle(), QStringLiteral("Statistiques"));
+        if (pendant)
+            pendant(*fenetre);
+        for (int k = 0; k < 9; ++k)
+            vus << Controle<QLabel>(*fenetre, QStringLiteral("LblStat"), k)->accessibleName();
+        for (int c = 1; c <= 11; ++c)
+            vus << Controle<QWidget>(*fenetre, QStringLiteral("Barre"), c)->accessibleName();
+        fenetre->accept();
+    });
+    b.Menu("MnuStats");
+    return vus;
+}
+
+}  // namespace
+
+class TestStatistiques : public QObject {
+    Q_OBJECT
+private slots:
+    void uneVictoireEstGardeeAuProchainDemarrage()
+    {
+        QTemporaryDir donnees;
+        Banc b;
+        b.DossierDonnees = donnees.path().toStdString();
+        b.Ouvrir();
+        b.Jouer(b.AutreCode(0));
+        b.Jouer(b.CodeSecret());
+        // A game left with a move counts as abandoned, once; one without a move does not.
+        b.Menu("MnuNew");
+        b.Jouer(b.AutreCode(3));
+        b.Menu("MnuNew");
+        b.Menu("MnuNew");
+
+        b.Ouvrir();
+        const QStringList vus = FenetreStatistiques(b);
+        for (const char* attendu :
+             {"Parties jouées : 2", "Parties gagnées : 1", "Parties perdues : 0", "Parties abandonnées : 1",
+              "Série en cours : 0", "Meilleure série : 1", "Coups en moyenne : 2,0", "Meilleure partie : 2 coups",
+              "2 coups : 1 partie", "5 coups : 0 partie", "11 coups et plus : 0 partie"})
+            QVERIFY2(vus.contains(QString::fromUtf8(attendu)), attendu);
+
+        // « Remettre à zéro » after its question.
+        b.Boites->Reponses.push_back(Reponse::Oui);
+        const QStringList remis = FenetreStatistiques(b, [](FrmStats& f) {
+            QTest::mouseClick(Controle<QPushButton>(f, QStringLiteral("CmdRaz")), Qt::LeftButton);
+        });
+        QVERIFY(remis.contains(QStringLiteral("Parties jouées : 0")));
+        QCOMPARE(b.Boites->Appels.back().Style, styles::QuestionOuiNon);
+    }
+
+    void unReleveAbimeEstMisDeCoteEtSignaleUneFois()
+    {
+        QTemporaryDir donnees;
+        const QByteArray abime("{\"version\": 1, \"gagnees\": ");
+        Ecrire(donnees.filePath(QStringLiteral("statistiques.json")), abime);
+        Banc b;
+        b.DossierDonnees = donnees.path().toStdString();
+        b.Ouvrir();
+        const auto boites = b.Boites->Appels.size();
+        b.Jouer(b.CodeSecret());
+        b.Menu("MnuNew");
+        b.Jouer(b.CodeSecret());
+        // Two end boxes, and one about the record, once.
+        QCOMPARE(b.Boites->Appels.size(), boites + 3);
+        int avis = 0;
+        for (auto k = boites; k < b.Boites->Appels.size(); ++k)
+            avis += b.Boites->Appels[k].Texte.contains(QStringLiteral("abîmé"));
+        QCOMPARE(avis, 1);
+        const QStringList cotes = QDir(donnees.path()).entryList({QStringLiteral("statistiques-illisible-*.json")});
+        QCOMPARE(cotes.size(), 1);
+        QCOMPARE(Contenu(donnees.filePath(cotes.first())), abime);
+        QVERIFY(FenetreStatistiques(b).contains(QStringLiteral("Parties gagnées : 2")));
+    }
+};
+
+QTEST_MAIN(TestStatistiques)
+#include "test_statistiques.moc"

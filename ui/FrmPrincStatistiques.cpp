@@ -1,0 +1,89 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+//
+// The player's record: what counts, once per game, and the window that shows it.
+#include <QDir>
+#include <QFile>
+
+#include "FrmPrinc.h"
+#include "FrmStats.h"
+#include "platform/Dossiers.h"
+
+namespace vorlinde::ui {
+namespace {
+
+QString Nom(const std::filesystem::path& chemin)
+{
+    return QDir::toNativeSeparators(QFile::decodeName(chemin.c_str()));
+}
+
+}  // namespace
+
+std::filesystem::path FrmPrinc::FichierStatistiques() const
+{
+    if (services_.DossierDonnees.empty())
+        return {};
+    return services_.DossierDonnees / "statistiques.json";
+}
+
+void FrmPrinc::CompterPartie(FinDePartie fin)
+{
+    const auto fichier = FichierStatistiques();
+    if (fichier.empty() || !CreerDossier(services_.DossierDonnees))
+        return;
+    const int coups = partie_.NbCoups;
+    const bool avecIndice = partie_.IndicesUtilises > 0;
+    SignalerStatistiques(
+        MettreAJourStatistiques(fichier, [&](Statistiques& figures) { Compter(figures, fin, coups, avecIndice); }));
+}
+
+void FrmPrinc::AbandonnerPartie()
+{
+    if (partie_.NbCoups >= 1 && Issue(partie_) == IssuePartie::EnCours)
+        CompterPartie(FinDePartie::Abandonnee);
+}
+
+void FrmPrinc::SignalerStatistiques(const ResultatStatistiques& resultat)
+{
+    const QString fichier = Nom(FichierStatistiques());
+    QString texte;
+    if (resultat.Etat == EtatStatistiques::Abimees)
+        texte = QStringLiteral("Le relevé de vos parties « %1 » était abîmé ou illisible : les statistiques repartent "
+                               "de zéro. L'ancien relevé est gardé sous le nom « %2 ».")
+                    .arg(fichier, Nom(resultat.MisDeCote));
+    else if (resultat.Etat == EtatStatistiques::PlusRecentes)
+        texte = QStringLiteral("Le relevé de vos parties « %1 » a été écrit par une version plus récente de Vorlinde : "
+                               "il est laissé tel quel, et les parties jouées ici n'y sont pas comptées.")
+                    .arg(fichier);
+    else if (resultat.Ecriture != ErreurFichier::Aucune)
+        texte = QStringLiteral("Le relevé de vos parties « %1 » n'a pas pu être enregistré. %2")
+                    .arg(fichier, QString::fromStdString(RaisonErreurFichier(resultat.Ecriture)));
+    if (texte.isEmpty() || statistiquesSignalees_)
+        return;
+    statistiquesSignalees_ = true;
+    MsgBox(texte, styles::Exclamation, QStringLiteral("Statistiques"));
+}
+
+void FrmPrinc::MnuStats_Click()
+{
+    const auto fichier = FichierStatistiques();
+    const auto lire = [fichier] { return fichier.empty() ? ResultatStatistiques{} : MettreAJourStatistiques(fichier); };
+    const auto resultat = lire();
+    SignalerStatistiques(resultat);
+    FrmStats fenetre(
+        resultat.Figures,
+        [&] {
+            const auto reponse
+                = MsgBox(QStringLiteral("Voulez-vous vraiment remettre à zéro les statistiques de vos parties ?"),
+                         styles::QuestionOuiNon, QStringLiteral("Statistiques"));
+            if (reponse != Reponse::Oui || fichier.empty() || !CreerDossier(services_.DossierDonnees))
+                return lire().Figures;
+            const auto remises = MettreAJourStatistiques(fichier, [](Statistiques& figures) { figures = {}; });
+            SignalerStatistiques(remises);
+            return remises.Figures;
+        },
+        this);
+    fenetre.exec();
+}
+
+}  // namespace vorlinde::ui

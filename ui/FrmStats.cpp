@@ -1,0 +1,151 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+#include "FrmStats.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace vorlinde::ui {
+namespace {
+
+QString Pluriel(int n, const QString& singulier, const QString& pluriel)
+{
+    return QString::number(n) + QLatin1Char(' ') + (n < 2 ? singulier : pluriel);
+}
+
+}  // namespace
+
+// One column of the chart: its count over a bar as tall as the count allows,
+// its number of guesses under it.
+class Barre : public QWidget {
+public:
+    Barre(int colonne, QWidget* parent) : QWidget(parent), colonne_(colonne)
+    {
+        setFocusPolicy(Qt::TabFocus);
+        setMinimumSize(30, 180);
+        setObjectName(QStringLiteral("Barre%1").arg(colonne + 1));
+    }
+
+    void Montrer(int compte, int maximum, bool meilleure)
+    {
+        compte_ = compte;
+        maximum_ = std::max(maximum, 1);
+        meilleure_ = meilleure;
+        const QString coups = colonne_ + 1 < ColonnesCoups
+            ? Pluriel(colonne_ + 1, QStringLiteral("coup"), QStringLiteral("coups"))
+            : QStringLiteral("11 coups et plus");
+        setAccessibleName(coups + QStringLiteral(" : ")
+                          + Pluriel(compte, QStringLiteral("partie"), QStringLiteral("parties")));
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter peintre(this);
+        peintre.setRenderHint(QPainter::Antialiasing);
+        const QFontMetrics mesures(font());
+        const int basTexte = mesures.height() + 4;
+        const QRectF zone = rect().adjusted(4, mesures.height() + 4, -4, -basTexte);
+        const qreal hauteur = zone.height() * compte_ / maximum_;
+        const QRectF barre(zone.left(), zone.bottom() - hauteur, zone.width(), hauteur);
+        if (compte_ > 0) {
+            QLinearGradient degrade(barre.topLeft(), barre.bottomLeft());
+            const QColor couleur = meilleure_ ? QColor(0x2e, 0xa0, 0x5a) : QColor(0x3a, 0x78, 0xd8);
+            degrade.setColorAt(0, couleur.lighter(125));
+            degrade.setColorAt(1, couleur);
+            QPainterPath chemin;
+            chemin.addRoundedRect(barre.adjusted(0, 0, 0, 4), 4, 4);
+            peintre.setClipRect(barre);
+            peintre.fillPath(chemin, degrade);
+            peintre.setClipping(false);
+        }
+        peintre.setPen(palette().color(QPalette::Mid));
+        peintre.drawLine(QPointF(0, zone.bottom() + 0.5), QPointF(width(), zone.bottom() + 0.5));
+        peintre.setPen(palette().color(QPalette::WindowText));
+        peintre.drawText(QRectF(0, barre.top() - mesures.height() - 2, width(), mesures.height()), Qt::AlignCenter,
+                         QString::number(compte_));
+        peintre.drawText(QRectF(0, height() - mesures.height(), width(), mesures.height()), Qt::AlignCenter,
+                         colonne_ + 1 < ColonnesCoups ? QString::number(colonne_ + 1) : QStringLiteral("11+"));
+        if (hasFocus()) {
+            peintre.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+            peintre.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
+    }
+
+private:
+    int colonne_;
+    int compte_ = 0;
+    int maximum_ = 1;
+    bool meilleure_ = false;
+};
+
+FrmStats::FrmStats(const Statistiques& figures, std::function<Statistiques()> remettreAZero, QWidget* parent)
+    : QDialog(parent), remettreAZero_(std::move(remettreAZero))
+{
+    setWindowTitle(QStringLiteral("Statistiques"));
+    auto* plan = new QVBoxLayout(this);
+    auto* grille = new QGridLayout;
+    for (std::size_t k = 0; k < textes_.size(); ++k) {
+        textes_[k] = new QLabel(this);
+        textes_[k]->setObjectName(QStringLiteral("LblStat%1").arg(k));
+        grille->addWidget(textes_[k], static_cast<int>(k % 5), static_cast<int>(k / 5));
+    }
+    plan->addLayout(grille);
+    auto* titre = new QLabel(QStringLiteral("Parties gagnées selon le nombre de coups"), this);
+    titre->setAlignment(Qt::AlignCenter);
+    plan->addSpacing(8);
+    plan->addWidget(titre);
+    auto* graphique = new QHBoxLayout;
+    graphique->setSpacing(2);
+    for (int c = 0; c < ColonnesCoups; ++c)
+        graphique->addWidget(barres_[c] = new Barre(c, this));
+    plan->addLayout(graphique);
+    auto* boutons = new QHBoxLayout;
+    auto* raz = new QPushButton(QStringLiteral("&Remettre à zéro"), this);
+    raz->setObjectName(QStringLiteral("CmdRaz"));
+    auto* fermer = new QPushButton(QStringLiteral("&Fermer"), this);
+    fermer->setObjectName(QStringLiteral("CmdFermer"));
+    fermer->setDefault(true);
+    boutons->addWidget(raz);
+    boutons->addStretch();
+    boutons->addWidget(fermer);
+    plan->addLayout(boutons);
+    fermer->setFocus();
+    connect(fermer, &QPushButton::clicked, this, &QDialog::accept);
+    connect(raz, &QPushButton::clicked, this, [this] { Afficher(remettreAZero_()); });
+    Afficher(figures);
+}
+
+void FrmStats::Afficher(const Statistiques& s)
+{
+    const auto n = [](int valeur) { return QString::number(valeur); };
+    const QStringList textes{
+        QStringLiteral("Parties jouées : ") + n(s.Jouees()),
+        QStringLiteral("Parties gagnées : ") + n(s.Gagnees),
+        QStringLiteral("Parties perdues : ") + n(s.Perdues),
+        QStringLiteral("Parties abandonnées : ") + n(s.Abandonnees),
+        QStringLiteral("Parties gagnées avec un indice : ") + n(s.GagneesAvecIndice),
+        QStringLiteral("Série en cours : ") + n(s.SerieEnCours),
+        QStringLiteral("Meilleure série : ") + n(s.MeilleureSerie),
+        QStringLiteral("Coups en moyenne : ") + QString::fromStdString(MoyenneDesCoups(s)),
+        QStringLiteral("Meilleure partie : ") + n(s.MeilleurePartie)
+            + (s.MeilleurePartie < 2 ? QStringLiteral(" coup") : QStringLiteral(" coups")),
+    };
+    for (std::size_t k = 0; k < textes_.size(); ++k) {
+        textes_[k]->setText(textes[static_cast<qsizetype>(k)]);
+        textes_[k]->setAccessibleName(textes[static_cast<qsizetype>(k)]);
+    }
+    const int maximum = *std::max_element(s.VictoiresParCoups.begin(), s.VictoiresParCoups.end());
+    for (int c = 0; c < ColonnesCoups; ++c)
+        barres_[c]->Montrer(s.VictoiresParCoups[c], maximum, maximum > 0 && s.VictoiresParCoups[c] == maximum);
+}
+
+}  // namespace vorlinde::ui

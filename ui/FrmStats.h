@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+#include <functional>
+
+#include "game/Statistiques.h"
+
+class QLabel;
+
+namespace vorlinde::ui {
+
+class Barre;
+
+// The window « Statistiques »: each figure one text that a screen reader
+// reads whole, then the wins by number of guesses as a bar chart, whose
+// bars are read one by one ("5 coups : 12 parties"). « Remettre à zéro »
+// asks `remettreAZero`, which returns the figures to show next.
+class FrmStats : public QDialog {
+    Q_OBJECT
+public:
+    FrmStats(const Statistiques& figures, std::function<Statistiques()> remettreAZero, QWidget* parent = nullptr);
+
+    void Afficher(const Statistiques& figures);
+
+private:
+    std::function<Statistiques()> remettreAZero_;
+    std::array<QLabel*, 9> textes_{};
+    std::array<Barre*, ColonnesCoups> barres_{};
+};
+
+}  // namespace vorlinde::ui
