@@ -74,6 +74,19 @@ def main():
             print("move %d: %s, won, heard by ear" % (coup, "".join(map(str, essai))))
             taper("F2")
             entendre(r"Nouvelle partie")
+            # The record: the window says its figures, and each bar of the chart is read.
+            taper("alt+p")
+            taper("s")
+            entendre(r"Statistiques")
+            taper("Tab")
+            premiere = entendre(r"^1 coup : ([01]) partie")
+            if coup > 1:
+                for _ in range(coup - 1):
+                    taper("Tab")
+                entendre(r"^%d coups : 1 partie" % coup)
+            elif premiere.group(1) != "1":
+                echouer("the chart does not count the win at the first guess")
+            taper("Escape")
             return
         numero, bien, mal = (int(x) for x in dit.group(1, 2, 3))
         if numero != coup:
