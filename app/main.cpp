@@ -21,7 +21,6 @@
 #include "ui/FinDeSession.h"
 #include "ui/FrmPrinc.h"
 #include "ui/Icone.h"
-#include "ui/Traduction.h"
 
 namespace {
 
@@ -119,7 +118,6 @@ int Fenetre(int argc, char* argv[], vorlinde::Demande demande)
     QApplication::setApplicationName(QStringLiteral("Vorlinde"));
     QApplication::setOrganizationName(QStringLiteral("Vorlinde"));
     QApplication::setDesktopFileName(QStringLiteral("org.vorlinde.Vorlinde"));
-    vorlinde::ui::InstallerTraductionFrancaise(&application);
 
     vorlinde::ui::ServicesPrinc services;
     services.Boites = std::make_shared<vorlinde::ui::BoiteMessageQt>();

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "BoiteMessage.h"
 
+#include "Traduction.h"
+
 #include <QMessageBox>
 
 #include "game/Messages.h"
@@ -33,6 +35,7 @@ Reponse BoiteMessage::MsgBox(QWidget* parent, const QString& texte, StyleBoite s
 
 Reponse BoiteMessageQt::Montrer(QWidget* parent, const QString& texte, StyleBoite style, const QString& titre)
 {
+    TraduireAuBesoin();
     QMessageBox boite(IconeQt(style.Icone), titre, texte, QMessageBox::NoButton, parent);
     boite.setTextFormat(Qt::PlainText);
     const bool question = style.Boutons == JeuBoutons::OuiNonAnnuler;

@@ -12,6 +12,7 @@
 #include <QMessageBox>
 
 #include "Cellule.h"
+#include "Traduction.h"
 
 namespace vorlinde::ui {
 namespace {
@@ -106,6 +107,7 @@ private:
 
 QString Montrer(QWidget* parent, const ParametresDial& p, bool enregistrer)
 {
+    TraduireAuBesoin();
     DialogueFichier dialogue(parent, p, enregistrer);
     if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
         return {};
@@ -140,6 +142,7 @@ QString DialogueStandardQt::ShowSave(QWidget* parent, const ParametresDial& para
 
 std::int32_t DialogueStandardQt::ShowColor(QWidget* parent, std::int32_t couleur)
 {
+    TraduireAuBesoin();
     QColorDialog dialogue(VersQColor(couleur), parent);
     dialogue.setOption(QColorDialog::DontUseNativeDialog);
     if (dialogue.exec() != QDialog::Accepted)

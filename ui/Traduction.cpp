@@ -49,4 +49,13 @@ bool InstallerTraductionFrancaise(QObject* parent)
     return QCoreApplication::installTranslator(traducteur);
 }
 
+void TraduireAuBesoin()
+{
+    static bool installee = false;
+    if (!installee && QCoreApplication::instance() != nullptr) {
+        installee = true;
+        InstallerTraductionFrancaise(QCoreApplication::instance());
+    }
+}
+
 }  // namespace vorlinde::ui

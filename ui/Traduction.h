@@ -11,4 +11,8 @@ namespace vorlinde::ui {
 // false, and leaves Qt's texts in English, when that file is missing.
 bool InstallerTraductionFrancaise(QObject* parent);
 
+// The same, once, before the first of Qt's own dialogs or boxes opens: the
+// main window shows none of Qt's texts, and does not wait for them.
+void TraduireAuBesoin();
+
 }  // namespace vorlinde::ui
