@@ -45,8 +45,14 @@ struct Table {
 
     Table()
     {
-        ServicesPrinc services{boites, dialogues, dossier.path().toStdString(), [] { return std::string("banc"); },
-                               [] { return std::uint64_t{7}; }};
+        ServicesPrinc services;
+        services.Boites = boites;
+        services.Dialogues = dialogues;
+        services.DossierProgramme = dossier.path().toStdString();
+        services.LireNomUser = [] { return std::string("banc"); };
+        services.Graine = [] { return std::uint64_t{7}; };
+        // The preferences of the run stay in the run.
+        services.FichierReglages = dossier.filePath(QStringLiteral("reglages.conf"));
         fenetre = std::make_unique<FrmPrinc>(services);
         const auto trouver = [this]<typename T = Etiquette>(const char* nom, int k)
         {
