@@ -89,16 +89,11 @@ int CommandeIndice(const std::filesystem::path& fichier, std::FILE* sortie, std:
     case IssuePartie::EnCours:
         break;
     }
-    const auto coups = Coups(*partie);
-    const auto possibles = CodesPossibles(coups);
-    std::vector<Code4> joues;
-    for (const auto& coup : coups)
-        joues.push_back(CodeDuCoup(coup));
-    const auto conseil = MeilleurCoup(possibles, joues);
-    Ecrire(sortie, Chiffres(conseil.Code) + QLatin1Char('\n'));
+    const auto conseil = ConseillerCoup(*partie);
+    Ecrire(sortie, Chiffres(conseil.Coup.Code) + QLatin1Char('\n'));
     Ecrire(sortie,
-           possibles.size() < 2 ? QStringLiteral("%1 code est encore possible.\n").arg(possibles.size())
-                                : QStringLiteral("%1 codes sont encore possibles.\n").arg(possibles.size()));
+           conseil.Possibles < 2 ? QStringLiteral("%1 code est encore possible.\n").arg(conseil.Possibles)
+                                 : QStringLiteral("%1 codes sont encore possibles.\n").arg(conseil.Possibles));
     return 0;
 }
 

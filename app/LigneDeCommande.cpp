@@ -56,8 +56,11 @@ Demande AnalyserArguments(const QStringList& arguments)
     QCommandLineParser analyse;
     const QCommandLineOption aide(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    const QCommandLineOption indice(QStringLiteral("indice"), {}, QStringLiteral("FICHIER.prt"));
-    const QCommandLineOption analyser(QStringLiteral("analyse"), {}, QStringLiteral("FICHIER.prt"));
+    // The file is the one argument that is not an option, wherever it stands
+    // ("--analyse --json F", "--json --analyse F", "--analyse F --json",
+    // "--analyse -- F").
+    const QCommandLineOption indice(QStringLiteral("indice"));
+    const QCommandLineOption analyser(QStringLiteral("analyse"));
     const QCommandLineOption json(QStringLiteral("json"));
     for (const auto& option : {aide, version, indice, analyser, json})
         analyse.addOption(option);
@@ -66,9 +69,9 @@ Demande AnalyserArguments(const QStringList& arguments)
     bool optionsQt = false;
     if (!analyse.parse(arguments)) {
         const QStringList inconnues = analyse.unknownOptionNames();
-        if (inconnues.isEmpty())  // an option without its file
-            return Erreur(QStringLiteral("il manque le fichier de la partie après « %1 ».")
-                              .arg(analyse.isSet(indice) ? QStringLiteral("--indice") : QStringLiteral("--analyse")));
+        if (inconnues.isEmpty())  // "--indice=F": a value given to a flag
+            return Erreur(QStringLiteral("« --indice » et « --analyse » prennent le fichier de la partie après un "
+                                         "espace, pas après « = »."));
         for (const QString& nom : inconnues)
             if (!OptionsDeQt.contains(nom))
                 return Erreur(QStringLiteral("option inconnue « %1 ».").arg(TelleQueTapee(arguments, nom)));
@@ -84,12 +87,15 @@ Demande AnalyserArguments(const QStringList& arguments)
         return Erreur(QStringLiteral("--indice et --analyse ne vont pas ensemble."));
     if (analyse.isSet(json) && !analyse.isSet(analyser))
         return Erreur(QStringLiteral("--json ne s'emploie qu'avec --analyse."));
-    if (solveur && (!fichiers.isEmpty() || optionsQt))
+    if (solveur && (fichiers.size() > 1 || optionsQt))
         return Erreur(QStringLiteral("--indice et --analyse n'ouvrent pas de fenêtre ni d'autre partie."));
+    if (solveur && fichiers.isEmpty())
+        return Erreur(QStringLiteral("il manque le fichier de la partie après « %1 ».")
+                          .arg(analyse.isSet(indice) ? QStringLiteral("--indice") : QStringLiteral("--analyse")));
     if (analyse.isSet(indice))
-        return Pour(Demande::Mode::Indice, analyse.value(indice));
+        return Pour(Demande::Mode::Indice, fichiers.first());
     if (analyse.isSet(analyser)) {
-        auto demande = Pour(Demande::Mode::Analyse, analyse.value(analyser));
+        auto demande = Pour(Demande::Mode::Analyse, fichiers.first());
         demande.Json = analyse.isSet(json);
         return demande;
     }
@@ -110,12 +116,21 @@ QString TexteAide()
                           "FICHIER.prt y est chargée comme par la commande « Charger ».\n"
                           "\n"
                           "Options :\n"
-                          "  -h, --help     affiche cette aide et quitte\n"
-                          "  -v, --version  affiche le nom et la version du programme et quitte\n"
+                          "  -h, --help                 affiche cette aide et quitte\n"
+                          "  -v, --version              affiche le nom et la version du programme et quitte\n"
+                          "  --indice FICHIER.prt       écrit le prochain coup conseillé pour la partie\n"
+                          "                             sauvegardée, puis le nombre de codes encore possibles\n"
+                          "  --analyse FICHIER.prt      écrit chaque coup de la partie vu par le solveur\n"
+                          "  --json                     avec --analyse : la même analyse en un objet JSON\n"
+                          "  --                         la suite est un nom de fichier, même s'il commence\n"
+                          "                             par un tiret\n"
+                          "\n"
+                          "Les options et le fichier vont dans n'importe quel ordre. --indice et --analyse\n"
+                          "n'ouvrent pas de fenêtre et n'ont pas besoin d'écran.\n"
                           "\n"
                           "Codes de sortie :\n"
                           "  0  tout s'est bien passé\n"
-                          "  1  la partie sauvegardée n'a pas pu être lue\n"
+                          "  1  la partie sauvegardée n'a pas pu être lue, ou la fenêtre n'a pas d'écran\n"
                           "  2  la ligne de commande est incorrecte\n");
 }
 

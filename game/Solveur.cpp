@@ -234,4 +234,16 @@ std::vector<int> CoupsPourChaqueCode()
     return coups;
 }
 
+Conseil ConseillerCoup(const Partie& partie)
+{
+    const std::span<const Coup> coups(partie.Historique.begin() + 1, partie.NbCoups);
+    const auto possibles = CodesPossibles(coups);
+    std::vector<Code4> joues;
+    for (const auto& coup : coups)
+        joues.push_back(CodeDuCoup(coup));
+    if (possibles.empty())
+        return {};
+    return {MeilleurCoup(possibles, joues), possibles.size()};
+}
+
 }  // namespace vorlinde

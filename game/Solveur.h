@@ -33,6 +33,14 @@ struct Indice {
 // them. `possibles` must not be empty.
 Indice MeilleurCoup(std::span<const Code4> possibles, std::span<const Code4> joues);
 
+// The hint for a game in progress, as the window and the command line give
+// it: the next guess after the game's moves, and how many codes remain.
+struct Conseil {
+    Indice Coup;
+    std::size_t Possibles = 0;
+};
+Conseil ConseillerCoup(const Partie& partie);
+
 // One move of a game seen by the solver: how many codes were possible
 // before and after it, whether the guess was one of them, and the guess the
 // solver would have played there.

@@ -10,12 +10,16 @@
 #include <QDir>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSettings>
 
+#include "Icone.h"
 #include "Plateau.h"
 #include "Reglages.h"
+#include "Traduction.h"
 #include "formats/FichierProfil.h"
 #include "game/Messages.h"
+#include "game/Solveur.h"
 #include "game/Version.h"
 #include "platform/Dossiers.h"
 #include "platform/Module1.h"
@@ -91,7 +95,44 @@ void FrmPrinc::ConstruireMenus()
 
     // Menus of the program's own, after the board's.
     auto* partie = menuBar()->addMenu(QStringLiteral("&Partie"));
+    action(partie, "MnuIndice", QStringLiteral("&Indice"), QKeySequence(Qt::CTRL | Qt::Key_I),
+           &FrmPrinc::MnuIndice_Click);
+    partie->addSeparator();
     action(partie, "MnuStats", QStringLiteral("&Statistiques"), {}, &FrmPrinc::MnuStats_Click);
+    auto* aide = menuBar()->addMenu(QStringLiteral("Ai&de"));
+    action(aide, "MnuAPropos", QStringLiteral("À &propos de Vorlinde"), {}, &FrmPrinc::MnuAPropos_Click);
+}
+
+// The solver's next guess composed in the code cells, as the command line
+// gives it for the same game; how many codes remain is said.
+void FrmPrinc::MnuIndice_Click()
+{
+    if (Issue(partie_) != IssuePartie::EnCours) {
+        MsgBox(QStringLiteral("La partie est finie : il n'y a plus d'indice à donner."), styles::Aucun,
+               QStringLiteral("Indice"));
+        return;
+    }
+    const auto conseil = ConseillerCoup(partie_);
+    ++partie_.IndicesUtilises;
+    plateau_->ComposerCode(conseil.Coup.Code);
+    plateau_->Annoncer(conseil.Possibles < 2
+                           ? QStringLiteral("Indice : 1 code est encore possible.")
+                           : QStringLiteral("Indice : %1 codes sont encore possibles.").arg(conseil.Possibles));
+}
+
+void FrmPrinc::MnuAPropos_Click()
+{
+    QMessageBox boite(this);
+    boite.setWindowTitle(QStringLiteral("À propos de Vorlinde"));
+    boite.setIconPixmap(IconeProgramme().pixmap(64, 64));
+    boite.setTextFormat(Qt::PlainText);
+    boite.setText(QStringLiteral("Vorlinde ") + Utf8(VersionProgramme));
+    boite.setInformativeText(QStringLiteral("Jeu de déduction : trouver un code caché de quatre couleurs différentes "
+                                            "parmi huit.\n\nLogiciel libre, sous licence MIT.\n"
+                                            "© 2026 Les développeurs de Vorlinde"));
+    boite.setStandardButtons(QMessageBox::Ok);
+    TraduireAuBesoin();
+    boite.exec();
 }
 
 // The player's preferences: the colour numbers, shown on the board and

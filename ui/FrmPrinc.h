@@ -94,6 +94,8 @@ private:
     void MnuAffSave_Click();
     void MnuNumeros_Click(bool affiches);
     void MnuStats_Click();
+    void MnuIndice_Click();
+    void MnuAPropos_Click();
 
     // The player's record: a game that ended, or one left unfinished with a
     // move played; a record that cannot be kept is told once.

@@ -197,6 +197,16 @@ void Plateau::LblCoulSource_Click(int index)
     Annoncer(QStringLiteral("Case %1 : couleur %2").arg(cellule + 1).arg(index + 1));
 }
 
+void Plateau::ComposerCode(const Code4& code)
+{
+    for (int k = 0; k < LongueurCode; ++k) {
+        ChoisirCase(partie_, k);
+        ChoisirCouleur(partie_, code[k] - 1);
+    }
+    ChoisirCase(partie_, 0);
+    PeindreCases();
+}
+
 void Plateau::CmdMove_Click(int index)
 {
     DeplacerSource(partie_, index);

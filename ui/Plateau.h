@@ -42,6 +42,9 @@ public:
     void EffacerLegendesCases();
     // After the palette changed: the cells that hold a number, then the history.
     void RafraichirCouleurs();
+    // Composes `code` in the code cells as the player would, the cursor back
+    // on the first cell; the player still validates.
+    void ComposerCode(const Code4& code);
     // The colour numbers drawn over the colours, or not.
     void AfficherNumeros(bool affiches);
     // The keys of play: 1 to 8 play a colour, Left and Right move the cursor,

@@ -25,6 +25,14 @@ grep -q '^Coup 1 : 5678, 0 bien placé(s), 0 mal placé(s) ; 1680 codes possible
 grep -q '^Bilan : 2 coups joués, partie en cours ; le solveur trouve ce code en 1 coup\.$' <<<"$analyse" \
   || echouer "the summary says: $analyse"
 lancer --analyse "$travail/en-cours.prt" --json >"$travail/analyse.json"
+# The options and the file in any order, and "--" before the file.
+for forme in "--analyse --json $travail/en-cours.prt" "--json --analyse $travail/en-cours.prt" \
+             "--analyse --json -- $travail/en-cours.prt"; do
+  # shellcheck disable=SC2086
+  lancer $forme | cmp -s - "$travail/analyse.json" || echouer "vorlinde $forme differs from --analyse F --json"
+done
+[ "$(lancer --indice -- "$travail/en-cours.prt")" = "$(lancer --indice "$travail/en-cours.prt")" ] \
+  || echouer "--indice -- F differs from --indice F"
 /usr/bin/python3 - "$travail/analyse.json" <<'PY'
 import json, sys
 a = json.load(open(sys.argv[1]))

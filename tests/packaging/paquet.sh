@@ -77,11 +77,14 @@ page="$travail/racine/usr/share/man/man6/vorlinde.6.gz"
 avertissements=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
 [ -z "$avertissements" ] || { echo "FAIL: the manual page has warnings: $avertissements"; exit 1; }
 lexgrog "$page" | grep -q 'vorlinde - jeu de déduction' || { echo "FAIL: lexgrog: $(lexgrog "$page")"; exit 1; }
-# Every option of --help is in the manual page.
+# Every option of --help is in the manual page, and every option of the manual page in --help.
 aide=$(env -u DISPLAY "$travail/racine/usr/games/vorlinde" --help)
 manuel=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$page" 2>/dev/null)
 for option in $(grep -o -- '--[a-z]*' <<<"$aide" | sort -u); do
   grep -q -- "$option" <<<"$manuel" || { echo "FAIL: the manual page does not describe $option"; exit 1; }
+done
+for option in $(grep -o -- '--[a-z]*' <<<"$manuel" | sort -u); do
+  grep -q -- "$option" <<<"$aide" || { echo "FAIL: --help does not list $option"; exit 1; }
 done
 
 # One version number: the program's, its manual page's and the package's.

@@ -85,10 +85,11 @@ private slots:
         auto& f = b.F();
         const auto menus = f.menuBar()->actions();
         // The described menus first, the program's own after them.
-        QCOMPARE(menus.size(), 3);
+        QCOMPARE(menus.size(), 4);
         QCOMPARE(menus[0]->text(), QStringLiteral("&Fichier"));
         QCOMPARE(menus[1]->text(), QStringLiteral("&Affichage"));
         QCOMPARE(menus[2]->text(), QStringLiteral("&Partie"));
+        QCOMPARE(menus[3]->text(), QStringLiteral("Ai&de"));
         QStringList fichier, affichage;
         for (auto* a : menus[0]->menu()->actions())
             fichier << (a->isSeparator() ? QStringLiteral("-")

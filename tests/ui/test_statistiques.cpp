@@ -70,6 +70,31 @@ private slots:
         QCOMPARE(b.Boites->Appels.back().Style, styles::QuestionOuiNon);
     }
 
+    // A whole game by hints alone: each one composes a guess that the player
+    // validates; the game is won within six guesses, and counted as won with a hint.
+    void unePartieGagneeAuxIndices()
+    {
+        QTemporaryDir donnees;
+        Banc b;
+        b.DossierDonnees = donnees.path().toStdString();
+        b.Ouvrir();
+        while (b.Etat().EnCours && b.Etat().NbCoups < 6) {
+            b.Menu("MnuIndice");
+            QCOMPARE(b.Etat().CaseCourante, 0);
+            // Said with the focus, on the cursor's cell or « Valider le code ».
+            QVERIFY((b.Case(0)->accessibleDescription() + b.Ok()->accessibleDescription())
+                        .contains(QStringLiteral("Indice : ")));
+            b.Clic(b.Ok());
+        }
+        QCOMPARE(Issue(b.Etat()), IssuePartie::Gagnee);
+        QVERIFY(b.Etat().NbCoups <= 6);
+        const auto boites = b.Boites->Appels.size();
+        b.Menu("MnuIndice");
+        QCOMPARE(b.Boites->Appels.size(), boites + 1);
+        QCOMPARE(b.Boites->Appels.back().Titre, QStringLiteral("Indice"));
+        QVERIFY(FenetreStatistiques(b).contains(QStringLiteral("Parties gagnées avec un indice : 1")));
+    }
+
     void unReleveAbimeEstMisDeCoteEtSignaleUneFois()
     {
         QTemporaryDir donnees;
