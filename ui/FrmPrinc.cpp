@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QSettings>
 
+#include "FrmAnalyse.h"
 #include "Icone.h"
 #include "Plateau.h"
 #include "Reglages.h"
@@ -97,6 +98,7 @@ void FrmPrinc::ConstruireMenus()
     auto* partie = menuBar()->addMenu(QStringLiteral("&Partie"));
     action(partie, "MnuIndice", QStringLiteral("&Indice"), QKeySequence(Qt::CTRL | Qt::Key_I),
            &FrmPrinc::MnuIndice_Click);
+    action(partie, "MnuAnalyse", QStringLiteral("&Analyse de la partie"), {}, &FrmPrinc::MnuAnalyse_Click);
     partie->addSeparator();
     action(partie, "MnuStats", QStringLiteral("&Statistiques"), {}, &FrmPrinc::MnuStats_Click);
     auto* aide = menuBar()->addMenu(QStringLiteral("Ai&de"));
@@ -118,6 +120,12 @@ void FrmPrinc::MnuIndice_Click()
     plateau_->Annoncer(conseil.Possibles < 2
                            ? QStringLiteral("Indice : 1 code est encore possible.")
                            : QStringLiteral("Indice : %1 codes sont encore possibles.").arg(conseil.Possibles));
+}
+
+void FrmPrinc::MnuAnalyse_Click()
+{
+    FrmAnalyse fenetre(partie_, findChild<QAction*>(QStringLiteral("MnuNumeros"))->isChecked(), this);
+    fenetre.exec();
 }
 
 void FrmPrinc::MnuAPropos_Click()

@@ -95,6 +95,7 @@ private:
     void MnuNumeros_Click(bool affiches);
     void MnuStats_Click();
     void MnuIndice_Click();
+    void MnuAnalyse_Click();
     void MnuAPropos_Click();
 
     // The player's record: a game that ended, or one left unfinished with a

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "Banc.h"
+#include "game/Solveur.h"
 #include "ui/FrmStats.h"
 
 using namespace banc;
@@ -93,6 +94,39 @@ private slots:
         QCOMPARE(b.Boites->Appels.size(), boites + 1);
         QCOMPARE(b.Boites->Appels.back().Titre, QStringLiteral("Indice"));
         QVERIFY(FenetreStatistiques(b).contains(QStringLiteral("Parties gagnées avec un indice : 1")));
+    }
+
+    // The analysis tells the counts of the solver, and nothing of the hidden
+    // code while the game goes on.
+    void lAnalyseDeLaPartie()
+    {
+        Banc b;
+        b.Jouer(b.AutreCode(0));
+        b.Jouer(b.AutreCode(700));
+        const auto textes = [&] {
+            QStringList vus;
+            QTimer::singleShot(0, [&] {
+                auto* fenetre = QApplication::activeModalWidget();
+                QVERIFY(fenetre);
+                QCOMPARE(fenetre->windowTitle(), QStringLiteral("Analyse de la partie"));
+                for (auto* etiquette : fenetre->findChildren<QLabel*>())
+                    vus << etiquette->accessibleName() + etiquette->text();
+                qobject_cast<QDialog*>(fenetre)->reject();
+            });
+            b.Menu("MnuAnalyse");
+            return vus.join(QLatin1Char('|'));
+        };
+        const auto analyse
+            = AnalyserPartie(std::vector<Coup>(b.Etat().Historique.begin() + 1, b.Etat().Historique.begin() + 3));
+        const QString enCours = textes();
+        QVERIFY(enCours.contains(QStringLiteral("1680 → %1").arg(analyse[0].PossiblesApres)));
+        QVERIFY(
+            enCours.contains(QStringLiteral("%1 → %2").arg(analyse[1].PossiblesAvant).arg(analyse[1].PossiblesApres)));
+        QVERIFY(enCours.contains(QStringLiteral("partie en cours")));
+        QVERIFY(!enCours.contains(QStringLiteral("le solveur trouve")));
+        b.Jouer(b.CodeSecret());
+        QVERIFY(textes().contains(QStringLiteral("partie gagnée ; le solveur trouve ce code en %1 coup(s)")
+                                      .arg(CoupsDuSolveur(b.Etat().CodeSecret))));
     }
 
     void unReleveAbimeEstMisDeCoteEtSignaleUneFois()

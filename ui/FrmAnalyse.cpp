@@ -1,0 +1,122 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+#include "FrmAnalyse.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "Etiquette.h"
+#include "game/Solveur.h"
+
+namespace vorlinde::ui {
+namespace {
+
+QString Chiffres(const Code4& code)
+{
+    return QString::fromStdString(TexteCode(code));
+}
+
+QString Codes(int n)
+{
+    return QString::number(n) + (n < 2 ? QStringLiteral(" code") : QStringLiteral(" codes"));
+}
+
+}  // namespace
+
+FrmAnalyse::FrmAnalyse(const Partie& partie, bool numeros, QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Analyse de la partie"));
+    auto* plan = new QVBoxLayout(this);
+    auto* contenu = new QWidget;
+    auto* grille = new QGridLayout(contenu);
+    grille->setHorizontalSpacing(12);
+    const QStringList titres{QStringLiteral("Coup"),
+                             QStringLiteral("Essai"),
+                             QString(),
+                             QStringLiteral("Score"),
+                             QStringLiteral("Codes possibles"),
+                             QStringLiteral("Encore possible"),
+                             QStringLiteral("Le solveur aurait joué")};
+    for (int c = 0; c < titres.size(); ++c) {
+        auto* titre = new QLabel(QStringLiteral("<b>%1</b>").arg(titres[c]));
+        grille->addWidget(titre, 0, c);
+    }
+
+    const std::vector<Coup> coups(partie.Historique.begin() + 1, partie.Historique.begin() + 1 + partie.NbCoups);
+    const auto analyse = AnalyserPartie(coups);
+    for (std::size_t k = 0; k < analyse.size(); ++k) {
+        const auto& a = analyse[k];
+        const int ligne = static_cast<int>(k) + 1;
+        const QString score = QStringLiteral("%1 bien placé(s), %2 mal placé(s)").arg(a.Joue.BiPl).arg(a.Joue.MalPl);
+        const QString possibles = QStringLiteral("%1 → %2").arg(a.PossiblesAvant).arg(a.PossiblesApres);
+        const QString encore = a.Compatible ? QStringLiteral("oui") : QStringLiteral("non");
+        const QString solveur
+            = Chiffres(a.Conseil.Code) + QStringLiteral(" (au pire ") + Codes(a.Conseil.PireCas) + QLatin1Char(')');
+        auto* numero = new QLabel(QStringLiteral("Coup %1").arg(ligne));
+        numero->setObjectName(QStringLiteral("LblCoup%1").arg(ligne));
+        // The move whole for Tab: a screen reader says it once.
+        numero->setFocusPolicy(Qt::TabFocus);
+        numero->setAccessibleName(
+            QStringLiteral("Coup %1 : %2 ; %3 ; codes possibles %4 ; %5 ; le solveur aurait joué %6")
+                .arg(ligne)
+                .arg(QString::fromStdString(a.Joue.TexteCode()), score, possibles,
+                     a.Compatible ? QStringLiteral("ce coup était possible")
+                                  : QStringLiteral("ce coup n'était plus possible"),
+                     solveur));
+        grille->addWidget(numero, ligne, 0);
+        auto* essai = new QWidget;
+        auto* cases = new QHBoxLayout(essai);
+        cases->setContentsMargins(0, 0, 0, 0);
+        cases->setSpacing(3);
+        for (int j = 0; j < LongueurCode; ++j) {
+            const int d = a.Joue.Code[j] - '0';
+            auto* cellule = new Etiquette;
+            cellule->setFixedSize(17, 17);
+            if (d >= 1 && d <= NbCouleurs) {
+                cellule->SetBackColor(partie.Palette[d - 1]);
+                cellule->SetNumero(numeros ? d : 0);
+                cellule->SetDescription(QStringLiteral("Case %1 : couleur %2").arg(j + 1).arg(d));
+            }
+            cases->addWidget(cellule);
+        }
+        grille->addWidget(essai, ligne, 1);
+        int colonne = 2;
+        for (const QString& texte : {QString::fromStdString(a.Joue.TexteCode()), score, possibles, encore, solveur})
+            grille->addWidget(new QLabel(texte), ligne, colonne++);
+    }
+
+    // The rows keep together at the top.
+    grille->setRowStretch(static_cast<int>(analyse.size()) + 1, 1);
+    auto* defilement = new QScrollArea;
+    defilement->setWidget(contenu);
+    defilement->setWidgetResizable(true);
+    defilement->setMinimumSize(contenu->sizeHint().width() + 24, 260);
+    plan->addWidget(defilement);
+
+    QString bilan = QStringLiteral("%1 coup(s) joué(s), partie ").arg(partie.NbCoups);
+    switch (Issue(partie)) {
+    case IssuePartie::EnCours:
+        bilan += QStringLiteral("en cours.");
+        break;
+    case IssuePartie::Gagnee:
+    case IssuePartie::Perdue:
+        bilan += Issue(partie) == IssuePartie::Gagnee ? QStringLiteral("gagnée") : QStringLiteral("perdue");
+        bilan += QStringLiteral(" ; le solveur trouve ce code en %1 coup(s).").arg(CoupsDuSolveur(partie.CodeSecret));
+        break;
+    }
+    auto* resume = new QLabel(QStringLiteral("Bilan : ") + bilan);
+    resume->setObjectName(QStringLiteral("LblBilan"));
+    resume->setFocusPolicy(Qt::TabFocus);
+    resume->setAccessibleName(resume->text());
+    plan->addWidget(resume);
+    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Close);
+    boutons->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Fermer"));
+    connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    plan->addWidget(boutons);
+}
+
+}  // namespace vorlinde::ui
