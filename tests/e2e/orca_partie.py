@@ -74,6 +74,9 @@ def main():
             print("move %d: %s, won, heard by ear" % (coup, "".join(map(str, essai))))
             taper("F2")
             entendre(r"Nouvelle partie")
+            # A hint is said too.
+            taper("ctrl+i")
+            entendre(r"Indice : 1680 codes sont encore possibles")
             # The record: the window says its figures, and each bar of the chart is read.
             taper("alt+p")
             taper("s")
