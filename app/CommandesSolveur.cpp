@@ -9,7 +9,6 @@
 #include <QJsonObject>
 
 #include <optional>
-#include <vector>
 
 #include "LigneDeCommande.h"
 #include "formats/FichierPartie.h"
@@ -39,11 +38,6 @@ std::optional<Partie> Charger(const std::filesystem::path& fichier, std::FILE* e
     Partie partie;
     ChargerPartie(partie, lecture.Partie);
     return partie;
-}
-
-std::vector<Coup> Coups(const Partie& partie)
-{
-    return {partie.Historique.begin() + 1, partie.Historique.begin() + 1 + partie.NbCoups};
 }
 
 QString Chiffres(const Code4& code)
@@ -102,7 +96,7 @@ int CommandeAnalyse(const std::filesystem::path& fichier, bool json, std::FILE* 
     const auto partie = Charger(fichier, erreurs);
     if (!partie)
         return SortieErreurFichier;
-    const auto analyse = AnalyserPartie(Coups(*partie));
+    const auto analyse = AnalyserPartie(CoupsJoues(*partie));
     const int solveur = CoupsDuSolveur(partie->CodeSecret);
 
     if (json) {

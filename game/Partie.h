@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -98,6 +99,12 @@ void AppliquerProfil(Partie& partie, const ProfilCouleurs& profil);
 ProfilCouleurs CollecterProfil(const Partie& partie);
 // After the palette changed: each code cell that holds a number takes its colour.
 void RafraichirCouleurs(Partie& partie);
+
+// The moves recorded, oldest first (history entries 1..NbCoups).
+inline std::span<const Coup> CoupsJoues(const Partie& partie)
+{
+    return {partie.Historique.begin() + 1, static_cast<std::size_t>(partie.NbCoups)};
+}
 
 // How a game stands. Won when its last move scores four well placed; lost
 // when the loss was shown, or when its 100 moves are played without a win:

@@ -236,7 +236,7 @@ std::vector<int> CoupsPourChaqueCode()
 
 Conseil ConseillerCoup(const Partie& partie)
 {
-    const std::span<const Coup> coups(partie.Historique.begin() + 1, partie.NbCoups);
+    const auto coups = CoupsJoues(partie);
     const auto possibles = CodesPossibles(coups);
     std::vector<Code4> joues;
     for (const auto& coup : coups)

@@ -46,8 +46,7 @@ FrmAnalyse::FrmAnalyse(const Partie& partie, bool numeros, QWidget* parent) : QD
         grille->addWidget(titre, 0, c);
     }
 
-    const std::vector<Coup> coups(partie.Historique.begin() + 1, partie.Historique.begin() + 1 + partie.NbCoups);
-    const auto analyse = AnalyserPartie(coups);
+    const auto analyse = AnalyserPartie(CoupsJoues(partie));
     for (std::size_t k = 0; k < analyse.size(); ++k) {
         const auto& a = analyse[k];
         const int ligne = static_cast<int>(k) + 1;
