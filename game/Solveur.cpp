@@ -3,55 +3,21 @@
 #include "Solveur.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
+
+#include "Recherche.h"
+#include "ScoreRapide.h"
+#include "Strategie.h"
 
 namespace vorlinde {
 namespace {
 
-// A code of four different colours scores against another in two steps: the
-// well-placed colours position by position, the shared colours by their sets.
-struct CodeRapide {
-    std::array<std::int8_t, LongueurCode> Couleurs{};
-    std::uint16_t Ensemble = 0;  // bit n for colour n
-};
-
-// Scores as an index: 5 x well placed + misplaced, 0..24.
-constexpr int NbScores = 25;
-constexpr int ScoreGagne = 5 * ScoreGagnant;
-
-const std::vector<CodeRapide>& Rapides()
-{
-    static const std::vector<CodeRapide> rapides = [] {
-        std::vector<CodeRapide> tous;
-        for (const auto& code : TousLesCodes()) {
-            CodeRapide r;
-            for (int p = 0; p < LongueurCode; ++p) {
-                r.Couleurs[p] = static_cast<std::int8_t>(code[p]);
-                r.Ensemble = static_cast<std::uint16_t>(r.Ensemble | (1u << code[p]));
-            }
-            tous.push_back(r);
-        }
-        return tous;
-    }();
-    return rapides;
-}
-
-int Score(const CodeRapide& a, const CodeRapide& b)
-{
-    const int bien = (a.Couleurs[0] == b.Couleurs[0]) + (a.Couleurs[1] == b.Couleurs[1])
-        + (a.Couleurs[2] == b.Couleurs[2]) + (a.Couleurs[3] == b.Couleurs[3]);
-    const int communes = std::popcount(static_cast<unsigned>(a.Ensemble & b.Ensemble));
-    return 5 * bien + (communes - bien);
-}
-
-// The place of a code of four different colours in TousLesCodes, or -1.
-int Rang(const Code4& code)
-{
-    const auto& tous = TousLesCodes();
-    const auto it = std::lower_bound(tous.begin(), tous.end(), code);
-    return (it != tous.end() && *it == code) ? static_cast<int>(it - tous.begin()) : -1;
-}
+// Off the stored strategy, the search finishes the game when few codes are
+// left and it can within this many scores (a millisecond or two); the
+// heuristic below does the rest.
+constexpr int SeuilRecherche = 40;
+constexpr long BudgetRecherche = 600'000;
+constexpr int ProfondeurLibre = 12;
 
 struct Partage {
     int Parts = 0;        // how many different scores the guess can get
@@ -80,7 +46,10 @@ struct Choix {
     Partage Resultat;
 };
 
-Choix Meilleur(std::span<const int> possibles, std::span<const int> joues)
+// `symetries`, when given, are those of the position that left `possibles`:
+// of the guesses they make alike only the lowest is looked at, and it is the
+// one the full search would keep (it splits the codes as the others do).
+Choix Meilleur(std::span<const int> possibles, std::span<const int> joues, const Symetries* symetries = nullptr)
 {
     if (possibles.size() <= 2)
         return {possibles.front(), true, Partager(possibles.front(), possibles)};
@@ -106,7 +75,7 @@ Choix Meilleur(std::span<const int> possibles, std::span<const int> joues)
     };
     Choix meilleur;
     for (int g = 0; g < NbCodes; ++g) {
-        if (estJoue[g])
+        if (estJoue[g] || (symetries && !symetries->PlusBas(TousLesCodes()[g])))
             continue;
         const Choix choix{g, estPossible[g] != 0, Partager(g, possibles)};
         if (meilleur.Rang < 0 || avant(choix, meilleur))
@@ -124,23 +93,29 @@ std::vector<int> Rangs(std::span<const Code4> codes)
     return rangs;
 }
 
-// Every code of `possibles` reached after the guesses `joues`: each is found
-// at the depth of the node that guesses it.
-void Explorer(const std::vector<int>& possibles, std::vector<int>& joues, int profondeur, std::vector<int>& coups)
+// The hint after `coups`, which leave `possibles`: the stored strategy's
+// guess while the game follows it; off it, the search's best guess when few
+// codes are left, and the heuristic's otherwise.
+Conseil Conseiller(std::span<const Coup> coups, std::span<const Code4> possibles)
 {
-    const int essai = Meilleur(possibles, joues).Rang;
-    std::array<std::vector<int>, NbScores> parts;
-    const auto& rapides = Rapides();
-    for (const int s : possibles)
-        parts[Score(rapides[essai], rapides[s])].push_back(s);
-    joues.push_back(essai);
-    for (int score = 0; score < NbScores; ++score) {
-        if (score == ScoreGagne)
-            coups[essai] = profondeur;
-        else if (!parts[score].empty())
-            Explorer(parts[score], joues, profondeur + 1, coups);
+    if (possibles.empty())
+        return {};
+    const auto rangs = Rangs(possibles);
+    std::vector<Code4> joues;
+    for (const auto& coup : coups)
+        joues.push_back(CodeDuCoup(coup));
+    int essai = possibles.size() <= 2 ? rangs.front() : CoupDeLaStrategie(coups);
+    if (essai < 0 && rangs.size() <= SeuilRecherche) {
+        Recherche recherche(BudgetRecherche);
+        if (const auto resultat = recherche.Resoudre(rangs, joues, ProfondeurLibre))
+            essai = resultat->Essai;
     }
-    joues.pop_back();
+    if (essai < 0) {
+        const Symetries symetries(joues);
+        essai = Meilleur(rangs, Rangs(joues), &symetries).Rang;
+    }
+    const bool possible = std::binary_search(rangs.begin(), rangs.end(), essai);
+    return {{TousLesCodes()[essai], possible, Partager(essai, rangs).PireCas}, possibles.size()};
 }
 
 }  // namespace
@@ -159,8 +134,22 @@ std::vector<Code4> Filtrer(std::span<const Code4> possibles, const Coup& coup)
 
 std::vector<Code4> CodesPossibles(std::span<const Coup> coups)
 {
-    std::vector<Code4> possibles = TousLesCodes();
-    for (const auto& coup : coups)
+    // A move of four different colours is scored the quick way.
+    std::vector<Code4> possibles;
+    const auto& rapides = Rapides();
+    std::vector<Coup> autres;
+    std::vector<std::pair<int, int>> rapidesJoues;
+    for (const auto& coup : coups) {
+        if (const int r = Rang(CodeDuCoup(coup)); r >= 0)
+            rapidesJoues.emplace_back(r, ScoreDuCoup(coup));
+        else
+            autres.push_back(coup);
+    }
+    for (int c = 0; c < NbCodes; ++c)
+        if (std::all_of(rapidesJoues.begin(), rapidesJoues.end(),
+                        [&](const auto& j) { return Score(rapides[j.first], rapides[c]) == j.second; }))
+            possibles.push_back(TousLesCodes()[c]);
+    for (const auto& coup : autres)
         possibles = Filtrer(possibles, coup);
     return possibles;
 }
@@ -185,19 +174,16 @@ std::vector<AnalyseCoup> AnalyserPartie(std::span<const Coup> coups)
 {
     std::vector<AnalyseCoup> analyse;
     std::vector<Code4> possibles = TousLesCodes();
-    std::vector<Code4> joues;
-    for (const auto& coup : coups) {
+    for (std::size_t i = 0; i < coups.size(); ++i) {
         AnalyseCoup a;
-        a.Joue = coup;
+        a.Joue = coups[i];
         a.PossiblesAvant = static_cast<int>(possibles.size());
-        const Code4 code = CodeDuCoup(coup);
+        const Code4 code = CodeDuCoup(coups[i]);
         a.Compatible = std::find(possibles.begin(), possibles.end(), code) != possibles.end();
         // Scores that no code gives leave nothing to advise.
-        if (!possibles.empty())
-            a.Conseil = MeilleurCoup(possibles, joues);
-        possibles = Filtrer(possibles, coup);
+        a.Conseil = Conseiller(coups.first(i), possibles).Coup;
+        possibles = Filtrer(possibles, coups[i]);
         a.PossiblesApres = static_cast<int>(possibles.size());
-        joues.push_back(code);
         analyse.push_back(a);
     }
     return analyse;
@@ -205,45 +191,26 @@ std::vector<AnalyseCoup> AnalyserPartie(std::span<const Coup> coups)
 
 int CoupsDuSolveur(const Code4& secret)
 {
-    const auto& rapides = Rapides();
-    const int cible = Rang(secret);
-    if (cible < 0)
+    if (Rang(secret) < 0)
         return 0;  // a code that repeats a colour is never hidden
-    std::vector<int> possibles(NbCodes);
-    for (int r = 0; r < NbCodes; ++r)
-        possibles[r] = r;
-    std::vector<int> joues;
-    for (int coup = 1;; ++coup) {
-        const int essai = Meilleur(possibles, joues).Rang;
-        if (essai == cible)
-            return coup;
-        const int score = Score(rapides[essai], rapides[cible]);
-        std::erase_if(possibles, [&](int s) { return Score(rapides[essai], rapides[s]) != score; });
-        joues.push_back(essai);
+    Partie partie;
+    partie.CodeSecret = secret;
+    while (partie.NbCoups < MaxCoups) {
+        const auto conseil = ConseillerCoup(partie);
+        if (conseil.Possibles == 0)
+            break;
+        Coup& coup = partie.Historique[++partie.NbCoups];
+        coup.AffecterCode(TexteCode(conseil.Coup.Code));
+        if (ScoreCoup(secret, coup) == ScoreGagnant)
+            return partie.NbCoups;
     }
-}
-
-std::vector<int> CoupsPourChaqueCode()
-{
-    std::vector<int> possibles(NbCodes);
-    for (int r = 0; r < NbCodes; ++r)
-        possibles[r] = r;
-    std::vector<int> joues;
-    std::vector<int> coups(NbCodes, 0);
-    Explorer(possibles, joues, 1, coups);
-    return coups;
+    return 0;
 }
 
 Conseil ConseillerCoup(const Partie& partie)
 {
     const auto coups = CoupsJoues(partie);
-    const auto possibles = CodesPossibles(coups);
-    std::vector<Code4> joues;
-    for (const auto& coup : coups)
-        joues.push_back(CodeDuCoup(coup));
-    if (possibles.empty())
-        return {};
-    return {MeilleurCoup(possibles, joues), possibles.size()};
+    return Conseiller(coups, CodesPossibles(coups));
 }
 
 }  // namespace vorlinde

@@ -35,6 +35,10 @@ Indice MeilleurCoup(std::span<const Code4> possibles, std::span<const Code4> jou
 
 // The hint for a game in progress, as the window and the command line give
 // it: the next guess after the game's moves, and how many codes remain.
+// While the game has followed the hints from its first guess, the guess is
+// the stored strategy's (Strategie.h), which finds every code in the fewest
+// guesses; off it, the search's best guess when at most 40 codes are left
+// and it finishes in time, and MeilleurCoup's otherwise.
 struct Conseil {
     Indice Coup;
     std::size_t Possibles = 0;
@@ -58,12 +62,12 @@ std::vector<AnalyseCoup> AnalyserPartie(std::span<const Coup> coups);
 // The colour numbers of a move's code (0 for a character that is not a digit).
 Code4 CodeDuCoup(const Coup& coup);
 
-// The number of guesses the solver needs to find `secret` from the start;
-// 0 for a code that repeats a colour.
+// The number of guesses the solver needs to find `secret` from the start,
+// following ConseillerCoup move by move; 0 for a code that repeats a colour.
 int CoupsDuSolveur(const Code4& secret);
 
-// The number of guesses the solver needs for each of the 1680 codes, in the
-// order of TousLesCodes, computed once for each position it meets.
+// The number of guesses the stored strategy needs for each of the 1680
+// codes, in the order of TousLesCodes, read from its guesses alone.
 std::vector<int> CoupsPourChaqueCode();
 
 }  // namespace vorlinde

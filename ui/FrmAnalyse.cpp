@@ -47,6 +47,7 @@ FrmAnalyse::FrmAnalyse(const Partie& partie, bool numeros, QWidget* parent) : QD
     }
 
     const auto analyse = AnalyserPartie(CoupsJoues(partie));
+    QList<QWidget*> ordre;
     for (std::size_t k = 0; k < analyse.size(); ++k) {
         const auto& a = analyse[k];
         const int ligne = static_cast<int>(k) + 1;
@@ -67,6 +68,7 @@ FrmAnalyse::FrmAnalyse(const Partie& partie, bool numeros, QWidget* parent) : QD
                                   : QStringLiteral("ce coup n'était plus possible"),
                      solveur));
         grille->addWidget(numero, ligne, 0);
+        ordre.append(numero);
         auto* essai = new QWidget;
         auto* cases = new QHBoxLayout(essai);
         cases->setContentsMargins(0, 0, 0, 0);
@@ -93,6 +95,8 @@ FrmAnalyse::FrmAnalyse(const Partie& partie, bool numeros, QWidget* parent) : QD
     auto* defilement = new QScrollArea;
     defilement->setWidget(contenu);
     defilement->setWidgetResizable(true);
+    // Tab goes from move to move; the area follows the focus.
+    defilement->setFocusPolicy(Qt::NoFocus);
     defilement->setMinimumSize(contenu->sizeHint().width() + 24, 260);
     plan->addWidget(defilement);
 
@@ -116,6 +120,9 @@ FrmAnalyse::FrmAnalyse(const Partie& partie, bool numeros, QWidget* parent) : QD
     boutons->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Fermer"));
     connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     plan->addWidget(boutons);
+    ordre << resume << boutons->button(QDialogButtonBox::Close);
+    for (qsizetype i = 1; i < ordre.size(); ++i)
+        setTabOrder(ordre[i - 1], ordre[i]);
 }
 
 }  // namespace vorlinde::ui

@@ -48,8 +48,10 @@ def main():
     # The focus starts on the first code cell.
     entendre(r"^Case 1 : vide bouton")
     possibles = list(itertools.permutations(range(1, 9), 4))
+    essais_joues = []
     for coup in range(1, 11):
         essai = possibles[0]
+        essais_joues.append(essai)
         if coup > 1:
             # Back to the first cell: each Left says the cell it reaches.
             for _ in range(3):
@@ -72,6 +74,20 @@ def main():
             taper("Return")  # closes the box, its OK button has the focus
             entendre(r"^Coup %d : 4 bien placé\(s\), 0 mal placé\(s\)$" % coup)
             print("move %d: %s, won, heard by ear" % (coup, "".join(map(str, essai))))
+            # The analysis: Orca reads the window as it opens, then each move
+            # whole from Tab to Tab, and the solver's count for this code.
+            taper("alt+p")
+            taper("a")
+            entendre(r"^Analyse de la partie boîte de dialogue .*Coup 1 : %s ; .* ; codes possibles 1680 → \d+ ; "
+                     r"ce coup était possible ; "
+                     r"le solveur aurait joué 1234" % "".join(map(str, essais_joues[0])))
+            for k in range(2, coup + 1):
+                taper("Tab")
+                entendre(r"^Coup %d : %s ; " % (k, "".join(map(str, essais_joues[k - 1]))))
+            taper("Tab")
+            entendre(r"^Bilan : %d coup\(s\) joué\(s\), partie gagnée ; le solveur trouve ce code en [1-6] "
+                     r"coup\(s\)\." % coup)
+            taper("Escape")
             taper("F2")
             entendre(r"Nouvelle partie")
             # A hint is said too.
