@@ -80,6 +80,6 @@ plancher = res["BM_Plancher"]
 print(f'{"figure":44} {"time":>10} {"ratio to floor":>15} {"target":>10}')
 print(f'{"floor: 1680 x 1680 scores":44} {plancher:7.2f} ms')
 for nom, cle, cible in [("analysis of a 100-move game", "BM_Analyse100Coups", "<= 100 ms"),
-                        ("the 1680-game table", "BM_Table1680Parties", "a few s")]:
+                        ("the stored strategy counted for 1680 codes", "BM_Table1680Parties", "a few s")]:
     print(f'{nom:44} {res[cle]:7.2f} ms {res[cle] / plancher:15.2f} {cible:>10}')
 PY
