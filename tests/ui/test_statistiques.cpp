@@ -80,7 +80,10 @@ private slots:
         b.DossierDonnees = donnees.path().toStdString();
         b.Ouvrir();
         while (b.Etat().EnCours && b.Etat().NbCoups < 6) {
+            // The guess of --indice, which calls the same function.
+            const Code4 attendu = ConseillerCoup(b.Etat()).Coup.Code;
             b.Menu("MnuIndice");
+            QCOMPARE(b.Etat().CasesCode, attendu);
             QCOMPARE(b.Etat().CaseCourante, 0);
             // Said with the focus, on the cursor's cell or « Valider le code ».
             QVERIFY((b.Case(0)->accessibleDescription() + b.Ok()->accessibleDescription())
