@@ -4,7 +4,7 @@
 
 #include <istream>
 #include <ostream>
-#include <sstream>
+#include <span>
 #include <vector>
 
 #include "Fichiers.h"
@@ -21,8 +21,22 @@ bool FinDeLigne(int c)
     return c == '\r' || c == '\n';
 }
 
-// Reads one field; leaves the stream after its comma or line end.
-ErreurFichier LireChamp(std::istream& flux, std::int32_t& valeur)
+// The bytes of a file read as a stream would give them. A profile is read at
+// every start: a standard stream would set up its locale first, which costs
+// more than the whole reading.
+class Octets {
+public:
+    explicit Octets(std::span<const std::uint8_t> octets) : octets_(octets) { }
+    int get() { return position_ < octets_.size() ? octets_[position_++] : std::char_traits<char>::eof(); }
+    int peek() const { return position_ < octets_.size() ? octets_[position_] : std::char_traits<char>::eof(); }
+
+private:
+    std::span<const std::uint8_t> octets_;
+    std::size_t position_ = 0;
+};
+
+// Reads one field; leaves the source after its comma or line end.
+template <typename Source> ErreurFichier LireChamp(Source& flux, std::int32_t& valeur)
 {
     int c = flux.get();
     while (c == ' ' || c == '\t')
@@ -49,6 +63,17 @@ ErreurFichier LireChamp(std::istream& flux, std::int32_t& valeur)
     return ErreurFichier::Aucune;
 }
 
+template <typename Source> LectureProfil LireChamps(Source& flux)
+{
+    LectureProfil lecture;
+    for (auto& valeur : lecture.Profil) {
+        lecture.Erreur = LireChamp(flux, valeur);
+        if (lecture.Erreur != ErreurFichier::Aucune)
+            return {lecture.Erreur, {}};
+    }
+    return lecture;
+}
+
 }  // namespace
 
 std::string TexteProfil(const ProfilCouleurs& profil)
@@ -66,13 +91,7 @@ void EcrireProfil(std::ostream& flux, const ProfilCouleurs& profil)
 
 LectureProfil LireProfil(std::istream& flux)
 {
-    LectureProfil lecture;
-    for (auto& valeur : lecture.Profil) {
-        lecture.Erreur = LireChamp(flux, valeur);
-        if (lecture.Erreur != ErreurFichier::Aucune)
-            return {lecture.Erreur, {}};
-    }
-    return lecture;
+    return LireChamps(flux);
 }
 
 ErreurFichier EcrireProfil(const std::filesystem::path& chemin, const ProfilCouleurs& profil)
@@ -81,12 +100,16 @@ ErreurFichier EcrireProfil(const std::filesystem::path& chemin, const ProfilCoul
     return RemplacerFichier(chemin, std::span(reinterpret_cast<const std::uint8_t*>(texte.data()), texte.size()));
 }
 
+LectureProfil LireProfil(std::span<const std::uint8_t> octets)
+{
+    Octets flux(octets);
+    return LireChamps(flux);
+}
+
 LectureProfil LireProfil(const std::filesystem::path& chemin)
 {
-    return LireFichier<LectureProfil>(chemin, TailleMaxLue, [](std::span<const std::uint8_t> octets) {
-        std::istringstream flux(std::string(octets.begin(), octets.end()));
-        return LireProfil(flux);
-    });
+    return LireFichier<LectureProfil>(chemin, TailleMaxLue,
+                                      [](std::span<const std::uint8_t> octets) { return LireProfil(octets); });
 }
 
 }  // namespace vorlinde

@@ -6,7 +6,9 @@
 // by CR LF. Reading takes nine fields ended by a comma or a line end, skips the
 // spaces in front of a field and ignores whatever follows the ninth.
 #include <filesystem>
+#include <cstdint>
 #include <iosfwd>
+#include <span>
 #include <string>
 
 #include "Fichiers.h"
@@ -22,6 +24,8 @@ struct LectureProfil {
 std::string TexteProfil(const ProfilCouleurs& profil);
 void EcrireProfil(std::ostream& flux, const ProfilCouleurs& profil);
 LectureProfil LireProfil(std::istream& flux);
+// The same reading over bytes in memory, without a standard stream.
+LectureProfil LireProfil(std::span<const std::uint8_t> octets);
 
 // Replaces the file at `chemin` as a whole (see RemplacerFichier).
 ErreurFichier EcrireProfil(const std::filesystem::path& chemin, const ProfilCouleurs& profil);

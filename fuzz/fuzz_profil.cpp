@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: MIT
 //
 // The colour-profile reader takes text from anywhere. It must never crash or
-// hang, an accepted profile holds nine colour values 0..16777215, and a
-// profile written again reads back the same.
+// hang, an accepted profile holds nine colour values 0..16777215, a profile
+// written again reads back the same, and a file's bytes (read without a
+// stream, as at start-up) give exactly what a stream of them gives.
 #include <cstdint>
 #include <cstdlib>
+#include <span>
 #include <sstream>
 #include <string>
 
@@ -27,6 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
 {
     std::istringstream flux(std::string(reinterpret_cast<const char*>(donnees), taille));
     const auto lecture = LireProfil(flux);
+    const auto octets = LireProfil(std::span(donnees, taille));
+    Verifier(octets.Erreur == lecture.Erreur && octets.Profil == lecture.Profil);
     if (lecture.Erreur != ErreurFichier::Aucune) {
         Verifier(lecture.Profil == ProfilCouleurs{});
         return 0;
