@@ -5,8 +5,8 @@
 // The colour profile: nine decimal colour values, one a line, each line ended
 // by CR LF. Reading takes nine fields ended by a comma or a line end, skips the
 // spaces in front of a field and ignores whatever follows the ninth.
-#include <filesystem>
 #include <cstdint>
+#include <filesystem>
 #include <iosfwd>
 #include <span>
 #include <string>
