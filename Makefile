@@ -7,7 +7,7 @@ BUILD_BENCH   ?= build/bench
 GENERATOR     ?= Ninja
 JOBS          ?= $(shell nproc)
 
-.PHONY: deps run test bench fuzz package clean
+.PHONY: deps run test test-debian13 bench fuzz package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -24,8 +24,14 @@ test: deps
 	cmake --build $(BUILD_TEST) -j $(JOBS)
 	ctest --test-dir $(BUILD_TEST) --output-on-failure -j $(JOBS)
 
+# The same tests in a Debian 13 root of their own, made once under build/ (as root).
+test-debian13:
+	bash scripts/debian13.sh test
+
+# Nothing mounted in the Debian 13 root is ever removed through it.
 clean:
-	rm -rf build
+	bash -c 'source scripts/racine.sh && demonter_racine "$(CURDIR)/build/debian13/racine"'
+	rm -rf --one-file-system build
 
 fuzz: deps
 	bash scripts/fuzz.sh 60

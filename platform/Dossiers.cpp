@@ -26,6 +26,15 @@ bool DossierInscriptible(const std::filesystem::path& dossier)
         && ::access(dossier.c_str(), W_OK | X_OK) == 0;
 }
 
+// An installed program's folder: /usr/games, /usr/local/bin...
+bool DossierDuSysteme(const std::filesystem::path& dossier)
+{
+    if (!dossier.is_absolute())
+        return false;
+    auto element = dossier.begin();  // the root, "/"
+    return ++element != dossier.end() && *element == "usr";
+}
+
 }  // namespace
 
 std::filesystem::path DossierExecutable()
@@ -62,7 +71,7 @@ bool CreerDossier(const std::filesystem::path& dossier)
 std::filesystem::path DossierProgramme(const std::filesystem::path& dossierExecutable,
                                        const std::filesystem::path& dossierDonnees)
 {
-    if (DossierInscriptible(dossierExecutable))
+    if (DossierInscriptible(dossierExecutable) && !DossierDuSysteme(dossierExecutable))
         return dossierExecutable;
     return CreerDossier(dossierDonnees) ? dossierDonnees : std::filesystem::path{};
 }

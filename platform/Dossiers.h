@@ -21,9 +21,10 @@ std::filesystem::path DossierDonnees();
 // be written.
 bool CreerDossier(const std::filesystem::path& dossier);
 
-// The program folder: `dossierExecutable` when it can be written, otherwise
-// the player's data folder, created when missing. Returns an empty path when
-// neither can be had.
+// The program folder: `dossierExecutable` when it can be written and is not
+// one of the system's folders under /usr (which only the package manager
+// writes, even when root plays), otherwise the player's data folder, created
+// when missing. Returns an empty path when neither can be had.
 std::filesystem::path DossierProgramme(const std::filesystem::path& dossierExecutable,
                                        const std::filesystem::path& dossierDonnees);
 

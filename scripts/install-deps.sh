@@ -4,16 +4,17 @@
 #
 # Installs, from Debian's archive, only the packages that the build, the tests,
 # the benchmarks and the fuzzers need and that are not there yet. Safe to run
-# again: with everything present it prints nothing and changes nothing.
+# again: with everything present it prints nothing and changes nothing. The
+# same list serves Debian 12 and Debian 13, whose package names agree.
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang clang-format make pkg-config
+  build-essential cmake ninja-build g++ clang clang-format make pkg-config git
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n
   xvfb xauth xdotool x11-utils imagemagick libx11-dev
   desktop-file-utils appstream dpkg-dev file shared-mime-info xdg-utils libfile-mimeinfo-perl
-  debhelper lintian go-md2man man-db
+  debhelper lintian go-md2man man-db mmdebstrap
   dbus-daemon at-spi2-core python3 python3-gi gir1.2-atspi-2.0 orca openbox
   weston qt6-wayland
   fonts-dejavu-core

@@ -50,10 +50,12 @@ public:
     // The keys of play: 1 to 8 play a colour, Left and Right move the cursor,
     // Return and Enter validate. False for any other key, which goes on.
     bool Touche(const QKeyEvent& touche);
-    // Says `texte` to a screen reader, through the only change that Orca
-    // reads out from Qt 6.4: the focus, moved to the cursor's cell (or, when
-    // it is already there, to « Valider le code »), which then describes itself
-    // with `texte`. The focus stays on the board, in the code.
+    // Says `texte` to a screen reader, once. From Qt 6.8, as an accessible
+    // announcement, the focus moved only to follow the cursor. Before, through
+    // the only change that Orca reads out from Qt 6.4: the focus, moved to the
+    // cursor's cell (or, when it is already there, to « Valider le code »),
+    // which then describes itself with `texte`. The focus stays on the board,
+    // in the code.
     void Annoncer(const QString& texte);
 
 signals:

@@ -4,6 +4,7 @@
 // Play without a mouse: the keys of the board, the focus, and what screen
 // readers are told.
 #include <QAccessible>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScrollBar>
@@ -105,6 +106,20 @@ void Plateau::SuivreCurseur()
 
 void Plateau::Annoncer(const QString& texte)
 {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Qt sends announcements, which screen readers read as they come: the
+    // focus only follows the cursor, and the message is said once, after
+    // what the focus says. It comes from the focused control: Orca drops
+    // announcements that follow each other within 0.1 s, but for those of
+    // the object that has the focus.
+    if (LblCode[partie_.CaseCourante]->isEnabled() && !LblCode[partie_.CaseCourante]->hasFocus())
+        SuivreCurseur();
+    if (!texte.isEmpty()) {
+        QWidget* source = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+        QAccessibleAnnouncementEvent annonce(source, texte);
+        QAccessible::updateAccessibility(&annonce);
+    }
+#else
     // The first of these that has not the focus yet, and can take it (a
     // finished game leaves « Valider le code » disabled).
     QWidget* cible = nullptr;
@@ -119,12 +134,6 @@ void Plateau::Annoncer(const QString& texte)
     cible->setAccessibleDescription(texte);
     cible->setFocus(Qt::OtherFocusReason);
     annonce_ = cible;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    // Where Qt has announcements, screen readers that read them hear it too.
-    if (!texte.isEmpty()) {
-        QAccessibleAnnouncementEvent annonce(cible, texte);
-        QAccessible::updateAccessibility(&annonce);
-    }
 #endif
 }
 

@@ -14,7 +14,8 @@ list(GET entetes 0 propre)
 
 function(compiler nom inclusion resultat)
     file(WRITE ${dossier}/${nom}.cpp "#include ${inclusion}\n")
-    execute_process(COMMAND ${COMPILATEUR} ${options} ${dossier}/${nom}.cpp
+    # In the C locale: the compiler says "No such file" whatever the machine speaks.
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C ${COMPILATEUR} ${options} ${dossier}/${nom}.cpp
                     RESULT_VARIABLE statut ERROR_VARIABLE erreurs OUTPUT_QUIET)
     set(${resultat} ${statut} PARENT_SCOPE)
     set(erreurs_${nom} "${erreurs}" PARENT_SCOPE)

@@ -42,8 +42,13 @@ def pomper(secondes, condition):
     return condition()
 
 
-def description_changee(evenement):
-    texte = evenement.source.get_description() or ""
+def message(evenement):
+    """A move's result, from an announcement (Qt 6.8 on) or from the
+    description of the control that takes the focus (before)."""
+    if evenement.type.startswith("object:announcement"):
+        texte = evenement.any_data if isinstance(evenement.any_data, str) else ""
+    else:
+        texte = evenement.source.get_description() or ""
     if ANNONCE.match(texte):
         annonces.append(texte)
 
@@ -108,8 +113,9 @@ def score(secret, essai):
 def main():
     # Listening before the program starts: it learns of its listeners when it
     # joins the bus, so no announcement can be sent before it knows of this one.
-    ecouteur = Atspi.EventListener.new(description_changee)
+    ecouteur = Atspi.EventListener.new(message)
     ecouteur.register("object:property-change:accessible-description")
+    ecouteur.register("object:announcement")
     pathlib.Path(sys.argv[1]).touch()
     if not pomper(20, lambda: trouver_application() is not None):
         echouer("the program is not on the accessibility bus")

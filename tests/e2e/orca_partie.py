@@ -35,6 +35,16 @@ def entendre(motif, secondes=10):
     echouer("Orca did not say %r; it said: %s" % (motif, lignes[lues:]))
 
 
+def sans_redite():
+    """Fails if Orca said the same thing twice in a row (as when a message
+    comes both with the focus and as an announcement)."""
+    with open(PAROLE, encoding="utf-8") as journal:
+        lignes = [ligne.strip().rstrip(".").strip() for ligne in journal]
+    for avant, apres in zip(lignes, lignes[1:]):
+        if avant and avant == apres:
+            echouer("Orca said %r twice in a row" % avant)
+
+
 def taper(touche):
     subprocess.run(["xdotool", "key", touche], check=True)
 
@@ -106,6 +116,7 @@ def main():
             elif premiere.group(1) != "1":
                 echouer("the chart does not count the win at the first guess")
             taper("Escape")
+            sans_redite()
             return
         numero, bien, mal = (int(x) for x in dit.group(1, 2, 3))
         if numero != coup:

@@ -6,6 +6,7 @@
 // a disk that fills up half-way.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <fstream>
 

@@ -5,6 +5,7 @@
 // make, as one function each.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "game/Codes.h"

@@ -6,10 +6,11 @@
 # (no error, no warning), reads its manual page, checks what it declares and
 # holds, unpacks it into a throwaway root and starts the installed game under
 # Xvfb as a user who cannot write its folder: the default profile goes to
-# that user's ~/.local/share/vorlinde/.
+# that user's ~/.local/share/vorlinde/. Last, racine_propre.sh installs it on
+# a clean system of this machine's release, starts it, and purges it.
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/xvfb.sh"
-for outil in dpkg-buildpackage dpkg-deb lintian man lexgrog Xvfb xdotool useradd userdel runuser pkill pgrep; do
+for outil in dpkg-buildpackage dpkg-deb lintian man lexgrog Xvfb xdotool useradd userdel runuser pkill pgrep mmdebstrap; do
   command -v "$outil" >/dev/null || { echo "SKIP: $outil is not installed"; exit 77; }
 done
 if [ "$(id -u)" -ne 0 ]; then
@@ -39,7 +40,7 @@ nettoyer() {
   set +e
   retirer_utilisateur
   arreter_xvfb
-  rm -rf "$travail"
+  rm -rf --one-file-system "$travail"
   exit "$statut"
 }
 trap nettoyer EXIT
@@ -117,4 +118,6 @@ runuser -u "$utilisateur" -- env -i DISPLAY="$DISPLAY" PATH=/usr/bin:/bin HOME="
   "$travail/racine/usr/games/vorlinde" >"$travail/sortie.log" 2>&1 &
 boite=$(timeout 30 xdotool search --sync --onlyvisible --name '^Vorlinde$' | head -n1)
 [ -n "$boite" ] || { cat "$travail/sortie.log"; echo "FAIL: no box about the data folder"; exit 1; }
+pkill -KILL -u "$utilisateur" || true
+bash "$(dirname "$0")/racine_propre.sh" "$deb" "$travail"
 echo "PASS: the package is clean for lintian, has its manual page, installs, and keeps the profile in the user's folder"

@@ -101,6 +101,9 @@ TEST(DossierProgramme, TheExecutableFolderWhenWritableElseThePersonalFolder)
     EXPECT_TRUE(std::filesystem::is_directory(perso));
     EXPECT_EQ(DossierProgramme(dossier.Chemin() / "absent", {}), std::filesystem::path{});
     EXPECT_FALSE(DossierExecutable().empty());
+    // Root may write /usr/games, but an installed program never writes there.
+    EXPECT_EQ(DossierProgramme("/usr/games", perso), perso);
+    EXPECT_EQ(DossierProgramme("/usr/local/bin", perso), perso);
 
     // An installed program cannot write its folder.
     for (const auto& p : {dossier.Chemin(), exe, home, home / ".local", home / ".local" / "share", perso})

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "Banc.h"
+#include "Ecoute.h"
 #include "formats/FichierPartie.h"
 #include "formats/FichierProfil.h"
 #include "game/Messages.h"
@@ -19,15 +20,6 @@
 using namespace banc;
 
 namespace {
-
-// What a screen reader is told: the description of the control that the
-// focus moved to (the window when nothing has the focus). What Orca says of
-// it is checked by tests/e2e/orca.sh.
-QString Annonce(QWidget& fenetre)
-{
-    QWidget* cible = QApplication::focusWidget() ? QApplication::focusWidget() : &fenetre;
-    return QAccessible::queryAccessibleInterface(cible)->text(QAccessible::Description);
-}
 
 void Presser(QWidget* w)
 {
@@ -162,6 +154,7 @@ private slots:
     void unePartieParLesActionsAccessibles()
     {
         Banc b;
+        const Ecoute ecoute;
         auto& f = b.F();
         f.show();
         QVERIFY(QTest::qWaitForWindowActive(&f));
@@ -189,7 +182,7 @@ private slots:
         jouer(b.AutreCode(0));
         QCOMPARE(Nom(b.Case(3)), QStringLiteral("Case 4 : couleur %1").arg(b.AutreCode(0)[3]));
         const Coup premier = b.Etat().Historique[1];
-        QCOMPARE(Annonce(f),
+        QCOMPARE(ecoute.Derniere(f),
                  QStringLiteral("Coup 1 : %1 bien placé(s), %2 mal placé(s)").arg(premier.BiPl).arg(premier.MalPl));
         // The focus stays in the code: on the cursor's cell, or beside it on « Valider le code ».
         QVERIFY(QApplication::focusWidget() == b.Case(3) || QApplication::focusWidget() == b.Ok());
@@ -206,13 +199,13 @@ private slots:
         QVERIFY(QAccessible::queryAccessibleInterface(b.Resultat(0))->state().invisible);
         QVERIFY(QAccessible::queryAccessibleInterface(b.BiPl(1))->state().invisible);
         // A refusal is a box, not an announcement.
-        const QString avant = Annonce(f);
+        const QString avant = ecoute.Derniere(f);
         valider();
         QCOMPARE(b.Boites->Appels.back().Texte, QString::fromUtf8(messages::CodeDejaJoue));
-        QCOMPARE(Annonce(f), avant);
+        QCOMPARE(ecoute.Derniere(f), avant);
 
         jouer(b.CodeSecret());
-        QCOMPARE(Annonce(f), QStringLiteral("Coup 2 : 4 bien placé(s), 0 mal placé(s)"));
+        QCOMPARE(ecoute.Derniere(f), QStringLiteral("Coup 2 : 4 bien placé(s), 0 mal placé(s)"));
         QCOMPARE(b.Boites->Appels.back().Titre, QStringLiteral("Fin de partie"));
     }
 
