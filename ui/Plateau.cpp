@@ -192,9 +192,14 @@ void Plateau::LblCode_Click(int index)
 void Plateau::LblCoulSource_Click(int index)
 {
     const int cellule = partie_.CaseCourante;
+    const QString nomAvant = LblCode[cellule]->accessibleName();
     ChoisirCouleur(partie_, index);
     PeindreCases();
-    Annoncer(QStringLiteral("Case %1 : couleur %2").arg(cellule + 1).arg(index + 1));
+    // Said by the cell's own name when the focus reaches it or is on it as
+    // the name changes, not when the same colour is placed again.
+    const bool nomDit = !LblCode[cellule]->hasFocus() || LblCode[cellule]->accessibleName() != nomAvant;
+    Annoncer(QStringLiteral("Case %1 : couleur %2").arg(cellule + 1).arg(index + 1),
+             nomDit ? LblCode[cellule] : nullptr);
 }
 
 void Plateau::ComposerCode(const Code4& code)

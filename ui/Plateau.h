@@ -55,8 +55,10 @@ public:
     // the only change that Orca reads out from Qt 6.4: the focus, moved to the
     // cursor's cell (or, when it is already there, to « Valider le code »),
     // which then describes itself with `texte`. The focus stays on the board,
-    // in the code.
-    void Annoncer(const QString& texte);
+    // in the code. `sujet`, when given, is a control whose name says `texte`:
+    // from Qt 6.8 screen readers read it when the focus is on it, and the
+    // message is not sent again.
+    void Annoncer(const QString& texte, const QWidget* sujet = nullptr);
 
 signals:
     // A guess ended the game, won or lost.

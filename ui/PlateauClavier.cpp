@@ -104,7 +104,7 @@ void Plateau::SuivreCurseur()
     LblCode[partie_.CaseCourante]->setFocus(Qt::OtherFocusReason);
 }
 
-void Plateau::Annoncer(const QString& texte)
+void Plateau::Annoncer(const QString& texte, const QWidget* sujet)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // Qt sends announcements, which screen readers read as they come: the
@@ -114,12 +114,15 @@ void Plateau::Annoncer(const QString& texte)
     // the object that has the focus.
     if (LblCode[partie_.CaseCourante]->isEnabled() && !LblCode[partie_.CaseCourante]->hasFocus())
         SuivreCurseur();
+    if (sujet != nullptr && sujet->hasFocus())
+        return;
     if (!texte.isEmpty()) {
         QWidget* source = QApplication::focusWidget() ? QApplication::focusWidget() : this;
         QAccessibleAnnouncementEvent annonce(source, texte);
         QAccessible::updateAccessibility(&annonce);
     }
 #else
+    Q_UNUSED(sujet);
     // The first of these that has not the focus yet, and can take it (a
     // finished game leaves « Valider le code » disabled).
     QWidget* cible = nullptr;

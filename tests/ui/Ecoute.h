@@ -7,7 +7,6 @@
 // description of the control that the focus moved to. What Orca itself says
 // is checked by tests/e2e/orca.sh.
 #include <QAccessible>
-#include <QApplication>
 #include <QStringList>
 #include <QWidget>
 
@@ -41,7 +40,8 @@ public:
         Q_UNUSED(fenetre);
         return Annonces().isEmpty() ? QString() : Annonces().back();
 #else
-        QWidget* cible = QApplication::focusWidget() ? QApplication::focusWidget() : &fenetre;
+        // The window's focus, even while the window is not active.
+        QWidget* cible = fenetre.window()->focusWidget() ? fenetre.window()->focusWidget() : &fenetre;
         return QAccessible::queryAccessibleInterface(cible)->text(QAccessible::Description);
 #endif
     }
