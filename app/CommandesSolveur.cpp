@@ -97,7 +97,10 @@ int CommandeAnalyse(const std::filesystem::path& fichier, bool json, std::FILE* 
     if (!partie)
         return SortieErreurFichier;
     const auto analyse = AnalyserPartie(CoupsJoues(*partie));
-    const int solveur = CoupsDuSolveur(partie->CodeSecret);
+    // What the solver needs for the hidden code would give it away while the
+    // game can still be played: only a finished game says it.
+    const bool finie = Issue(*partie) != IssuePartie::EnCours;
+    const int solveur = finie ? CoupsDuSolveur(partie->CodeSecret) : 0;
 
     if (json) {
         QJsonArray coups;
@@ -117,7 +120,7 @@ int CommandeAnalyse(const std::filesystem::path& fichier, bool json, std::FILE* 
         }
         const QJsonObject racine{{QStringLiteral("coups"), coups},
                                  {QStringLiteral("coups_joues"), partie->NbCoups},
-                                 {QStringLiteral("coups_solveur"), solveur},
+                                 {QStringLiteral("coups_solveur"), finie ? QJsonValue(solveur) : QJsonValue()},
                                  {QStringLiteral("etat"), Etat(*partie)}};
         Ecrire(sortie, QString::fromUtf8(QJsonDocument(racine).toJson(QJsonDocument::Compact)) + QLatin1Char('\n'));
         return 0;
@@ -139,10 +142,12 @@ int CommandeAnalyse(const std::filesystem::path& fichier, bool json, std::FILE* 
                    .arg(Chiffres(a.Conseil.Code))
                    .arg(Pluriel(a.Conseil.PireCas, "code", "codes")));
     }
+    const QString bilan = QStringLiteral("Bilan : %1, partie %2")
+                              .arg(Pluriel(partie->NbCoups, "coup joué", "coups joués"), Etat(*partie));
     Ecrire(sortie,
-           QStringLiteral("Bilan : %1, partie %2 ; le solveur trouve ce code en %3.\n")
-               .arg(Pluriel(partie->NbCoups, "coup joué", "coups joués"), Etat(*partie),
-                    Pluriel(solveur, "coup", "coups")));
+           finie
+               ? bilan + QStringLiteral(" ; le solveur trouve ce code en %1.\n").arg(Pluriel(solveur, "coup", "coups"))
+               : bilan + QStringLiteral(".\n"));
     return 0;
 }
 

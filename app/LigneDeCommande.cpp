@@ -130,7 +130,8 @@ QString TexteAide()
                           "\n"
                           "Codes de sortie :\n"
                           "  0  tout s'est bien passé\n"
-                          "  1  la partie sauvegardée n'a pas pu être lue, ou la fenêtre n'a pas d'écran\n"
+                          "  1  la partie sauvegardée n'a pas pu être lue, la sortie standard n'a pas pu être\n"
+                          "     écrite, ou la fenêtre n'a pas d'écran\n"
                           "  2  la ligne de commande est incorrecte\n");
 }
 

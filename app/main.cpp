@@ -160,6 +160,16 @@ int Fenetre(int argc, char* argv[], vorlinde::Demande demande)
     return application.exec();
 }
 
+// A text that never reached its reader (a full disk, a closed output) is a
+// failure, not a success.
+int SortieEcrite(int statut)
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return statut;
+    Ecrire(stderr, QStringLiteral("vorlinde : la sortie standard n'a pas pu être écrite.\n"));
+    return statut == 0 ? vorlinde::SortieErreurFichier : statut;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -168,10 +178,10 @@ int main(int argc, char* argv[])
     switch (demande.Quoi) {
     case vorlinde::Demande::Mode::Aide:
         Ecrire(stdout, vorlinde::TexteAide());
-        return 0;
+        return SortieEcrite(0);
     case vorlinde::Demande::Mode::Version:
         Ecrire(stdout, vorlinde::TexteVersion());
-        return 0;
+        return SortieEcrite(0);
     case vorlinde::Demande::Mode::Erreur:
         Ecrire(stderr, demande.Erreur + QStringLiteral("\nEssayez « vorlinde --help ».\n"));
         return vorlinde::SortieErreurLigne;
@@ -180,9 +190,9 @@ int main(int argc, char* argv[])
         // No window and no default profile: a display is not needed.
         QCoreApplication application(argc, argv);
         const auto chemin = CheminBrut(argc, argv, demande.Fichier);
-        return demande.Quoi == vorlinde::Demande::Mode::Indice
-            ? vorlinde::CommandeIndice(chemin, stdout, stderr)
-            : vorlinde::CommandeAnalyse(chemin, demande.Json, stdout, stderr);
+        return SortieEcrite(demande.Quoi == vorlinde::Demande::Mode::Indice
+                                ? vorlinde::CommandeIndice(chemin, stdout, stderr)
+                                : vorlinde::CommandeAnalyse(chemin, demande.Json, stdout, stderr));
     }
     case vorlinde::Demande::Mode::Fenetre:
         break;

@@ -18,10 +18,12 @@ def echouer(message):
     sys.exit(1)
 
 
-def entendre(motif, secondes=10):
+def entendre(motif, secondes=10, obligatoire=True):
     """Waits until Orca says something matching `motif` and returns its match;
-    what was said before it is passed by, what comes after it stays to hear."""
+    what was said before it is passed by, what comes after it stays to hear.
+    Unless `obligatoire`, gives None when nothing matched in time."""
     global lues
+    lignes = []
     fin = time.monotonic() + secondes
     while time.monotonic() < fin:
         with open(PAROLE, encoding="utf-8") as journal:
@@ -32,7 +34,24 @@ def entendre(motif, secondes=10):
                 lues = i + 1
                 return trouve
         time.sleep(0.05)
+    if not obligatoire:
+        return None
     echouer("Orca did not say %r; it said: %s" % (motif, lignes[lues:]))
+
+
+def menu_partie(touche, motif):
+    """Opens an item of the « Partie » menu and returns the match of what Orca
+    says of the window it opens. Keys sent while the focus is still moving
+    may open nothing: the menu is closed and tried again, three times."""
+    for _ in range(3):
+        taper("alt+p")
+        taper(touche)
+        dit = entendre(motif, 5, obligatoire=False)
+        if dit:
+            return dit
+        taper("Escape")
+        taper("Escape")
+    echouer("Orca did not say %r after three tries at the menu" % motif)
 
 
 def sans_redite():
@@ -86,9 +105,7 @@ def main():
             print("move %d: %s, won, heard by ear" % (coup, "".join(map(str, essai))))
             # The analysis: Orca reads the window as it opens, then each move
             # whole from Tab to Tab, and the solver's count for this code.
-            taper("alt+p")
-            taper("a")
-            entendre(r"^Analyse de la partie boîte de dialogue .*Coup 1 : %s ; .* ; codes possibles 1680 → \d+ ; "
+            menu_partie("a", r"^Analyse de la partie boîte de dialogue .*Coup 1 : %s ; .* ; codes possibles 1680 → \d+ ; "
                      r"ce coup était possible ; "
                      r"le solveur aurait joué 1234" % "".join(map(str, essais_joues[0])))
             for k in range(2, coup + 1):
@@ -104,9 +121,7 @@ def main():
             taper("ctrl+i")
             entendre(r"Indice : 1680 codes sont encore possibles")
             # The record: the window says its figures, and each bar of the chart is read.
-            taper("alt+p")
-            taper("s")
-            entendre(r"Statistiques")
+            menu_partie("s", r"Statistiques")
             taper("Tab")
             premiere = entendre(r"^1 coup : ([01]) partie")
             if coup > 1:
