@@ -3,6 +3,7 @@
 #include "FichierStatistiques.h"
 
 #include <cctype>
+#include <cerrno>
 #include <ctime>
 #include <map>
 #include <numeric>
@@ -10,13 +11,16 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vorlinde {
 namespace {
 
 constexpr std::size_t TailleMaxStatistiques = 64 * 1024;
-constexpr long ValeurMax = 1000000000;
+// Far above any record of real play, and low enough that every sum of
+// figures the program makes (games played, wins by guesses) fits an int.
+constexpr long ValeurMax = 100000000;
 
 // The figures by their names in the file, the counts of wins apart.
 std::map<std::string, int Statistiques::*> Champs()
@@ -87,14 +91,28 @@ private:
 
 // The record's folder is locked as a whole through a file of its own: the
 // record itself is replaced by a rename, which a lock on it would not follow.
+// A link, a folder or any other file than a regular one in the lock's place
+// is never followed nor created through, and gives no lock.
 class Verrou {
 public:
     explicit Verrou(const std::filesystem::path& dossier)
-        : fd_(::open((dossier / ".statistiques.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600))
+        : fd_(::open((dossier / ".statistiques.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK,
+                     0600))
     {
+        struct stat etat { };
+        if (fd_ >= 0 && (::fstat(fd_, &etat) != 0 || !S_ISREG(etat.st_mode))) {
+            ::close(fd_);
+            fd_ = -1;
+            erreur_ = ErreurFichier::PasUnFichierOrdinaire;
+        } else if (fd_ < 0) {
+            erreur_
+                = errno == ELOOP || errno == EISDIR ? ErreurFichier::PasUnFichierOrdinaire : ErreurFichier::Ecriture;
+        }
         if (fd_ >= 0)
             while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) { }
     }
+    // Why the lock could not be had, or Aucune.
+    ErreurFichier Erreur() const { return erreur_; }
     ~Verrou()
     {
         if (fd_ >= 0)
@@ -105,6 +123,7 @@ public:
 
 private:
     int fd_;
+    ErreurFichier erreur_ = ErreurFichier::Aucune;
 };
 
 std::filesystem::path NomDeCote(const std::filesystem::path& fichier)
@@ -195,6 +214,12 @@ ResultatStatistiques MettreAJourStatistiques(const std::filesystem::path& fichie
 {
     ResultatStatistiques resultat;
     const Verrou verrou(fichier.parent_path());
+    // Without the lock, a change could be lost to another window's: nothing
+    // is changed.
+    if (changer && verrou.Erreur() != ErreurFichier::Aucune) {
+        resultat.Ecriture = verrou.Erreur();
+        return resultat;
+    }
     std::error_code ec;
     if (std::filesystem::exists(std::filesystem::symlink_status(fichier, ec))) {
         std::vector<std::uint8_t> octets;

@@ -90,3 +90,41 @@ TEST(FichierStatistiques, TwoProcessesCountEveryGame)
     }
     EXPECT_EQ(MettreAJourStatistiques(fichier).Figures.Gagnees, 2 * Parties);
 }
+
+// Figures that no sum of the program's can overflow, or the record is damaged:
+// three counts of a billion would make the games played negative.
+TEST(FichierStatistiques, FiguresTooLargeToAddUpAreRefused)
+{
+    Statistiques s;
+    s.Perdues = s.Abandonnees = 100000000;
+    bool plusRecent = false;
+    const auto lues = LireTexteStatistiques(TexteStatistiques(s), plusRecent);
+    ASSERT_TRUE(lues.has_value());
+    EXPECT_EQ(lues->Jouees(), 200000000);
+    s.Perdues = s.Abandonnees = s.Gagnees = s.VictoiresParCoups[4] = 1000000000;
+    EXPECT_FALSE(LireTexteStatistiques(TexteStatistiques(s), plusRecent).has_value());
+}
+
+// A link or a folder in the lock's place: never followed nor created
+// through, and the record is not changed without its lock.
+TEST(FichierStatistiques, NoChangeWithoutTheLock)
+{
+    DossierTemporaire dossier;
+    const auto fichier = dossier.Chemin() / "statistiques.json";
+    const auto verrou = dossier.Chemin() / ".statistiques.lock";
+    MettreAJourStatistiques(fichier, UneVictoire);
+    const std::string avant = Lire(fichier);
+
+    std::filesystem::remove(verrou);
+    std::filesystem::create_symlink(dossier.Chemin() / "ailleurs", verrou);
+    EXPECT_EQ(MettreAJourStatistiques(fichier, UneVictoire).Ecriture, ErreurFichier::PasUnFichierOrdinaire);
+    EXPECT_FALSE(std::filesystem::exists(dossier.Chemin() / "ailleurs"));
+    EXPECT_EQ(Lire(fichier), avant);
+
+    std::filesystem::remove(verrou);
+    std::filesystem::create_directory(verrou);
+    EXPECT_EQ(MettreAJourStatistiques(fichier, UneVictoire).Ecriture, ErreurFichier::PasUnFichierOrdinaire);
+    EXPECT_EQ(Lire(fichier), avant);
+    // Reading alone still shows the figures.
+    EXPECT_EQ(MettreAJourStatistiques(fichier).Figures.Gagnees, 1);
+}
