@@ -88,6 +88,26 @@ void SansEcran(QtMsgType type, const QMessageLogContext&, const QString&)
     }
 }
 
+const QString EcranPerdu
+    = QStringLiteral("vorlinde : la connexion à l'écran a été perdue, le jeu s'arrête. La partie en cours est "
+                     "gardée : elle sera proposée au prochain démarrage.\n");
+
+QtMessageHandler gestionnaireQt = nullptr;
+
+// Once the window stands, Qt ends a program whose display went away (the X
+// server or the compositor died) with an English message of its own, and on
+// Wayland an abort: the player is told in French, and the program ends as
+// an error. The game in progress is on disk already.
+void SansEcranEnJeu(QtMsgType type, const QMessageLogContext& contexte, const QString& message)
+{
+    if (message.startsWith(QLatin1String("The X11 connection broke"))
+        || (type == QtFatalMsg && message.contains(QLatin1String("Wayland connection")))) {
+        Ecrire(stderr, EcranPerdu);
+        std::_Exit(1);
+    }
+    gestionnaireQt(type, contexte, message);
+}
+
 // A display to open the window on: Qt's platform named, or an X or Wayland
 // display given by the session.
 bool EcranDisponible(int argc, char* argv[])
@@ -107,7 +127,8 @@ int Fenetre(int argc, char* argv[], vorlinde::Demande demande)
     }
     const auto gestionnaire = qInstallMessageHandler(SansEcran);
     QApplication application(argc, argv);
-    qInstallMessageHandler(gestionnaire);
+    gestionnaireQt = gestionnaire;
+    qInstallMessageHandler(SansEcranEnJeu);
     // Qt has taken its own options: what is left is ours.
     if (demande.OptionsQt)
         demande = vorlinde::AnalyserArguments(QCoreApplication::arguments());
@@ -145,17 +166,15 @@ int Fenetre(int argc, char* argv[], vorlinde::Demande demande)
         // five sizes, decoded and handed to the window manager, would hold
         // the window back by a few milliseconds: it comes once the window stands.
         QApplication::setWindowIcon(vorlinde::ui::IconeProgramme());
-        if (services.DossierProgramme.empty())
-            services.Boites->MsgBox(
-                &fenetre,
-                QStringLiteral("Le dossier « %1 » ne peut pas être créé : les couleurs par défaut et les parties "
-                               "interrompues ne pourront pas y être gardées.")
-                    .arg(QFile::decodeName(services.DossierDonnees.c_str())),
-                vorlinde::ui::styles::Exclamation);
         // Boxes open over the window.
-        fenetre.ProposerReprise();
-        if (!demande.Fichier.isEmpty())
-            fenetre.OuvrirPartie(CheminBrut(argc, argv, demande.Fichier));
+        if (const auto alerte = fenetre.AlerteDossierDonnees(); !alerte.isEmpty()) {
+            Ecrire(stderr, QStringLiteral("vorlinde : ") + alerte + QLatin1Char('\n'));
+            services.Boites->MsgBox(&fenetre, alerte, vorlinde::ui::styles::Exclamation);
+        }
+        // A game the player named comes first; the games left then wait for
+        // the next start.
+        if (demande.Fichier.isEmpty() || !fenetre.OuvrirPartie(CheminBrut(argc, argv, demande.Fichier)))
+            fenetre.ProposerReprise();
     });
     return application.exec();
 }

@@ -10,8 +10,9 @@
 #include <span>
 #include <vector>
 
-#include "Fichiers.h"
+#include "Raisons.h"
 #include "game/Partie.h"
+#include "platform/Fichiers.h"
 
 namespace vorlinde {
 

@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "Fichiers.h"
+#include "platform/Fichiers.h"
 
 namespace vorlinde {
 namespace {

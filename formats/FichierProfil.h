@@ -11,8 +11,9 @@
 #include <span>
 #include <string>
 
-#include "Fichiers.h"
+#include "Raisons.h"
 #include "game/Couleurs.h"
+#include "platform/Fichiers.h"
 
 namespace vorlinde {
 

@@ -3,16 +3,11 @@
 #include "FichierStatistiques.h"
 
 #include <cctype>
-#include <cerrno>
-#include <ctime>
 #include <map>
 #include <numeric>
 #include <vector>
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "platform/Verrou.h"
 
 namespace vorlinde {
 namespace {
@@ -89,58 +84,6 @@ private:
     std::size_t pos_ = 0;
 };
 
-// The record's folder is locked as a whole through a file of its own: the
-// record itself is replaced by a rename, which a lock on it would not follow.
-// A link, a folder or any other file than a regular one in the lock's place
-// is never followed nor created through, and gives no lock.
-class Verrou {
-public:
-    explicit Verrou(const std::filesystem::path& dossier)
-        : fd_(::open((dossier / ".statistiques.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK,
-                     0600))
-    {
-        struct stat etat { };
-        if (fd_ >= 0 && (::fstat(fd_, &etat) != 0 || !S_ISREG(etat.st_mode))) {
-            ::close(fd_);
-            fd_ = -1;
-            erreur_ = ErreurFichier::PasUnFichierOrdinaire;
-        } else if (fd_ < 0) {
-            erreur_
-                = errno == ELOOP || errno == EISDIR ? ErreurFichier::PasUnFichierOrdinaire : ErreurFichier::Ecriture;
-        }
-        if (fd_ >= 0)
-            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) { }
-    }
-    // Why the lock could not be had, or Aucune.
-    ErreurFichier Erreur() const { return erreur_; }
-    ~Verrou()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Verrou(const Verrou&) = delete;
-    Verrou& operator=(const Verrou&) = delete;
-
-private:
-    int fd_;
-    ErreurFichier erreur_ = ErreurFichier::Aucune;
-};
-
-std::filesystem::path NomDeCote(const std::filesystem::path& fichier)
-{
-    char date[32];
-    const std::time_t maintenant = std::time(nullptr);
-    std::tm local{};
-    ::localtime_r(&maintenant, &local);
-    std::strftime(date, sizeof date, "%Y%m%d-%H%M%S", &local);
-    auto chemin = fichier.parent_path() / (fichier.stem().string() + "-illisible-" + date + ".json");
-    std::error_code ec;
-    for (int n = 2; std::filesystem::exists(std::filesystem::symlink_status(chemin, ec)); ++n)
-        chemin = fichier.parent_path()
-            / (fichier.stem().string() + "-illisible-" + date + "-" + std::to_string(n) + ".json");
-    return chemin;
-}
-
 }  // namespace
 
 std::string TexteStatistiques(const Statistiques& s)
@@ -213,15 +156,16 @@ ResultatStatistiques MettreAJourStatistiques(const std::filesystem::path& fichie
                                              const std::function<void(Statistiques&)>& changer)
 {
     ResultatStatistiques resultat;
-    const Verrou verrou(fichier.parent_path());
+    // The folder is locked as a whole through a file of its own: the record
+    // itself is replaced by a rename, which a lock on it would not follow.
+    const Verrou verrou(fichier.parent_path() / ".statistiques.lock", Verrou::Attente::Attendre);
     // Without the lock, a change could be lost to another window's: nothing
     // is changed.
     if (changer && verrou.Erreur() != ErreurFichier::Aucune) {
         resultat.Ecriture = verrou.Erreur();
         return resultat;
     }
-    std::error_code ec;
-    if (std::filesystem::exists(std::filesystem::symlink_status(fichier, ec))) {
+    if (Existe(fichier)) {
         std::vector<std::uint8_t> octets;
         bool plusRecent = false;
         std::optional<Statistiques> lues;
@@ -238,10 +182,7 @@ ResultatStatistiques MettreAJourStatistiques(const std::filesystem::path& fichie
             resultat.Etat = EtatStatistiques::Lues;
         } else {
             resultat.Etat = EtatStatistiques::Abimees;
-            resultat.MisDeCote = NomDeCote(fichier);
-            std::filesystem::rename(fichier, resultat.MisDeCote, ec);
-            if (ec)
-                resultat.MisDeCote.clear();
+            resultat.MisDeCote = MettreDeCote(fichier, fichier.parent_path(), fichier.stem().string(), ".json");
         }
     }
     if (changer) {

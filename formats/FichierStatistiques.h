@@ -11,8 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "Fichiers.h"
+#include "Raisons.h"
 #include "game/Statistiques.h"
+#include "platform/Fichiers.h"
 
 namespace vorlinde {
 

@@ -2,29 +2,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// What can go wrong with a saved game or a colour profile on disk, and the
-// French sentences that tell the player, in the window as on the command line.
+// The French sentences that tell the player what went wrong with a saved
+// game or a colour profile, in the window as on the command line.
 #include <string>
 
-namespace vorlinde {
+#include "platform/ErreurFichier.h"
 
-enum class ErreurFichier {
-    Aucune,
-    PasUnFichierOrdinaire,  // a folder, a named pipe, a socket or a device
-    Illisible,              // the file cannot be opened or read
-    Ecriture,               // the file cannot be created or written
-    // Saved games
-    ConflitDeVersion,    // version byte above 1
-    TropCourt,           // fewer bytes than the move count calls for
-    TropDeCoups,         // move count above 100
-    CouleurInvalide,     // a colour number outside 1..8
-    CodeSecretInvalide,  // the hidden code repeats a colour
-    CoupApresVictoire,   // a move follows the winning move
-    CoupRepete,          // the same move twice
-    // Colour profiles
-    TropPeuDeValeurs,  // fewer than nine fields
-    ValeurInvalide,    // a field that is not a whole number from 0 to 16777215
-};
+namespace vorlinde {
 
 // A short French explanation of a refusal, for the player.
 std::string RaisonErreurFichier(ErreurFichier erreur);

@@ -44,10 +44,12 @@ FrmPrinc::FrmPrinc(ServicesPrinc services, QWidget* parent)
         services_.LireNomUser = &Module1::LireNomUser;
     if (!services_.Graine)
         services_.Graine = &Aleatoire::GraineHorloge;
+    enCours_ = std::make_unique<PartieEnCours>(services_.DossierDonnees);
     dial_ = std::make_unique<Dial>(this, services_.Dialogues);
     setWindowTitle(QStringLiteral("Vorlinde ") + Utf8(VersionProgramme));
     plateau_ = new Plateau(partie_, services_.Boites, this);
     setCentralWidget(plateau_);
+    connect(plateau_, &Plateau::PartieChangee, this, &FrmPrinc::GarderPartie);
     connect(plateau_, &Plateau::PartieFinie, this,
             [this](bool gagnee) { CompterPartie(gagnee ? FinDePartie::Gagnee : FinDePartie::Perdue); });
     // The board does not follow a resize, so the window does not offer one.
@@ -219,6 +221,7 @@ ProfilCouleurs FrmPrinc::ProfilDefautOuIntegre() const
 void FrmPrinc::MnuNew_Click()
 {
     NouvellePartie(partie_, ProfilDefautOuIntegre(), std::ref(aleatoire_));
+    GarderPartie();
     plateau_->Peindre();
     plateau_->EffacerLegendesCases();
 }
@@ -230,10 +233,15 @@ void FrmPrinc::MnuQuit_Click()
 
 void FrmPrinc::closeEvent(QCloseEvent* event)
 {
-    if (sansQuestion_ || Form_Unload())
+    if (sansQuestion_) {
         event->accept();
-    else
+    } else if (Form_Unload()) {
+        // Ended by the player's choice: nothing is left to offer.
+        enCours_->Oublier();
+        event->accept();
+    } else {
         event->ignore();
+    }
 }
 
 bool FrmPrinc::Form_Unload()

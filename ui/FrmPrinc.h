@@ -12,9 +12,10 @@
 #include "BoiteMessage.h"
 #include "Dial.h"
 #include "formats/FichierStatistiques.h"
-#include "formats/Fichiers.h"
 #include "game/Partie.h"
 #include "platform/Aleatoire.h"
+#include "platform/Fichiers.h"
+#include "platform/PartiesEnCours.h"
 
 class QSettings;
 
@@ -29,8 +30,9 @@ struct ServicesPrinc {
     std::shared_ptr<BoiteMessage> Boites;
     std::shared_ptr<DialogueStandard> Dialogues;
     std::filesystem::path DossierProgramme;
-    // The player's data folder, where a game interrupted by the end of the
-    // session waits for the next start; none when empty.
+    // The player's data folder, where the game in progress is kept while the
+    // window runs, and waits for the next start when the program ends
+    // without the player's choice; none when empty.
     std::filesystem::path DossierDonnees;
     std::function<std::string()> LireNomUser;
     std::function<std::uint64_t()> Graine;
@@ -58,17 +60,22 @@ public:
     // Loads the saved game `chemin` as "Charger" does once the file is
     // chosen, with the same messages: a game opened from the command line or
     // the desktop. The path keeps the name's bytes as the system gave them.
-    void OuvrirPartie(const std::filesystem::path& chemin);
-    void OuvrirPartie(const QString& chemin);
+    // True when the game was loaded.
+    bool OuvrirPartie(const std::filesystem::path& chemin);
+    bool OuvrirPartie(const QString& chemin);
 
-    // The session ends under the game: a game with a move that is not over
-    // is kept, whole, in the data folder's "interrompue.prt", the settings
-    // are written, and the window then closes without a question.
+    // The session ends under the game: the game in progress, already on
+    // disk, is written once more, the settings are written, and the window
+    // then closes without a question, leaving the game for the next start.
     void InterrompreSession();
-    // At start, once the window stands: a game kept by InterrompreSession is
-    // offered; « Oui » loads it as « Charger » does. Either answer removes the
-    // file; one that cannot be loaded is kept aside under another name.
+    // At start, once the window stands: each game that an ended window left
+    // is offered, newest first; « Oui » loads it as « Charger » does and
+    // leaves the others for the next start, « Non » removes it. One that
+    // cannot be loaded is kept aside under another name.
     void ProposerReprise();
+    // What the player is told at start when the data folder cannot keep the
+    // game in progress (nor, perhaps, the default colours); empty when it can.
+    QString AlerteDossierDonnees() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -111,11 +118,16 @@ private:
     IssueCommande SurFichier(const UsageFichier& usage, const std::filesystem::path& chemin,
                              const OperationFichier& operation);
     OperationFichier ChargementDePartie();
+    // After each change that a saved game holds: a game in progress with a
+    // move is written, whole and synced, to the window's own file; any other
+    // has nothing to keep. A failure is told once.
+    void GarderPartie();
     IssueCommande SauvegarderPartie();
     ProfilCouleurs ProfilDefautOuIntegre() const;
     Reponse MsgBox(const QString& texte, StyleBoite style, const QString& titre = {});
 
     ServicesPrinc services_;
+    std::unique_ptr<PartieEnCours> enCours_;
     Aleatoire aleatoire_;
     Partie partie_;
     std::string nomUser_;
@@ -125,6 +137,7 @@ private:
     // Preferences that cannot be kept are told once; so is a record.
     bool reglagesSignales_ = false;
     bool statistiquesSignalees_ = false;
+    bool enCoursSignale_ = false;
 };
 
 }  // namespace vorlinde::ui

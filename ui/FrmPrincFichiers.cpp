@@ -3,10 +3,8 @@
 //
 // The board's file and colour commands: saving and loading a game, loading
 // and saving a colour profile, the colour editor.
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 
 #include "FrmCoul.h"
 #include "FrmPrinc.h"
@@ -63,6 +61,7 @@ FrmPrinc::OperationFichier FrmPrinc::ChargementDePartie()
         if (lecture.Erreur == ErreurFichier::Aucune) {
             AbandonnerPartie();
             ChargerPartie(partie_, lecture.Partie);
+            GarderPartie();
             plateau_->Peindre();
         }
         return lecture.Erreur;
@@ -75,54 +74,17 @@ void FrmPrinc::MnuLoad_Click()
         plateau_->Annoncer(QStringLiteral("Partie chargée"));
 }
 
-void FrmPrinc::OuvrirPartie(const std::filesystem::path& chemin)
+bool FrmPrinc::OuvrirPartie(const std::filesystem::path& chemin)
 {
-    if (SurFichier(usages::ChargementPartie, chemin, ChargementDePartie()) == IssueCommande::Reussie)
-        plateau_->Annoncer(QStringLiteral("Partie chargée"));
+    if (SurFichier(usages::ChargementPartie, chemin, ChargementDePartie()) != IssueCommande::Reussie)
+        return false;
+    plateau_->Annoncer(QStringLiteral("Partie chargée"));
+    return true;
 }
 
-void FrmPrinc::OuvrirPartie(const QString& chemin)
+bool FrmPrinc::OuvrirPartie(const QString& chemin)
 {
-    OuvrirPartie(std::filesystem::path(QFile::encodeName(chemin).toStdString()));
-}
-
-namespace {
-
-const char* const NomPartieInterrompue = "interrompue.prt";
-
-}  // namespace
-
-void FrmPrinc::InterrompreSession()
-{
-    const auto& dossier = services_.DossierDonnees;
-    if (partie_.NbCoups >= 1 && Issue(partie_) == IssuePartie::EnCours && CreerDossier(dossier))
-        RemplacerFichier(dossier / NomPartieInterrompue, OctetsPartie(SauverPartie(partie_)));
-    if (services_.Reglages)
-        services_.Reglages->sync();
-    sansQuestion_ = true;
-}
-
-void FrmPrinc::ProposerReprise()
-{
-    if (services_.DossierDonnees.empty())
-        return;
-    const auto chemin = services_.DossierDonnees / NomPartieInterrompue;
-    std::error_code ec;
-    if (!std::filesystem::exists(std::filesystem::symlink_status(chemin, ec)))
-        return;
-    const auto reponse
-        = MsgBox(QStringLiteral("Une partie a été interrompue. Voulez-vous la reprendre ?"), styles::QuestionOuiNon);
-    if (reponse == Reponse::Oui
-        && SurFichier(usages::ChargementPartie, chemin, ChargementDePartie()) == IssueCommande::Echec) {
-        // Kept for whoever wants to look at it, never offered again.
-        const auto date = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-        std::filesystem::rename(
-            chemin, services_.DossierDonnees / ("interrompue-illisible-" + date.toStdString() + ".prt"), ec);
-        return;
-    }
-    std::filesystem::remove(chemin, ec);
-    if (reponse == Reponse::Oui)
-        plateau_->Annoncer(QStringLiteral("Partie chargée"));
+    return OuvrirPartie(std::filesystem::path(QFile::encodeName(chemin).toStdString()));
 }
 
 void FrmPrinc::MnuAffLoad_Click()

@@ -152,6 +152,9 @@ void Plateau::CmdOK_Click()
         MsgBox(QString::fromStdString(texte), styles::Exclamation, Utf8(titre));
     };
     const auto resultat = ValiderCode(partie_);
+    if (resultat == ResultatValidation::Enregistre || resultat == ResultatValidation::Gagne
+        || resultat == ResultatValidation::Perdu)
+        emit PartieChangee();
     if (resultat == ResultatValidation::Gagne || resultat == ResultatValidation::Perdu)
         emit PartieFinie(resultat == ResultatValidation::Gagne);
     switch (resultat) {
@@ -215,6 +218,7 @@ void Plateau::ComposerCode(const Code4& code)
 void Plateau::CmdMove_Click(int index)
 {
     DeplacerSource(partie_, index);
+    emit PartieChangee();
     PeindrePalette();
 }
 

@@ -63,6 +63,9 @@ public:
 signals:
     // A guess ended the game, won or lost.
     void PartieFinie(bool gagnee);
+    // What a saved game holds changed (a move was played, a swatch moved):
+    // sent before the player is shown the result.
+    void PartieChangee();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

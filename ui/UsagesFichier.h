@@ -6,7 +6,7 @@
 // always seen them (title, options, filter and default extension, set afresh
 // at every use), and the text of the "Erreur" box that a failure ends in.
 #include "Dial.h"
-#include "formats/Fichiers.h"
+#include "formats/Raisons.h"
 #include "game/Messages.h"
 
 namespace vorlinde::ui {

@@ -2,15 +2,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The POSIX file helpers that the two formats share. Only regular files are ever
-// opened, without blocking; nothing reads more than the caller allows.
+// The file services that the layouts of formats/ are read and written with.
+// Only regular files are ever opened, without blocking; nothing reads more
+// than the caller allows.
 #include <cstdint>
 #include <filesystem>
 #include <span>
 #include <string>
 #include <vector>
 
-#include "Raisons.h"
+#include "ErreurFichier.h"
 
 namespace vorlinde {
 
@@ -49,5 +50,17 @@ enum class Remplacement {
 // A file that exists and that the user may not write is refused.
 ErreurFichier RemplacerFichier(const std::filesystem::path& chemin, std::span<const std::uint8_t> octets,
                                Remplacement remplacement = Remplacement::Entier, std::uintmax_t suiteMax = 0);
+
+// True when a directory entry of that name exists, a dangling link included.
+bool Existe(const std::filesystem::path& chemin);
+
+// The local date and time as the names of set-aside files hold it:
+// "20261209-143005".
+std::string Horodatage();
+
+// Renames `fichier` to `<stem>-illisible-<date>[-n]<extension>` in `dossier`,
+// a name no entry has yet. Returns the new path, empty when it stayed.
+std::filesystem::path MettreDeCote(const std::filesystem::path& fichier, const std::filesystem::path& dossier,
+                                   const std::string& stem, const std::string& extension);
 
 }  // namespace vorlinde

@@ -5,6 +5,7 @@
 #include <array>
 #include <cerrno>
 #include <cstdlib>
+#include <ctime>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -231,6 +232,34 @@ ErreurFichier RemplacerFichier(const std::filesystem::path& chemin, std::span<co
     if (dossierOuvert.Ouvert())
         ::fsync(dossierOuvert.Fd());
     return ErreurFichier::Aucune;
+}
+
+bool Existe(const std::filesystem::path& chemin)
+{
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::symlink_status(chemin, ec));
+}
+
+std::string Horodatage()
+{
+    char date[32];
+    const std::time_t maintenant = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&maintenant, &local);
+    std::strftime(date, sizeof date, "%Y%m%d-%H%M%S", &local);
+    return date;
+}
+
+std::filesystem::path MettreDeCote(const std::filesystem::path& fichier, const std::filesystem::path& dossier,
+                                   const std::string& stem, const std::string& extension)
+{
+    const std::string base = stem + "-illisible-" + Horodatage();
+    auto chemin = dossier / (base + extension);
+    for (int n = 2; Existe(chemin); ++n)
+        chemin = dossier / (base + "-" + std::to_string(n) + extension);
+    std::error_code ec;
+    std::filesystem::rename(fichier, chemin, ec);
+    return ec ? std::filesystem::path() : chemin;
 }
 
 }  // namespace vorlinde

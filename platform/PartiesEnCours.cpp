@@ -1,0 +1,148 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+#include "PartiesEnCours.h"
+
+#include <algorithm>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "Dossiers.h"
+#include "Fichiers.h"
+
+namespace vorlinde {
+namespace {
+
+const char* const ExtensionPartie = ".prt";
+const char* const ExtensionVerrou = ".lock";
+const char* const NomAncienneVersion = "interrompue.prt";
+
+std::filesystem::path AvecExtension(std::filesystem::path chemin, const char* extension)
+{
+    return chemin.replace_extension(extension);
+}
+
+// The removal reaches the disk with the folder.
+void SupprimerDurablement(const std::filesystem::path& chemin)
+{
+    if (::unlink(chemin.c_str()) != 0)
+        return;
+    const int dossier = ::open(chemin.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dossier >= 0) {
+        ::fsync(dossier);
+        ::close(dossier);
+    }
+}
+
+// The name an earlier version's game is moved to: one that no entry has.
+std::filesystem::path NomLibre(const std::filesystem::path& dossier, const std::string& base)
+{
+    auto chemin = dossier / (base + ExtensionPartie);
+    for (int n = 2; Existe(chemin) || Existe(AvecExtension(chemin, ExtensionVerrou)); ++n)
+        chemin = dossier / (base + "-" + std::to_string(n) + ExtensionPartie);
+    return chemin;
+}
+
+void ReprendreAncienneVersion(const std::filesystem::path& dossierDonnees, const std::filesystem::path& dossier)
+{
+    const auto ancienne = dossierDonnees / NomAncienneVersion;
+    if (!Existe(ancienne))
+        return;
+    std::error_code ec;
+    std::filesystem::rename(ancienne, NomLibre(dossier, "interrompue-" + Horodatage()), ec);
+}
+
+}  // namespace
+
+std::filesystem::path DossierEnCours(const std::filesystem::path& dossierDonnees)
+{
+    return dossierDonnees.empty() ? std::filesystem::path() : dossierDonnees / "en-cours";
+}
+
+PartieEnCours::PartieEnCours(const std::filesystem::path& dossierDonnees)
+{
+    const auto dossier = DossierEnCours(dossierDonnees);
+    if (dossier.empty() || !CreerDossier(dossier)) {
+        erreur_ = ErreurFichier::Ecriture;
+        return;
+    }
+    // A process number is a running window's own; the date sets it apart
+    // from a game that an ended process of the same number left.
+    const auto base = "partie-" + Horodatage() + "-" + std::to_string(::getpid());
+    for (int n = 1; n < 100 && !verrou_.Tenu(); ++n) {
+        const auto chemin = dossier / (base + (n > 1 ? "-" + std::to_string(n) : "") + ExtensionPartie);
+        if (Existe(chemin))
+            continue;
+        verrou_ = Verrou(AvecExtension(chemin, ExtensionVerrou), Verrou::Attente::Essayer, Verrou::Creation::Nouveau);
+        erreur_ = verrou_.Erreur();
+        if (verrou_.Tenu())
+            chemin_ = chemin;
+        else if (!Existe(verrou_.Chemin()))
+            return;
+    }
+}
+
+PartieEnCours::~PartieEnCours()
+{
+    if (verrou_.Tenu() && !Existe(chemin_))
+        ::unlink(verrou_.Chemin().c_str());
+}
+
+void PartieEnCours::Oublier()
+{
+    if (verrou_.Tenu() && Existe(chemin_))
+        SupprimerDurablement(chemin_);
+}
+
+std::vector<PartieLaissee> PartiesLaissees(const std::filesystem::path& dossierDonnees)
+{
+    std::vector<PartieLaissee> parties;
+    const auto dossier = DossierEnCours(dossierDonnees);
+    if (dossier.empty())
+        return parties;
+    std::error_code ec;
+    if (std::filesystem::is_directory(dossier, ec))
+        ReprendreAncienneVersion(dossierDonnees, dossier);
+    else if (Existe(dossierDonnees / NomAncienneVersion) && CreerDossier(dossier))
+        ReprendreAncienneVersion(dossierDonnees, dossier);
+    for (std::filesystem::directory_iterator entree(dossier, ec), fin; !ec && entree != fin; entree.increment(ec)) {
+        const auto& chemin = entree->path();
+        if (chemin.extension() == ExtensionVerrou && !Existe(AvecExtension(chemin, ExtensionPartie))) {
+            // The lock of a window that ended with no game to keep.
+            if (Verrou(chemin, Verrou::Attente::Essayer, Verrou::Creation::Existant).Tenu())
+                ::unlink(chemin.c_str());
+            continue;
+        }
+        struct stat etat { };
+        if (chemin.extension() != ExtensionPartie || ::lstat(chemin.c_str(), &etat) != 0)
+            continue;
+        Verrou verrou(AvecExtension(chemin, ExtensionVerrou), Verrou::Attente::Essayer);
+        // Held by a running window, or by another start that offers it.
+        if (!verrou.Tenu())
+            continue;
+        // The window may have ended its game between the listing and the lock.
+        if (!Existe(chemin)) {
+            ::unlink(verrou.Chemin().c_str());
+            continue;
+        }
+        const long long ordre = etat.st_mtim.tv_sec * 1000000000LL + etat.st_mtim.tv_nsec;
+        parties.push_back({chemin, etat.st_mtime, ordre, std::move(verrou)});
+    }
+    std::sort(parties.begin(), parties.end(), [](const PartieLaissee& a, const PartieLaissee& b) {
+        return a.Ordre != b.Ordre ? a.Ordre > b.Ordre : a.Chemin > b.Chemin;
+    });
+    return parties;
+}
+
+void Retirer(PartieLaissee& partie)
+{
+    if (Existe(partie.Chemin))
+        SupprimerDurablement(partie.Chemin);
+    if (partie.Prise.Tenu())
+        ::unlink(partie.Prise.Chemin().c_str());
+    partie.Prise = Verrou();
+}
+
+}  // namespace vorlinde

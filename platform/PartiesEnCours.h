@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The games in progress kept on disk, so that no end of the program loses
+// one: each running window keeps its game in a file of its own in the data
+// folder's "en-cours", beside a lock that it holds while it runs. A game
+// whose lock nobody holds was left by a window that ended without its
+// player's choice (killed, its display gone, the session ended).
+#include <ctime>
+#include <filesystem>
+#include <vector>
+
+#include "ErreurFichier.h"
+#include "Verrou.h"
+
+namespace vorlinde {
+
+std::filesystem::path DossierEnCours(const std::filesystem::path& dossierDonnees);
+
+// The file of one window's game: `partie-<date>-<pid>.prt`, a name no other
+// window has, locked through `<name>.lock` for as long as the object lives.
+class PartieEnCours {
+public:
+    // Makes the folder and takes the name; Erreur() tells why no game can be
+    // kept (a data folder that is missing, read-only, full, not a folder).
+    explicit PartieEnCours(const std::filesystem::path& dossierDonnees);
+    // The lock goes with the object, the game's file stays: whatever ends
+    // the program, the next start finds it. A window without a game to keep
+    // leaves nothing.
+    ~PartieEnCours();
+    PartieEnCours(const PartieEnCours&) = delete;
+    PartieEnCours& operator=(const PartieEnCours&) = delete;
+
+    ErreurFichier Erreur() const { return verrou_.Tenu() ? ErreurFichier::Aucune : erreur_; }
+    // Where the game is written (with the saves' own writer); empty on error.
+    const std::filesystem::path& Chemin() const { return chemin_; }
+    // The game ended by the player's choice, or has nothing to keep: its
+    // file goes.
+    void Oublier();
+
+private:
+    std::filesystem::path chemin_;
+    Verrou verrou_;
+    ErreurFichier erreur_ = ErreurFichier::Aucune;
+};
+
+// A game left by a window that ended, locked while it is offered so that a
+// second start at the same time does not offer it as well.
+struct PartieLaissee {
+    std::filesystem::path Chemin;
+    std::time_t Date = 0;  // its last write
+    long long Ordre = 0;   // the same, in nanoseconds
+    Verrou Prise;
+};
+
+// The games left in the data folder, newest first. A game kept by an earlier
+// version of the program ("interrompue.prt" in the data folder) is moved
+// among them first.
+std::vector<PartieLaissee> PartiesLaissees(const std::filesystem::path& dossierDonnees);
+
+// The player answered for the game: its file (when still there) and its
+// lock go.
+void Retirer(PartieLaissee& partie);
+
+}  // namespace vorlinde

@@ -1,0 +1,102 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+//
+// The game in progress on disk: written after every change, so that no end
+// of the program loses it, and offered back at the next start.
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+#include "FrmPrinc.h"
+#include "Plateau.h"
+#include "UsagesFichier.h"
+#include "formats/FichierPartie.h"
+
+namespace vorlinde::ui {
+namespace {
+
+QString Nom(const std::filesystem::path& chemin)
+{
+    return QDir::toNativeSeparators(QFile::decodeName(chemin.c_str()));
+}
+
+}  // namespace
+
+void FrmPrinc::GarderPartie()
+{
+    if (enCours_->Erreur() != ErreurFichier::Aucune)
+        return;
+    if (partie_.NbCoups < 1 || Issue(partie_) != IssuePartie::EnCours) {
+        enCours_->Oublier();
+        return;
+    }
+    const auto erreur = EcrireFichierPartie(enCours_->Chemin(), SauverPartie(partie_));
+    if (erreur == ErreurFichier::Aucune || enCoursSignale_)
+        return;
+    enCoursSignale_ = true;
+    MsgBox(QStringLiteral("La partie en cours n'a pas pu être gardée dans « %1 » : elle serait perdue si le jeu "
+                          "s'arrêtait sans que vous le quittiez. %2")
+               .arg(Nom(enCours_->Chemin()), QString::fromStdString(RaisonErreurFichier(erreur))),
+           styles::Exclamation);
+}
+
+void FrmPrinc::InterrompreSession()
+{
+    GarderPartie();
+    if (services_.Reglages)
+        services_.Reglages->sync();
+    sansQuestion_ = true;
+}
+
+void FrmPrinc::ProposerReprise()
+{
+    auto laissees = PartiesLaissees(services_.DossierDonnees);
+    for (std::size_t k = 0; k < laissees.size(); ++k) {
+        auto& laissee = laissees[k];
+        auto question = QStringLiteral("Une partie a été interrompue. Voulez-vous la reprendre ?");
+        if (laissees.size() > 1) {
+            const auto date = QDateTime::fromSecsSinceEpoch(laissee.Date);
+            question += QStringLiteral("\n\nPartie %1 sur %2, interrompue le %3 à %4.")
+                            .arg(k + 1)
+                            .arg(laissees.size())
+                            .arg(date.toString(QStringLiteral("dd/MM/yyyy")), date.toString(QStringLiteral("HH:mm")));
+        }
+        if (MsgBox(question, styles::QuestionOuiNon) != Reponse::Oui) {
+            Retirer(laissee);
+            continue;
+        }
+        if (SurFichier(usages::ChargementPartie, laissee.Chemin, ChargementDePartie()) == IssueCommande::Echec) {
+            // Kept for whoever wants to look at it, never offered again.
+            MettreDeCote(laissee.Chemin, services_.DossierDonnees, "interrompue", ".prt");
+            Retirer(laissee);
+            continue;
+        }
+        // Now in the window's own file; the games not yet answered for wait
+        // for the next start.
+        Retirer(laissee);
+        plateau_->Annoncer(QStringLiteral("Partie chargée"));
+        return;
+    }
+}
+
+QString FrmPrinc::AlerteDossierDonnees() const
+{
+    const bool couleurs = services_.DossierProgramme.empty();
+    if (enCours_->Erreur() == ErreurFichier::Aucune && !couleurs)
+        return {};
+    const auto quoi = couleurs ? QStringLiteral("les couleurs par défaut et les parties interrompues")
+                               : QStringLiteral("les parties interrompues");
+    if (services_.DossierDonnees.empty())
+        return QStringLiteral("Aucun dossier de données n'est connu (ni XDG_DATA_HOME ni HOME ne donnent un chemin "
+                              "absolu) : %1 ne pourront pas être gardées.")
+            .arg(quoi);
+    // The folder that exists but refuses, or that cannot be made.
+    return (QFileInfo(Nom(services_.DossierDonnees)).isDir()
+                ? QStringLiteral("Le dossier « %1 » ne peut pas être écrit : %2 ne pourront pas y être gardées.")
+                : QStringLiteral("Le dossier « %1 » ne peut pas être créé : %2 ne pourront pas y être gardées."))
+        .arg(Nom(services_.DossierDonnees), quoi);
+}
+
+}  // namespace vorlinde::ui
