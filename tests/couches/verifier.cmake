@@ -34,3 +34,15 @@ if(statut EQUAL 0 OR NOT erreurs_qt MATCHES "No such file")
     message(FATAL_ERROR "${COUCHE} can include a Qt header:\n${erreurs_qt}")
 endif()
 message(STATUS "${COUCHE}: sees ${propre}, not ui/ nor Qt")
+
+# The file layouts call no system function of their own: the platform's file
+# services open, lock, sync and rename for them.
+if(COUCHE STREQUAL "formats")
+    file(GLOB sources ${SOURCES}/formats/*.cpp ${SOURCES}/formats/*.h)
+    foreach(source ${sources})
+        file(STRINGS ${source} appels REGEX "#include <(unistd|fcntl|sys/[a-z]+)\\.h>|std::filesystem::(rename|remove|exists|create)")
+        if(appels)
+            message(FATAL_ERROR "${source} calls the system itself: ${appels}")
+        endif()
+    endforeach()
+endif()
