@@ -6,8 +6,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QAction>
-#include <QDir>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QScrollBar>

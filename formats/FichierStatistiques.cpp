@@ -13,12 +13,11 @@ namespace vorlinde {
 namespace {
 
 constexpr std::size_t TailleMaxStatistiques = 64 * 1024;
-// Far above any record of real play, and low enough that every sum of
-// figures the program makes (games played, wins by guesses) fits an int.
+// Far above any record of real play: a record past it is damaged.
 constexpr long ValeurMax = 100000000;
 
 // The figures by their names in the file, the counts of wins apart.
-std::map<std::string, int Statistiques::*> Champs()
+std::map<std::string, Compte Statistiques::*> Champs()
 {
     return {{"gagnees", &Statistiques::Gagnees},
             {"perdues", &Statistiques::Perdues},
@@ -128,7 +127,7 @@ std::optional<Statistiques> LireTexteStatistiques(std::string_view texte, bool& 
             for (int k = 0; k < ColonnesCoups; ++k) {
                 if ((k > 0 && !lecteur.Signe(',')) || !lecteur.Nombre(valeur))
                     return std::nullopt;
-                s.VictoiresParCoups[k] = static_cast<int>(valeur);
+                s.VictoiresParCoups[k] = valeur;
             }
             if (!lecteur.Signe(']'))
                 return std::nullopt;
@@ -137,7 +136,7 @@ std::optional<Statistiques> LireTexteStatistiques(std::string_view texte, bool& 
         } else if (nom == "version") {
             version = valeur;
         } else if (const auto champ = champs.find(nom); champ != champs.end()) {
-            s.*(champ->second) = static_cast<int>(valeur);
+            s.*(champ->second) = valeur;
         } else {
             return std::nullopt;
         }
@@ -145,7 +144,7 @@ std::optional<Statistiques> LireTexteStatistiques(std::string_view texte, bool& 
     if (!lecteur.Signe('}') || !lecteur.Fini() || version != VersionStatistiques)
         return std::nullopt;
     // Every figure is there, and the wins agree with their counts by guesses.
-    const int parCoups = std::accumulate(s.VictoiresParCoups.begin(), s.VictoiresParCoups.end(), 0);
+    const Compte parCoups = std::accumulate(s.VictoiresParCoups.begin(), s.VictoiresParCoups.end(), Compte{0});
     if (vus.size() != champs.size() + 2 || parCoups != s.Gagnees || s.GagneesAvecIndice > s.Gagnees
         || s.SerieEnCours > s.MeilleureSerie || s.MeilleureSerie > s.Gagnees)
         return std::nullopt;

@@ -15,7 +15,7 @@ void Compter(Statistiques& s, FinDePartie fin, int coups, bool avecIndice)
             ++s.GagneesAvecIndice;
         s.MeilleureSerie = std::max(s.MeilleureSerie, ++s.SerieEnCours);
         s.CoupsDesVictoires += coups;
-        s.MeilleurePartie = s.MeilleurePartie == 0 ? coups : std::min(s.MeilleurePartie, coups);
+        s.MeilleurePartie = s.MeilleurePartie == 0 ? Compte{coups} : std::min(s.MeilleurePartie, Compte{coups});
         ++s.VictoiresParCoups[std::clamp(coups, 1, ColonnesCoups) - 1];
         return;
     case FinDePartie::Perdue:
@@ -33,7 +33,7 @@ std::string MoyenneDesCoups(const Statistiques& s)
     if (s.Gagnees == 0)
         return "0";
     // Tenths, rounded half up, in whole numbers: no locale, no binary fraction.
-    const long dixiemes = (20L * s.CoupsDesVictoires + s.Gagnees) / (2L * s.Gagnees);
+    const Compte dixiemes = (20 * s.CoupsDesVictoires + s.Gagnees) / (2 * s.Gagnees);
     return std::to_string(dixiemes / 10) + "," + std::to_string(dixiemes % 10);
 }
 

@@ -5,6 +5,7 @@
 // The player's record over every game: how games ended, the streak of wins,
 // and how many guesses the wins took.
 #include <array>
+#include <cstdint>
 #include <string>
 
 namespace vorlinde {
@@ -12,18 +13,22 @@ namespace vorlinde {
 // Wins are counted by guesses from 1 to 10, then together from 11 on.
 inline constexpr int ColonnesCoups = 11;
 
-struct Statistiques {
-    int Gagnees = 0;
-    int Perdues = 0;
-    int Abandonnees = 0;
-    int GagneesAvecIndice = 0;
-    int SerieEnCours = 0;
-    int MeilleureSerie = 0;
-    int CoupsDesVictoires = 0;  // the guesses of every win, added up
-    int MeilleurePartie = 0;    // the fewest guesses of a win; 0 before the first
-    std::array<int, ColonnesCoups> VictoiresParCoups{};
+// Counts in 64 bits: their sums never overflow, whatever a record holds
+// within its bounds.
+using Compte = std::int64_t;
 
-    int Jouees() const { return Gagnees + Perdues + Abandonnees; }
+struct Statistiques {
+    Compte Gagnees = 0;
+    Compte Perdues = 0;
+    Compte Abandonnees = 0;
+    Compte GagneesAvecIndice = 0;
+    Compte SerieEnCours = 0;
+    Compte MeilleureSerie = 0;
+    Compte CoupsDesVictoires = 0;  // the guesses of every win, added up
+    Compte MeilleurePartie = 0;    // the fewest guesses of a win; 0 before the first
+    std::array<Compte, ColonnesCoups> VictoiresParCoups{};
+
+    Compte Jouees() const { return Gagnees + Perdues + Abandonnees; }
     bool operator==(const Statistiques&) const = default;
 };
 

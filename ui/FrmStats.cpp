@@ -15,7 +15,7 @@
 namespace vorlinde::ui {
 namespace {
 
-QString Pluriel(int n, const QString& singulier, const QString& pluriel)
+QString Pluriel(Compte n, const QString& singulier, const QString& pluriel)
 {
     return QString::number(n) + QLatin1Char(' ') + (n < 2 ? singulier : pluriel);
 }
@@ -33,10 +33,10 @@ public:
         setObjectName(QStringLiteral("Barre%1").arg(colonne + 1));
     }
 
-    void Montrer(int compte, int maximum, bool meilleure)
+    void Montrer(Compte compte, Compte maximum, bool meilleure)
     {
         compte_ = compte;
-        maximum_ = std::max(maximum, 1);
+        maximum_ = std::max(maximum, Compte{1});
         meilleure_ = meilleure;
         const QString coups = colonne_ + 1 < ColonnesCoups
             ? Pluriel(colonne_ + 1, QStringLiteral("coup"), QStringLiteral("coups"))
@@ -82,8 +82,8 @@ protected:
 
 private:
     int colonne_;
-    int compte_ = 0;
-    int maximum_ = 1;
+    Compte compte_ = 0;
+    Compte maximum_ = 1;
     bool meilleure_ = false;
 };
 
@@ -126,7 +126,7 @@ FrmStats::FrmStats(const Statistiques& figures, std::function<Statistiques()> re
 
 void FrmStats::Afficher(const Statistiques& s)
 {
-    const auto n = [](int valeur) { return QString::number(valeur); };
+    const auto n = [](Compte valeur) { return QString::number(valeur); };
     const QStringList textes{
         QStringLiteral("Parties jouées : ") + n(s.Jouees()),
         QStringLiteral("Parties gagnées : ") + n(s.Gagnees),
@@ -143,7 +143,7 @@ void FrmStats::Afficher(const Statistiques& s)
         textes_[k]->setText(textes[static_cast<qsizetype>(k)]);
         textes_[k]->setAccessibleName(textes[static_cast<qsizetype>(k)]);
     }
-    const int maximum = *std::max_element(s.VictoiresParCoups.begin(), s.VictoiresParCoups.end());
+    const Compte maximum = *std::max_element(s.VictoiresParCoups.begin(), s.VictoiresParCoups.end());
     for (int c = 0; c < ColonnesCoups; ++c)
         barres_[c]->Montrer(s.VictoiresParCoups[c], maximum, maximum > 0 && s.VictoiresParCoups[c] == maximum);
 }

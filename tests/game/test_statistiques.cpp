@@ -26,7 +26,7 @@ TEST(Statistiques, ASeasonOfGames)
     EXPECT_EQ(s.SerieEnCours, 1);
     EXPECT_EQ(s.MeilleureSerie, 2);
     EXPECT_EQ(s.MeilleurePartie, 1);
-    EXPECT_EQ(s.VictoiresParCoups, (std::array<int, ColonnesCoups>{1, 0, 0, 1, 1, 0, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(s.VictoiresParCoups, (std::array<Compte, ColonnesCoups>{1, 0, 0, 1, 1, 0, 0, 0, 0, 0, 1}));
     EXPECT_EQ(MoyenneDesCoups(s), "6,0");
     Compter(s, FinDePartie::Gagnee, 4, false);  // 28 guesses over 5 wins
     EXPECT_EQ(MoyenneDesCoups(s), "5,6");
