@@ -95,12 +95,13 @@ const QString EcranPerdu
 QtMessageHandler gestionnaireQt = nullptr;
 
 // Once the window stands, Qt ends a program whose display went away (the X
-// server or the compositor died) with an English message of its own, and on
-// Wayland an abort: the player is told in French, and the program ends as
+// server or the compositor died) with an English message of its own, and
+// some versions on Wayland with an abort: the player is told in French, and the program ends as
 // an error. The game in progress is on disk already.
 void SansEcranEnJeu(QtMsgType type, const QMessageLogContext& contexte, const QString& message)
 {
     if (message.startsWith(QLatin1String("The X11 connection broke"))
+        || message.startsWith(QLatin1String("The Wayland connection broke"))
         || (type == QtFatalMsg && message.contains(QLatin1String("Wayland connection")))) {
         Ecrire(stderr, EcranPerdu);
         std::_Exit(1);

@@ -47,4 +47,23 @@ kill -TERM "$jeu"
 statut=0
 wait "$jeu" || statut=$?
 [ "$statut" = 0 ] || echouer "the game ended with status $statut at the end of the session"
-echo "PASS: a native Wayland window with its title and application id"
+
+# The compositor dies under a game in progress: a French sentence, status 1
+# (no abort), and the game kept for the next start.
+printf '\x01\x12\x34\x01\x56\x78\x11\x11\x11\x11' >"$travail/partie.prt"
+(cd "$travail" && exec env -u DISPLAY WAYLAND_DISPLAY=vorlinde QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client \
+  ASAN_OPTIONS=detect_leaks=0 ./vorlinde partie.prt >"$travail/jeu.log" 2>&1) &
+jeu=$!
+for _ in $(seq 150); do grep -q 'wl_surface[@#][0-9]*\.attach(wl_buffer' "$travail/jeu.log" && break; sleep 0.1; done
+sleep 0.5
+kill -KILL "$compositeur"
+wait "$compositeur" 2>/dev/null || true
+compositeur=""
+statut=0
+wait "$jeu" || statut=$?
+[ "$statut" = 1 ] || echouer "the game ended with status $statut when the compositor died"
+grep -q "la connexion à l'écran a été perdue" "$travail/jeu.log" \
+  || echouer "the end of the compositor was not told in French: $(grep -v '^\[' "$travail/jeu.log" | tail -3)"
+cmp -s "$travail/partie.prt" "$XDG_DATA_HOME"/vorlinde/en-cours/partie-*.prt \
+  || echouer "the game in progress was not kept when the compositor died"
+echo "PASS: a native Wayland window with its title and application id; the compositor's end keeps the game"
