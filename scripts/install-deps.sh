@@ -17,7 +17,7 @@ packages=(
   debhelper lintian go-md2man man-db mmdebstrap
   dbus-daemon at-spi2-core python3 python3-gi gir1.2-atspi-2.0 orca openbox
   weston qt6-wayland
-  fonts-dejavu-core
+  fonts-dejavu-core qt6ct tesseract-ocr tesseract-ocr-fra
 )
 
 missing=()

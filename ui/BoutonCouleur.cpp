@@ -20,6 +20,7 @@ void BoutonCouleur::paintEvent(QPaintEvent*)
     PeindreFond(peintre);
     PeindreTexte(peintre, text());
     PeindreNumero(peintre);
+    PeindreMarque(peintre);
 }
 
 }  // namespace vorlinde::ui

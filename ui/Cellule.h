@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QPainter>
+#include <QRegion>
 #include <QWidget>
 
 #include <algorithm>
@@ -80,9 +81,51 @@ public:
         }
     }
     int Numero() const { return numero_; }
+    // A thin outline, that sets the cell apart from a dark window; none
+    // when invalid.
+    void SetContour(const QColor& couleur)
+    {
+        if (couleur != contour_) {
+            contour_ = couleur;
+            this->update();
+        }
+    }
+    // The keyboard's cursor: a frame in the highlight colour, with a line
+    // inside it that stands out from the cell's own colour.
+    void SetMarque(bool marque)
+    {
+        if (marque != marque_) {
+            marque_ = marque;
+            this->update();
+        }
+    }
+    bool Marque() const { return marque_; }
 
 protected:
-    void PeindreFond(QPainter& peintre) const { peintre.fillRect(this->rect(), VersQColor(backColor_)); }
+    void PeindreFond(QPainter& peintre) const
+    {
+        peintre.fillRect(this->rect(), VersQColor(backColor_));
+        if (contour_.isValid()) {
+            peintre.setPen(contour_);
+            peintre.drawRect(this->rect().adjusted(0, 0, -1, -1));
+        }
+    }
+    void PeindreMarque(QPainter& peintre) const
+    {
+        if (!marque_)
+            return;
+        const QRect cadre = this->rect();
+        const int epaisseur = std::max(2, cadre.height() / 10);
+        peintre.setPen(Qt::NoPen);
+        peintre.setBrush(this->palette().color(QPalette::Highlight));
+        QRegion bord = QRegion(cadre).subtracted(cadre.adjusted(epaisseur, epaisseur, -epaisseur, -epaisseur));
+        peintre.setClipRegion(bord);
+        peintre.drawRect(cadre);
+        peintre.setClipping(false);
+        peintre.setPen(TexteNoirSur(backColor_) ? Qt::black : Qt::white);
+        peintre.setBrush(Qt::NoBrush);
+        peintre.drawRect(cadre.adjusted(epaisseur, epaisseur, -epaisseur - 1, -epaisseur - 1));
+    }
     // `texte` centred, in the text colour.
     void PeindreTexte(QPainter& peintre, const QString& texte) const
     {
@@ -107,6 +150,8 @@ private:
     std::int32_t backColor_ = 0;
     std::int32_t foreColor_ = 0;
     int numero_ = 0;
+    QColor contour_;
+    bool marque_ = false;
 };
 
 }  // namespace vorlinde::ui

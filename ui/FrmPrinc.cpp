@@ -8,16 +8,20 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFontMetricsF>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSettings>
 
 #include "FrmAnalyse.h"
+#include "GeometriePrinc.h"
 #include "Icone.h"
 #include "Plateau.h"
 #include "Reglages.h"
 #include "Traduction.h"
+#include "Twips.h"
 #include "formats/FichierProfil.h"
 #include "game/Messages.h"
 #include "game/Solveur.h"
@@ -47,6 +51,7 @@ FrmPrinc::FrmPrinc(ServicesPrinc services, QWidget* parent)
     enCours_ = std::make_unique<PartieEnCours>(services_.DossierDonnees);
     dial_ = std::make_unique<Dial>(this, services_.Dialogues);
     setWindowTitle(QStringLiteral("Vorlinde ") + Utf8(VersionProgramme));
+    SuivreTailleDuTexte();
     plateau_ = new Plateau(partie_, services_.Boites, this);
     setCentralWidget(plateau_);
     connect(plateau_, &Plateau::PartieChangee, this, &FrmPrinc::GarderPartie);
@@ -60,6 +65,23 @@ FrmPrinc::FrmPrinc(ServicesPrinc services, QWidget* parent)
 }
 
 FrmPrinc::~FrmPrinc() = default;
+
+// The desktop's text size sets the scale of the twips: the board grows with
+// it, in proportion, but never past the screen's room for the window.
+void FrmPrinc::SuivreTailleDuTexte()
+{
+    namespace g = geometrie;
+    const QRect ecran = screen()->availableGeometry();
+    const double barreEtCadre = QFontMetricsF(font()).height() + 48;
+    const double maximum = std::min((ecran.width() - 16.0) * TwipsParPixel / g::LargeurClient,
+                                    (ecran.height() - barreEtCadre) * TwipsParPixel / g::HauteurClient);
+    const double besoin = EchellePour(font(),
+                                      {QStringLiteral("Listes de couleurs"), QStringLiteral("Codes et résultats"),
+                                       QStringLiteral("Bien placé(s)"), QStringLiteral("Mal placé(s)"),
+                                       QStringLiteral("Valider le code"), QStringLiteral("Annuler")},
+                                      1e9);
+    FixerEchelle(std::max(1.0, std::min(besoin, maximum)), besoin > std::max(1.0, maximum));
+}
 
 void FrmPrinc::ConstruireMenus()
 {

@@ -87,6 +87,7 @@ private:
     using OperationFichier = std::function<ErreurFichier(const std::filesystem::path&)>;
 
     void ConstruireMenus();
+    void SuivreTailleDuTexte();
     void LireReglages();
 
     // Handlers, named after their controls and events.

@@ -135,9 +135,13 @@ void FrmStats::Afficher(const Statistiques& s)
         QStringLiteral("Parties gagnées avec un indice : ") + n(s.GagneesAvecIndice),
         QStringLiteral("Série en cours : ") + n(s.SerieEnCours),
         QStringLiteral("Meilleure série : ") + n(s.MeilleureSerie),
-        QStringLiteral("Coups en moyenne : ") + QString::fromStdString(MoyenneDesCoups(s)),
-        QStringLiteral("Meilleure partie : ") + n(s.MeilleurePartie)
-            + (s.MeilleurePartie < 2 ? QStringLiteral(" coup") : QStringLiteral(" coups")),
+        // Before the first win there is neither an average nor a best game.
+        QStringLiteral("Coups en moyenne : ")
+            + (s.Gagnees == 0 ? QStringLiteral("—") : QString::fromStdString(MoyenneDesCoups(s))),
+        QStringLiteral("Meilleure partie : ")
+            + (s.MeilleurePartie == 0 ? QStringLiteral("—")
+                                      : n(s.MeilleurePartie)
+                       + (s.MeilleurePartie < 2 ? QStringLiteral(" coup") : QStringLiteral(" coups"))),
     };
     for (std::size_t k = 0; k < textes_.size(); ++k) {
         textes_[k]->setText(textes[static_cast<qsizetype>(k)]);

@@ -46,6 +46,7 @@ Plateau::Plateau(Partie& partie, std::shared_ptr<BoiteMessage> boites, QWidget* 
     InstallerAccessibilite();
     ConstruireControles();
     ConstruireAccessibilite();
+    SuivrePalette();
 }
 
 void Plateau::ConstruireControles()
@@ -56,6 +57,13 @@ void Plateau::ConstruireControles()
     const auto cadre = [](QWidget* parent, const g::Rect& r, const char* titre, int numero) {
         auto* f = Nommer(new QGroupBox(Utf8(titre), parent), "Frame", numero);
         Placer(f, r);
+        // A screen too small for the desktop's text: a caption that does not
+        // fit its frame is shortened, never drawn over its neighbours.
+        const int place = f->width() - 1;
+        if (EchelleReduite() && f->fontMetrics().horizontalAdvance(f->title()) > place) {
+            f->setAccessibleName(f->title());
+            f->setTitle(f->fontMetrics().elidedText(f->title(), Qt::ElideRight, place));
+        }
         return f;
     };
     auto* frame1 = cadre(this, g::Frame1, "Listes de couleurs", 1);

@@ -69,6 +69,8 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* objet, QEvent* event) override;
 
 private:
@@ -89,11 +91,20 @@ private:
     Reponse MsgBox(const QString& texte, StyleBoite style, const QString& titre = {});
     // The focus follows the cursor while it is in the code cells.
     void SuivreCurseur();
+    // The cursor's cell is marked once the player uses a key on the board,
+    // until the next click: a mouse player sees the board as it always was.
+    void MontrerCurseur(bool visible);
+    bool ToucheDeJeu(const QKeyEvent& touche);
+    void PeindreCurseur();
+    // A dark desktop palette outlines every cell, which would otherwise
+    // melt into the window; a light one leaves the board as it was.
+    void SuivrePalette();
     void ConstruireAccessibilite();
 
     Partie& partie_;
     std::shared_ptr<BoiteMessage> boites_;
     bool numeros_ = false;
+    bool curseurVisible_ = false;
     QPointer<QWidget> annonce_;
 
     std::array<BoutonCouleur*, NbCouleurs> LblCoulSource{};

@@ -41,6 +41,19 @@ void Plateau::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
 }
 
+void Plateau::mousePressEvent(QMouseEvent* event)
+{
+    MontrerCurseur(false);
+    QWidget::mousePressEvent(event);
+}
+
+void Plateau::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        SuivrePalette();
+    QWidget::changeEvent(event);
+}
+
 // A focused button would take Left and Right to move the focus; on the board
 // they move the cursor (the scroll bar, not filtered, keeps them). A code
 // cell reached by Tab becomes the cursor's cell; a control that said
@@ -48,7 +61,11 @@ void Plateau::keyPressEvent(QKeyEvent* event)
 bool Plateau::eventFilter(QObject* objet, QEvent* event)
 {
     switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        MontrerCurseur(false);
+        break;
     case QEvent::KeyPress: {
+        MontrerCurseur(true);
         const auto* touche = static_cast<QKeyEvent*>(event);
         if ((touche->key() == Qt::Key_Left || touche->key() == Qt::Key_Right) && Touche(*touche))
             return true;
@@ -57,8 +74,10 @@ bool Plateau::eventFilter(QObject* objet, QEvent* event)
     case QEvent::FocusIn: {
         const auto raison = static_cast<QFocusEvent*>(event)->reason();
         const auto cellule = std::find(LblCode.begin(), LblCode.end(), objet);
-        if (cellule != LblCode.end() && (raison == Qt::TabFocusReason || raison == Qt::BacktabFocusReason))
+        if (cellule != LblCode.end() && (raison == Qt::TabFocusReason || raison == Qt::BacktabFocusReason)) {
             ChoisirCase(partie_, static_cast<int>(cellule - LblCode.begin()));
+            PeindreCurseur();
+        }
         break;
     }
     case QEvent::FocusOut:
@@ -74,6 +93,14 @@ bool Plateau::eventFilter(QObject* objet, QEvent* event)
 }
 
 bool Plateau::Touche(const QKeyEvent& touche)
+{
+    const bool jouee = ToucheDeJeu(touche);
+    if (jouee)
+        MontrerCurseur(true);
+    return jouee;
+}
+
+bool Plateau::ToucheDeJeu(const QKeyEvent& touche)
 {
     if (const int couleur = CouleurDeTouche(touche); couleur >= 0) {
         LblCoulSource_Click(couleur);
@@ -101,6 +128,7 @@ bool Plateau::Touche(const QKeyEvent& touche)
 
 void Plateau::SuivreCurseur()
 {
+    PeindreCurseur();
     LblCode[partie_.CaseCourante]->setFocus(Qt::OtherFocusReason);
 }
 

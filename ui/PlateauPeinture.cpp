@@ -74,6 +74,33 @@ void Plateau::PeindreCases()
         const bool montre = n > 0 && partie_.CouleursCases[k] == partie_.Palette[n - 1];
         LblCode[k]->SetNumero(numeros_ && montre ? n : 0);
     }
+    PeindreCurseur();
+}
+
+void Plateau::PeindreCurseur()
+{
+    for (int k = 0; k < LongueurCode; ++k)
+        LblCode[k]->SetMarque(curseurVisible_ && k == partie_.CaseCourante);
+}
+
+void Plateau::MontrerCurseur(bool visible)
+{
+    curseurVisible_ = visible;
+    PeindreCurseur();
+}
+
+void Plateau::SuivrePalette()
+{
+    // Lighter than the window's text in a dark palette: above 3:1 against
+    // the window, whatever colour the cell holds.
+    const QColor fenetre = palette().color(QPalette::Window);
+    const QColor contour = fenetre.lightness() < 128 ? palette().color(QPalette::WindowText) : QColor();
+    for (auto* source : LblCoulSource)
+        source->SetContour(contour);
+    for (auto* cellule : LblCode)
+        cellule->SetContour(contour);
+    for (auto* resultat : LblResult)
+        resultat->SetContour(contour);
 }
 
 void Plateau::EffacerLegendesCases()

@@ -3,18 +3,37 @@
 #pragma once
 
 // Every position and size of the windows is written in twips (1/1440 inch) and
-// converted here only: 15 twips make one device-independent pixel, and Qt's
-// high-DPI scaling does the rest.
+// converted here only: 15 twips make one device-independent pixel at the text
+// size the layout was drawn for, and Qt's high-DPI scaling does the rest. A
+// desktop with larger text makes every twip larger alike (the scale), so that
+// the captions stay whole and the board keeps its proportions.
 #include <QRect>
 #include <QSize>
+
+class QFont;
+class QString;
 
 namespace vorlinde::ui {
 
 inline constexpr int TwipsParPixel = 15;
 
-constexpr int Px(int twips)
+// The scale of the windows made from now on: 1 draws the described geometry
+// to the pixel.
+double Echelle();
+// `reduite`: the text would need more, which the screen has no room for;
+// the captions that do not fit are then shortened.
+void FixerEchelle(double echelle, bool reduite = false);
+bool EchelleReduite();
+
+// The scale that `police` calls for: how much more room it needs than the
+// font the layout was drawn for, by the height of its lines and the width
+// of `textes`, from 1 (never smaller) up to `maximum`.
+double EchellePour(const QFont& police, std::initializer_list<QString> textes, double maximum);
+
+inline int Px(int twips)
 {
-    return twips / TwipsParPixel;
+    // Rounded down as at scale 1, where the division is exact to the pixel.
+    return static_cast<int>(twips * Echelle() / TwipsParPixel + 1e-6);
 }
 constexpr int Twips(int pixels)
 {

@@ -69,6 +69,8 @@ private slots:
             QTest::mouseClick(Controle<QPushButton>(f, QStringLiteral("CmdRaz")), Qt::LeftButton);
         });
         QVERIFY(remis.contains(QStringLiteral("Parties jouées : 0")));
+        QVERIFY(remis.contains(QStringLiteral("Coups en moyenne : —")));
+        QVERIFY(remis.contains(QStringLiteral("Meilleure partie : —")));
         QCOMPARE(b.Boites->Appels.back().Style, styles::QuestionOuiNon);
     }
 
