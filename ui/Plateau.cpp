@@ -105,11 +105,8 @@ void Plateau::ConstruireControles()
         Placer(LblBiPl[k], g::LblBiPl(k));
         LblMalPl[k] = Nommer(new Etiquette(frame6), "LblMalPl", k);
         Placer(LblMalPl[k], g::LblMalPl(k));
-        // Counters are opaque in the window's own colours.
-        for (auto* compteur : {LblBiPl[k], LblMalPl[k]}) {
-            compteur->SetBackColor(BackColorFenetre());
-            compteur->SetForeColor(DepuisQColor(palette().color(QPalette::WindowText)));
-        }
+        PeindreCompteur(*LblBiPl[k]);
+        PeindreCompteur(*LblMalPl[k]);
     }
     VScroll1 = new QScrollBar(Qt::Vertical, frame3);
     VScroll1->setObjectName(QStringLiteral("VScroll1"));

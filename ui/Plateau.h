@@ -88,6 +88,8 @@ private:
     void PeindreHistorique();
     void PeindreValider();
     std::int32_t BackColorFenetre() const;
+    // Counters are opaque in the window's own colours.
+    void PeindreCompteur(Etiquette& compteur) const;
     Reponse MsgBox(const QString& texte, StyleBoite style, const QString& titre = {});
     // The focus follows the cursor while it is in the code cells.
     void SuivreCurseur();

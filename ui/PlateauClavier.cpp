@@ -49,8 +49,16 @@ void Plateau::mousePressEvent(QMouseEvent* event)
 
 void Plateau::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+    // The desktop changed its colours while the game runs: what the board
+    // paints in the window's own colours follows.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange) {
         SuivrePalette();
+        for (auto* compteur : LblBiPl)
+            PeindreCompteur(*compteur);
+        for (auto* compteur : LblMalPl)
+            PeindreCompteur(*compteur);
+        PeindreHistorique();
+    }
     QWidget::changeEvent(event);
 }
 

@@ -31,6 +31,12 @@ std::int32_t Plateau::BackColorFenetre() const
     return DepuisQColor(palette().color(QPalette::Window));
 }
 
+void Plateau::PeindreCompteur(Etiquette& compteur) const
+{
+    compteur.SetBackColor(BackColorFenetre());
+    compteur.SetForeColor(DepuisQColor(palette().color(QPalette::WindowText)));
+}
+
 void Plateau::Peindre()
 {
     PeindrePalette();
