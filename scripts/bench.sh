@@ -47,8 +47,12 @@ cd "$travail"
 "$attendre" "$titre" 100 ./vorlinde >/dev/null
 XDG_DATA_HOME="$travail/avec" "$attendre" "$titre" 100 ./vorlinde >/dev/null
 "$attendre" "Temoin 1.0" 100 ./temoin >/dev/null
+# Each start of the game comes after one of the bare window, as a start
+# after a program that was killed with a box open is slowed by the display's
+# clean-up of it.
 for i in $(seq "$runs"); do
   "$attendre" "$titre" 300 ./vorlinde >>vorlinde.txt
+  "$attendre" "Temoin 1.0" 300 ./temoin >>temoin.txt
   XDG_DATA_HOME="$travail/avec" "$attendre" "$titre" 300 ./vorlinde >>vorlinde-parties.txt
   "$attendre" "Temoin 1.0" 300 ./temoin >>temoin.txt
 done
