@@ -16,6 +16,7 @@
 #include <QSettings>
 
 #include "FrmAnalyse.h"
+#include "FrmTexte.h"
 #include "GeometriePrinc.h"
 #include "Icone.h"
 #include "Plateau.h"
@@ -23,6 +24,7 @@
 #include "Traduction.h"
 #include "Twips.h"
 #include "formats/FichierProfil.h"
+#include "game/Aide.h"
 #include "game/Messages.h"
 #include "game/Solveur.h"
 #include "game/Version.h"
@@ -105,7 +107,8 @@ void FrmPrinc::ConstruireMenus()
     action(fichier, "MnuLoad", QStringLiteral("&Charger"), QKeySequence(Qt::CTRL | Qt::Key_O),
            &FrmPrinc::MnuLoad_Click);
     fichier->addSeparator();
-    action(fichier, "MnuQuit", QStringLiteral("&Quitter"), {}, &FrmPrinc::MnuQuit_Click);
+    action(fichier, "MnuQuit", QStringLiteral("&Quitter"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+           &FrmPrinc::MnuQuit_Click);
 
     auto* affichage = menuBar()->addMenu(QStringLiteral("&Affichage"));
     action(affichage, "MnuCoul", QStringLiteral("&Choix des couleurs"), QKeySequence(Qt::CTRL | Qt::Key_C),
@@ -126,6 +129,11 @@ void FrmPrinc::ConstruireMenus()
     partie->addSeparator();
     action(partie, "MnuStats", QStringLiteral("&Statistiques"), {}, &FrmPrinc::MnuStats_Click);
     auto* aide = menuBar()->addMenu(QStringLiteral("Ai&de"));
+    action(aide, "MnuRegles", QStringLiteral("&Règles du jeu"), QKeySequence(Qt::Key_F1),
+           [this] { FrmTexte(Utf8(aide::TitreRegles), Utf8(aide::Regles), this).exec(); });
+    action(aide, "MnuRaccourcis", QStringLiteral("Raccourcis &clavier"), {},
+           [this] { FrmTexte(Utf8(aide::TitreRaccourcis), Utf8(aide::Raccourcis), this).exec(); });
+    aide->addSeparator();
     action(aide, "MnuAPropos", QStringLiteral("À &propos de Vorlinde"), {}, &FrmPrinc::MnuAPropos_Click);
 }
 
@@ -160,7 +168,10 @@ void FrmPrinc::MnuAPropos_Click()
     boite.setTextFormat(Qt::PlainText);
     boite.setText(QStringLiteral("Vorlinde ") + Utf8(VersionProgramme));
     boite.setInformativeText(QStringLiteral("Jeu de déduction : trouver un code caché de quatre couleurs différentes "
-                                            "parmi huit.\n\nLogiciel libre, sous licence MIT.\n"
+                                            "parmi huit.\n\nLogiciel libre, sous licence MIT : vous pouvez "
+                                            "l'utiliser, l'étudier, le modifier et le redistribuer, à condition "
+                                            "d'en garder la mention de copyright et de licence.\n"
+                                            "Site du projet : https://vorlinde.org/\n"
                                             "© 2026 Les développeurs de Vorlinde"));
     boite.setStandardButtons(QMessageBox::Ok);
     TraduireAuBesoin();

@@ -89,7 +89,7 @@ def presser(objet):
 
 
 # X keycodes of the keys pressed (the same on every layout of a PC keyboard).
-CHIFFRE_1, GAUCHE, ENTREE = 10, 113, 36
+CHIFFRE_1, GAUCHE, ENTREE, F1, ECHAP = 10, 113, 36, 67, 9
 
 
 def touche(code):
@@ -103,6 +103,49 @@ def fin_de_partie(application):
         if fenetre is not None and fenetre.get_name() == "Fin de partie":
             return fenetre
     return None
+
+
+def fenetre_nommee(application, nom):
+    for i in range(application.get_child_count()):
+        fenetre = application.get_child_at_index(i)
+        if fenetre is not None and fenetre.get_name() == nom:
+            return fenetre
+    return None
+
+
+def lire_les_regles(application, fenetre):
+    """F1 opens the rules, a text that a screen reader reads line by line,
+    with their worked example; Escape closes them and the board is back."""
+    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", r"^Vorlinde 1\.0$",
+                    "windowfocus", "--sync"], check=True, stdout=subprocess.DEVNULL)
+    touche(F1)
+    if not pomper(10, lambda: fenetre_nommee(application, "Règles du jeu") is not None):
+        echouer("F1 opened no window « Règles du jeu »")
+    regles = fenetre_nommee(application, "Règles du jeu")
+    zone = next((o for o in descendants(regles) if o.get_name() == "Règles du jeu"
+                 and "Text" in o.get_interfaces()), None)
+    if zone is None:
+        echouer("the rules are not a text on the bus")
+    texte = Atspi.Text.get_text(zone, 0, Atspi.Text.get_character_count(zone))
+    for ligne in ("Le code caché est 1, 2, 3, 4 : vert, bleu, rouge, jaune.",
+                  "Vous proposez 1, 3, 5, 2 : vert, rouge, magenta, bleu.",
+                  "Le coup reçoit donc : Bien placé(s) 1, Mal placé(s) 2."):
+        if ligne not in texte.split("\n"):
+            echouer("the rules do not read « %s »" % ligne)
+    debut = Atspi.Text.get_text_at_offset(zone, 0, Atspi.TextBoundaryType.LINE_START).content
+    if debut.strip() != "Le but du jeu":
+        echouer("the rules' first line reads « %s »" % debut)
+    touche(ECHAP)
+    if not pomper(10, lambda: fenetre_nommee(application, "Règles du jeu") is None):
+        echouer("Escape did not close the rules")
+    def focus_sur_le_plateau():
+        return any(o.get_state_set().contains(Atspi.StateType.FOCUSED) for o in descendants(fenetre))
+    if not pomper(5, focus_sur_le_plateau):
+        etats = [(o.get_name(), o.get_role_name()) for o in descendants(application)
+                 if o.get_state_set().contains(Atspi.StateType.FOCUSED)]
+        echouer("the focus is not back on the board after the rules: %r %r" % (etats, [
+            a.get_name() for a in (application.get_child_at_index(i) for i in range(application.get_child_count()))]))
+    print("rules: read line by line, with their example; closed by Escape")
 
 
 def score(secret, essai):
@@ -168,6 +211,7 @@ def main():
         print("move %d: %s -> %d well placed, %d misplaced (%s)"
               % (coup, "".join(map(str, essai)), bien, mal, "actions" if coup <= 2 else "keys"))
         if bien == 4:
+            lire_les_regles(application, fenetre)
             return
         possibles = [c for c in possibles if score(c, essai) == (bien, mal)]
     echouer("no win after 10 moves")

@@ -27,7 +27,18 @@ for taille in 16 32 48 64 128; do
   [ "$dim" = "${taille}x$taille" ] || { echo "FAIL: the $taille px icon is $dim"; exit 1; }
 done
 desktop-file-validate "$prefixe/share/applications/$id.desktop"
-appstreamcli validate --no-net "$prefixe/share/metainfo/$id.metainfo.xml"
+rapport=$(appstreamcli validate --pedantic --no-net "$prefixe/share/metainfo/$id.metainfo.xml" 2>&1) \
+  || { echo "$rapport"; echo "FAIL: the metainfo is not valid"; exit 1; }
+# AppStream 1.0 (Debian 13) knows every tag the record uses: its pedantic
+# check finds nothing but the capitals of the id, which desktops rely on.
+if ! appstreamcli --version | grep -q 'version: 0\.'; then
+  autres=$(grep -E '^[EWIP]: ' <<<"$rapport" | grep -v ' cid-contains-uppercase-letter ' || true)
+  [ -z "$autres" ] || { echo "FAIL: appstreamcli --pedantic finds: $autres"; exit 1; }
+fi
+for champ in '<developer id="org.vorlinde">' '<screenshot type="default">' '<url type="bugtracker">' \
+             '<control>keyboard</control>' '<branding>' '<keywords>'; do
+  grep -qF "$champ" "$prefixe/share/metainfo/$id.metainfo.xml" || { echo "FAIL: the metainfo has no $champ"; exit 1; }
+done
 grep -q "^Icon=$id$" "$prefixe/share/applications/$id.desktop"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$prefixe/share/metainfo/$id.metainfo.xml"
 

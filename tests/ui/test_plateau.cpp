@@ -97,9 +97,10 @@ private slots:
         for (auto* a : menus[1]->menu()->actions())
             affichage << (a->isSeparator() ? QStringLiteral("-")
                                            : a->text() + QLatin1Char('|') + a->shortcut().toString());
-        QCOMPARE(fichier,
-                 QStringList({QStringLiteral("&Nouveau|F2"), QStringLiteral("-"), QStringLiteral("&Sauvegarger|Ctrl+S"),
-                              QStringLiteral("&Charger|Ctrl+O"), QStringLiteral("-"), QStringLiteral("&Quitter|")}));
+        QCOMPARE(
+            fichier,
+            QStringList({QStringLiteral("&Nouveau|F2"), QStringLiteral("-"), QStringLiteral("&Sauvegarger|Ctrl+S"),
+                         QStringLiteral("&Charger|Ctrl+O"), QStringLiteral("-"), QStringLiteral("&Quitter|Ctrl+Q")}));
         // The described items keep their places; the colour numbers come after them.
         QCOMPARE(affichage,
                  QStringList({QStringLiteral("&Choix des couleurs|Ctrl+C"), QStringLiteral("-"),
@@ -138,6 +139,15 @@ private slots:
         QTest::keyClick(&f, Qt::Key_C, Qt::ControlModifier);
         QVERIFY(ouvert);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("avant"));
+
+        // Ctrl+Q asks the question of « Quitter »; « Annuler » keeps the game.
+        b.Boites->Reponses.push_back(Reponse::Annuler);
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QTest::keyClick(&f, Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!b.Boites->Appels.empty());
+        QCOMPARE(b.Boites->Appels.back().Titre, QStringLiteral("Quitter ?"));
+        QVERIFY(f.isVisible());
     }
 
     void lePremierDemarrageEcritLeProfilParDefaut()
