@@ -138,7 +138,8 @@ void FrmPrinc::ConstruireMenus()
 }
 
 // The solver's next guess composed in the code cells, as the command line
-// gives it for the same game; how many codes remain is said.
+// gives it for the same game; its colours and how many codes remain are said,
+// so that a listener need not walk the cells to learn it.
 void FrmPrinc::MnuIndice_Click()
 {
     if (Issue(partie_) != IssuePartie::EnCours) {
@@ -149,9 +150,12 @@ void FrmPrinc::MnuIndice_Click()
     const auto conseil = ConseillerCoup(partie_);
     ++partie_.IndicesUtilises;
     plateau_->ComposerCode(conseil.Coup.Code);
-    plateau_->Annoncer(conseil.Possibles < 2
-                           ? QStringLiteral("Indice : 1 code est encore possible.")
-                           : QStringLiteral("Indice : %1 codes sont encore possibles.").arg(conseil.Possibles));
+    const auto& c = conseil.Coup.Code;
+    const QString code = QStringLiteral("%1, %2, %3, %4").arg(c[0]).arg(c[1]).arg(c[2]).arg(c[3]);
+    plateau_->Annoncer(
+        conseil.Possibles < 2
+            ? QStringLiteral("Indice : %1 ; 1 code est encore possible.").arg(code)
+            : QStringLiteral("Indice : %1 ; %2 codes sont encore possibles.").arg(code).arg(conseil.Possibles));
 }
 
 void FrmPrinc::MnuAnalyse_Click()

@@ -117,9 +117,9 @@ def main():
             taper("Escape")
             taper("F2")
             entendre(r"Nouvelle partie")
-            # A hint is said too.
             taper("ctrl+i")
-            entendre(r"Indice : 1680 codes sont encore possibles")
+            # A hint is said with the code it composed.
+            entendre(r"Indice : [1-8], [1-8], [1-8], [1-8] ; 1680 codes sont encore possibles")
             # The record: the window says its figures, and each bar of the chart is read.
             menu_partie("s", r"Statistiques")
             taper("Tab")

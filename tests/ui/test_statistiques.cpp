@@ -89,7 +89,12 @@ private slots:
             b.Menu("MnuIndice");
             QCOMPARE(b.Etat().CasesCode, attendu);
             QCOMPARE(b.Etat().CaseCourante, 0);
-            QVERIFY(ecoute.Derniere(b.F()).startsWith(QStringLiteral("Indice : ")));
+            // Said with the very code it composed.
+            QVERIFY(ecoute.Derniere(b.F()).startsWith(QStringLiteral("Indice : %1, %2, %3, %4 ; ")
+                                                          .arg(attendu[0])
+                                                          .arg(attendu[1])
+                                                          .arg(attendu[2])
+                                                          .arg(attendu[3])));
             b.Clic(b.Ok());
         }
         QCOMPARE(Issue(b.Etat()), IssuePartie::Gagnee);
