@@ -48,8 +48,6 @@ std::filesystem::path NomLibre(const std::filesystem::path& dossier, const std::
 void ReprendreAncienneVersion(const std::filesystem::path& dossierDonnees, const std::filesystem::path& dossier)
 {
     const auto ancienne = dossierDonnees / NomAncienneVersion;
-    if (!Existe(ancienne))
-        return;
     std::error_code ec;
     std::filesystem::rename(ancienne, NomLibre(dossier, "interrompue-" + Horodatage()), ec);
 }
@@ -102,11 +100,9 @@ std::vector<PartieLaissee> PartiesLaissees(const std::filesystem::path& dossierD
     const auto dossier = DossierEnCours(dossierDonnees);
     if (dossier.empty())
         return parties;
+    if (Existe(dossierDonnees / NomAncienneVersion) && CreerDossier(dossier))
+        ReprendreAncienneVersion(dossierDonnees, dossier);
     std::error_code ec;
-    if (std::filesystem::is_directory(dossier, ec))
-        ReprendreAncienneVersion(dossierDonnees, dossier);
-    else if (Existe(dossierDonnees / NomAncienneVersion) && CreerDossier(dossier))
-        ReprendreAncienneVersion(dossierDonnees, dossier);
     for (std::filesystem::directory_iterator entree(dossier, ec), fin; !ec && entree != fin; entree.increment(ec)) {
         const auto& chemin = entree->path();
         if (chemin.extension() == ExtensionVerrou && !Existe(AvecExtension(chemin, ExtensionPartie))) {

@@ -80,9 +80,10 @@ void FrmPrinc::SuivreTailleDuTexte()
     const double besoin = EchellePour(font(),
                                       {QStringLiteral("Listes de couleurs"), QStringLiteral("Codes et résultats"),
                                        QStringLiteral("Bien placé(s)"), QStringLiteral("Mal placé(s)"),
-                                       QStringLiteral("Valider le code"), QStringLiteral("Annuler")},
-                                      1e9);
-    FixerEchelle(std::max(1.0, std::min(besoin, maximum)), besoin > std::max(1.0, maximum));
+                                       QStringLiteral("Valider le code"), QStringLiteral("Annuler")});
+    // Never below the described size, even on a screen smaller than it.
+    const double place = std::max(1.0, maximum);
+    FixerEchelle(std::min(besoin, place), besoin > place);
 }
 
 void FrmPrinc::ConstruireMenus()

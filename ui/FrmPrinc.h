@@ -24,6 +24,9 @@ namespace vorlinde::ui {
 class Plateau;
 struct UsageFichier;
 
+// A file's name as the player reads it in a message.
+QString NomAffiche(const std::filesystem::path& chemin);
+
 // What the board window takes from outside: the boxes and dialogs to show,
 // the program folder, the login name and the seed of the random draw.
 struct ServicesPrinc {

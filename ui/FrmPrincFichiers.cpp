@@ -17,6 +17,11 @@
 
 namespace vorlinde::ui {
 
+QString NomAffiche(const std::filesystem::path& chemin)
+{
+    return QDir::toNativeSeparators(QFile::decodeName(chemin.c_str()));
+}
+
 FrmPrinc::IssueCommande FrmPrinc::CommandeFichier(const UsageFichier& usage, const OperationFichier& operation)
 {
     Parametrer(*dial_, usage, QFile::decodeName(services_.DossierProgramme.c_str()));
@@ -35,8 +40,7 @@ FrmPrinc::IssueCommande FrmPrinc::SurFichier(const UsageFichier& usage, const st
     const auto erreur = operation(chemin);
     if (erreur == ErreurFichier::Aucune)
         return IssueCommande::Reussie;
-    MsgBox(TexteEchec(usage, QDir::toNativeSeparators(QFile::decodeName(chemin.c_str())), erreur), styles::Stop,
-           QString::fromUtf8(messages::TitreErreur));
+    MsgBox(TexteEchec(usage, NomAffiche(chemin), erreur), styles::Stop, QString::fromUtf8(messages::TitreErreur));
     return IssueCommande::Echec;
 }
 

@@ -15,15 +15,6 @@
 #include "formats/FichierPartie.h"
 
 namespace vorlinde::ui {
-namespace {
-
-QString Nom(const std::filesystem::path& chemin)
-{
-    return QDir::toNativeSeparators(QFile::decodeName(chemin.c_str()));
-}
-
-}  // namespace
-
 void FrmPrinc::GarderPartie()
 {
     if (enCours_->Erreur() != ErreurFichier::Aucune)
@@ -38,7 +29,7 @@ void FrmPrinc::GarderPartie()
     enCoursSignale_ = true;
     MsgBox(QStringLiteral("La partie en cours n'a pas pu être gardée dans « %1 » : elle serait perdue si le jeu "
                           "s'arrêtait sans que vous le quittiez. %2")
-               .arg(Nom(enCours_->Chemin()), QString::fromStdString(RaisonErreurFichier(erreur))),
+               .arg(NomAffiche(enCours_->Chemin()), QString::fromStdString(RaisonErreurFichier(erreur))),
            styles::Exclamation);
 }
 
@@ -93,10 +84,10 @@ QString FrmPrinc::AlerteDossierDonnees() const
                               "absolu) : %1 ne pourront pas être gardées.")
             .arg(quoi);
     // The folder that exists but refuses, or that cannot be made.
-    return (QFileInfo(Nom(services_.DossierDonnees)).isDir()
+    return (QFileInfo(NomAffiche(services_.DossierDonnees)).isDir()
                 ? QStringLiteral("Le dossier « %1 » ne peut pas être écrit : %2 ne pourront pas y être gardées.")
                 : QStringLiteral("Le dossier « %1 » ne peut pas être créé : %2 ne pourront pas y être gardées."))
-        .arg(Nom(services_.DossierDonnees), quoi);
+        .arg(NomAffiche(services_.DossierDonnees), quoi);
 }
 
 }  // namespace vorlinde::ui

@@ -10,15 +10,6 @@
 #include "platform/Dossiers.h"
 
 namespace vorlinde::ui {
-namespace {
-
-QString Nom(const std::filesystem::path& chemin)
-{
-    return QDir::toNativeSeparators(QFile::decodeName(chemin.c_str()));
-}
-
-}  // namespace
-
 std::filesystem::path FrmPrinc::FichierStatistiques() const
 {
     if (services_.DossierDonnees.empty())
@@ -45,12 +36,12 @@ void FrmPrinc::AbandonnerPartie()
 
 void FrmPrinc::SignalerStatistiques(const ResultatStatistiques& resultat)
 {
-    const QString fichier = Nom(FichierStatistiques());
+    const QString fichier = NomAffiche(FichierStatistiques());
     QString texte;
     if (resultat.Etat == EtatStatistiques::Abimees)
         texte = QStringLiteral("Le relevé de vos parties « %1 » était abîmé ou illisible : les statistiques repartent "
                                "de zéro. L'ancien relevé est gardé sous le nom « %2 ».")
-                    .arg(fichier, Nom(resultat.MisDeCote));
+                    .arg(fichier, NomAffiche(resultat.MisDeCote));
     else if (resultat.Etat == EtatStatistiques::PlusRecentes)
         texte = QStringLiteral("Le relevé de vos parties « %1 » a été écrit par une version plus récente de Vorlinde : "
                                "il est laissé tel quel, et les parties jouées ici n'y sont pas comptées.")

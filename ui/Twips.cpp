@@ -31,7 +31,7 @@ bool EchelleReduite()
     return reduite;
 }
 
-double EchellePour(const QFont& police, std::initializer_list<QString> textes, double maximum)
+double EchellePour(const QFont& police, std::initializer_list<QString> textes)
 {
     // The font of a Qt program that no desktop theme sets: the board's own.
     const QFontMetricsF dessin(QFont(QStringLiteral("Sans Serif"), 9));
@@ -39,7 +39,7 @@ double EchellePour(const QFont& police, std::initializer_list<QString> textes, d
     double besoin = bureau.height() / dessin.height();
     for (const auto& texte : textes)
         besoin = std::max(besoin, bureau.horizontalAdvance(texte) / dessin.horizontalAdvance(texte));
-    return std::clamp(besoin, 1.0, std::max(1.0, maximum));
+    return std::max(besoin, 1.0);
 }
 
 }  // namespace vorlinde::ui

@@ -27,8 +27,8 @@ bool EchelleReduite();
 
 // The scale that `police` calls for: how much more room it needs than the
 // font the layout was drawn for, by the height of its lines and the width
-// of `textes`, from 1 (never smaller) up to `maximum`.
-double EchellePour(const QFont& police, std::initializer_list<QString> textes, double maximum);
+// of `textes`; never below 1.
+double EchellePour(const QFont& police, std::initializer_list<QString> textes);
 
 inline int Px(int twips)
 {
