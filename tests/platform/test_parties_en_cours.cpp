@@ -69,21 +69,3 @@ TEST(PartiesEnCours, OnlyGamesOfEndedWindowsAreOfferedOnceEachNewestFirst)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(DossierEnCours(donnees.Chemin())), {}), 2)
         << "only the game left and its lock";
 }
-
-// A game kept by an earlier version is offered like the others; a data
-// folder that is a file, or none, keeps nothing and says so.
-TEST(PartiesEnCours, AnEarlierVersionsGameIsOfferedAndAFolderThatCannotBeMadeIsTold)
-{
-    DossierTemporaire donnees;
-    Ecrire(donnees.Chemin() / "interrompue.prt", "ancienne version");
-    auto laissees = PartiesLaissees(donnees.Chemin());
-    ASSERT_EQ(laissees.size(), 1u);
-    EXPECT_FALSE(std::filesystem::exists(donnees.Chemin() / "interrompue.prt"));
-    std::ifstream lu(laissees[0].Chemin);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(lu), {}), "ancienne version");
-
-    Ecrire(donnees.Chemin() / "fichier", "");
-    EXPECT_EQ(PartieEnCours(donnees.Chemin() / "fichier").Erreur(), ErreurFichier::Ecriture);
-    EXPECT_EQ(PartieEnCours({}).Erreur(), ErreurFichier::Ecriture);
-    EXPECT_TRUE(PartieEnCours({}).Chemin().empty());
-}
