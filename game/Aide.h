@@ -70,6 +70,7 @@ inline constexpr const char* Raccourcis
       "Alt+A : menu Affichage\n"
       "Alt+P : menu Partie\n"
       "Alt+D : menu Aide\n"
+      "F10 : ouvre le premier menu\n"
       "F2 : Nouveau\n"
       "Ctrl+S : Sauvegarger\n"
       "Ctrl+O : Charger\n"
@@ -80,6 +81,10 @@ inline constexpr const char* Raccourcis
       "\n"
       "Fenêtres et boîtes\n"
       "Échap : ferme la fenêtre ou la boîte, sans rien changer\n"
-      "Entrée : presse le bouton par défaut";
+      "Entrée : presse le bouton qui a le focus, sinon le bouton par défaut\n"
+      "\n"
+      "Choix des couleurs\n"
+      "Tab : atteint la rangée des couleurs ; Gauche, Droite : couleur précédente, couleur suivante\n"
+      "Espace, Entrée : ouvre le sélecteur de la couleur qui a le focus";
 
 }  // namespace vorlinde::aide

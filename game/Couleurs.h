@@ -40,6 +40,10 @@ inline constexpr ProfilCouleurs ProfilParDefaut{
 // contrast ratio of their relative luminances.
 bool TexteNoirSur(std::int32_t fond);
 
+// A French name for `valeur` that a listener can picture: the nearest of a
+// short list of named colours ("rouge", "bleu marine", "gris clair"...).
+const char* NomDeCouleur(std::int32_t valeur);
+
 // The text colour kept on a code cell: 2^24 minus its background (1..16777216).
 inline constexpr std::int32_t ForeColorPour(std::int32_t backColor)
 {

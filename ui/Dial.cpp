@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: MIT
 #include "Dial.h"
 
+#include <QAbstractItemView>
 #include <QColorDialog>
+#include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QIdentityProxyModel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 
@@ -64,6 +67,10 @@ public:
         if (!p.FileName.isEmpty())
             selectFile(p.FileName);
         setProxyModel(new ListeFrancaise(this));
+        // A listener learns where the dialog opens, and where it goes, from
+        // the name field, which has the focus.
+        DireDossier(directory().absolutePath());
+        connect(this, &QFileDialog::directoryEntered, this, &DialogueFichier::DireDossier);
     }
 
     void accept() override
@@ -71,10 +78,22 @@ public:
         const QStringList choix = selectedFiles();
         if (choix.size() == 1 && !QFileInfo(choix.first()).isDir() && !Acceptable(choix.first()))
             return;
+        // A name typed fast and confirmed at once leaves the completer's list
+        // open: Qt would stay in its popup mode after the dialog, and never
+        // give the window below back its activation, its focus and its voice.
+        for (auto* completion : findChildren<QCompleter*>())
+            if (completion->popup() != nullptr && completion->popup()->isVisible())
+                completion->popup()->hide();
         QFileDialog::accept();
     }
 
 private:
+    void DireDossier(const QString& dossier)
+    {
+        if (auto* nom = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            nom->setAccessibleDescription(QStringLiteral("Dossier : ") + QDir::toNativeSeparators(dossier));
+    }
+
     bool Acceptable(const QString& chemin)
     {
         const QFileInfo fichier(chemin);

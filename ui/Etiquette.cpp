@@ -4,7 +4,11 @@
 
 #include <QAccessibleWidget>
 #include <QPaintEvent>
+#include <QPointer>
 #include <QScrollBar>
+#include <QWindow>
+
+#include <map>
 
 namespace vorlinde::ui {
 
@@ -24,9 +28,11 @@ void Etiquette::paintEvent(QPaintEvent*)
 
 namespace {
 
+// Read by its own name alone. Screen readers read every text of a window
+// as it opens, but not what they take for a plain part of it (Client).
 class EtiquetteAccessible : public QAccessibleWidget {
 public:
-    explicit EtiquetteAccessible(Etiquette* etiquette) : QAccessibleWidget(etiquette, QAccessible::StaticText) { }
+    EtiquetteAccessible(QWidget* etiquette, QAccessible::Role role) : QAccessibleWidget(etiquette, role) { }
 
     QString text(QAccessible::Text t) const override
     {
@@ -46,20 +52,93 @@ public:
     }
 };
 
+// One position of the history's scroll bar, as screen readers that read
+// nothing but the focus hear it: each scroll by a key gives the focus, for
+// them only, to the position reached, which says the moves then shown. The
+// scroll bar itself keeps the keyboard's focus.
+class PageAccessible : public QAccessibleInterface {
+public:
+    PageAccessible(QScrollBar* barre, int position) : barre_(barre), position_(position) { }
+
+    void Nommer(const QString& nom) { nom_ = nom; }
+
+    bool isValid() const override { return barre_ != nullptr; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return barre_->window()->windowHandle(); }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(barre_.data()); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? nom_ : QString(); }
+    void setText(QAccessible::Text, const QString&) override { }
+    QRect rect() const override { return QRect(barre_->mapToGlobal(QPoint(0, 0)), barre_->size()); }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State etat;
+        etat.focusable = true;
+        etat.focused = barre_->hasFocus() && barre_->value() == position_;
+        return etat;
+    }
+
+private:
+    QPointer<QScrollBar> barre_;
+    int position_;
+    QString nom_;
+};
+
+class DefilementAccessible : public QAccessibleWidget {
+public:
+    explicit DefilementAccessible(QScrollBar* barre) : QAccessibleWidget(barre, QAccessible::ScrollBar) { }
+    ~DefilementAccessible() override
+    {
+        for (const auto& [position, id] : pages_)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    void DirePosition()
+    {
+        auto* barre = static_cast<QScrollBar*>(widget());
+        auto& id = pages_[barre->value()];
+        if (id == 0)
+            id = QAccessible::registerAccessibleInterface(new PageAccessible(barre, barre->value()));
+        auto* page = static_cast<PageAccessible*>(QAccessible::accessibleInterface(id));
+        page->Nommer(barre->accessibleName());
+        QAccessibleEvent focus(page, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+
+private:
+    std::map<int, QAccessible::Id> pages_;
+};
+
 QAccessibleInterface* FabriqueAccessible(const QString& classe, QObject* objet)
 {
     if (auto* etiquette = qobject_cast<Etiquette*>(objet);
         etiquette != nullptr && classe == QLatin1String(Etiquette::staticMetaObject.className()))
-        return new EtiquetteAccessible(etiquette);
+        return new EtiquetteAccessible(etiquette, QAccessible::StaticText);
+    if (auto* vu = qobject_cast<LibelleVu*>(objet);
+        vu != nullptr && classe == QLatin1String(LibelleVu::staticMetaObject.className()))
+        return new EtiquetteAccessible(vu, QAccessible::StaticText);
+    if (auto* lu = qobject_cast<LibelleLu*>(objet);
+        lu != nullptr && classe == QLatin1String(LibelleLu::staticMetaObject.className()))
+        return new EtiquetteAccessible(lu, QAccessible::Client);
     // The history's scroll bar says which moves it shows, by its name; the
     // position it would give as a value is a bare number to the listener.
     if (auto* defilement = qobject_cast<QScrollBar*>(objet); defilement != nullptr
         && classe == QLatin1String("QScrollBar") && defilement->objectName() == QLatin1String("VScroll1"))
-        return new QAccessibleWidget(defilement, QAccessible::ScrollBar);
+        return new DefilementAccessible(defilement);
     return nullptr;
 }
 
 }  // namespace
+
+void DireLaPosition(QScrollBar* barre)
+{
+    if (auto* defilement = dynamic_cast<DefilementAccessible*>(QAccessible::queryAccessibleInterface(barre)))
+        defilement->DirePosition();
+}
 
 void InstallerAccessibilite()
 {

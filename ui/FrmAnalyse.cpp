@@ -42,7 +42,7 @@ FrmAnalyse::FrmAnalyse(const Partie& partie, bool numeros, QWidget* parent) : QD
                              QStringLiteral("Encore possible"),
                              QStringLiteral("Le solveur aurait joué")};
     for (int c = 0; c < titres.size(); ++c) {
-        auto* titre = new QLabel(QStringLiteral("<b>%1</b>").arg(titres[c]));
+        auto* titre = new LibelleVu(QStringLiteral("<b>%1</b>").arg(titres[c]));
         grille->addWidget(titre, 0, c);
     }
 
@@ -56,10 +56,10 @@ FrmAnalyse::FrmAnalyse(const Partie& partie, bool numeros, QWidget* parent) : QD
         const QString encore = a.Compatible ? QStringLiteral("oui") : QStringLiteral("non");
         const QString solveur
             = Chiffres(a.Conseil.Code) + QStringLiteral(" (au pire ") + Codes(a.Conseil.PireCas) + QLatin1Char(')');
-        auto* numero = new QLabel(QStringLiteral("Coup %1").arg(ligne));
+        // The move whole for Tab: a screen reader says it once, and none of
+        // the row's texts.
+        auto* numero = new LibelleLu(QStringLiteral("Coup %1").arg(ligne));
         numero->setObjectName(QStringLiteral("LblCoup%1").arg(ligne));
-        // The move whole for Tab: a screen reader says it once.
-        numero->setFocusPolicy(Qt::TabFocus);
         numero->setAccessibleName(
             QStringLiteral("Coup %1 : %2 ; %3 ; codes possibles %4 ; %5 ; le solveur aurait joué %6")
                 .arg(ligne)
@@ -80,14 +80,14 @@ FrmAnalyse::FrmAnalyse(const Partie& partie, bool numeros, QWidget* parent) : QD
             if (d >= 1 && d <= NbCouleurs) {
                 cellule->SetBackColor(partie.Palette[d - 1]);
                 cellule->SetNumero(numeros ? d : 0);
-                cellule->SetDescription(QStringLiteral("Case %1 : couleur %2").arg(j + 1).arg(d));
+                cellule->SetInfobulle(QStringLiteral("Case %1 : couleur %2").arg(j + 1).arg(d));
             }
             cases->addWidget(cellule);
         }
         grille->addWidget(essai, ligne, 1);
         int colonne = 2;
         for (const QString& texte : {QString::fromStdString(a.Joue.TexteCode()), score, possibles, encore, solveur})
-            grille->addWidget(new QLabel(texte), ligne, colonne++);
+            grille->addWidget(new LibelleVu(texte), ligne, colonne++);
     }
 
     // The rows keep together at the top.
@@ -111,10 +111,8 @@ FrmAnalyse::FrmAnalyse(const Partie& partie, bool numeros, QWidget* parent) : QD
         bilan += QStringLiteral(" ; le solveur trouve ce code en %1 coup(s).").arg(CoupsDuSolveur(partie.CodeSecret));
         break;
     }
-    auto* resume = new QLabel(QStringLiteral("Bilan : ") + bilan);
+    auto* resume = new LibelleLu(QStringLiteral("Bilan : ") + bilan);
     resume->setObjectName(QStringLiteral("LblBilan"));
-    resume->setFocusPolicy(Qt::TabFocus);
-    resume->setAccessibleName(resume->text());
     plan->addWidget(resume);
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Close);
     boutons->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Fermer"));

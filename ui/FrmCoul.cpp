@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "FrmCoul.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
+
+#include <algorithm>
 
 #include "BoutonCouleur.h"
 #include "GeometrieCoul.h"
@@ -36,7 +39,10 @@ FrmCoul::FrmCoul(const std::array<std::int32_t, NbCouleurs>& palette, std::share
         LblCoulSource[k]->setGeometry(Rect(g::LblCoulSource(k)));
         LblCoulSource[k]->SetBackColor(palette[k]);
         LblCoulSource[k]->SetCaption({});
-        LblCoulSource[k]->SetDescription(QStringLiteral("Couleur %1").arg(k + 1));
+        LblCoulSource[k]->SetInfobulle(QStringLiteral("Couleur %1").arg(k + 1));
+        LblCoulSource[k]->setAccessibleDescription(QStringLiteral("Espace ou Entrée pour changer cette couleur"));
+        LblCoulSource[k]->setFocusPolicy(Qt::TabFocus);
+        NommerSource(k);
         connect(LblCoulSource[k], &BoutonCouleur::clicked, this, [this, k] { LblCoulSource_Click(k); });
     }
     auto* CmdCancel = new QPushButton(QStringLiteral("&Annuler"), this);
@@ -49,6 +55,15 @@ FrmCoul::FrmCoul(const std::array<std::int32_t, NbCouleurs>& palette, std::share
     connect(CmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(CmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     setTabOrder(CmdOK, CmdCancel);
+    QWidget* precedent = CmdCancel;
+    for (auto* source : LblCoulSource) {
+        setTabOrder(precedent, source);
+        precedent = source;
+    }
+    for (QWidget* controle : {static_cast<QWidget*>(CmdOK), static_cast<QWidget*>(CmdCancel)})
+        controle->installEventFilter(this);
+    for (auto* source : LblCoulSource)
+        source->installEventFilter(this);
     CmdOK->setFocus();
 }
 
@@ -60,6 +75,57 @@ void FrmCoul::LblCoulSource_Click(int index)
     dial_.ShowColor();
     palette_[index] = dial_.Color;
     LblCoulSource[index]->SetBackColor(palette_[index]);
+    // Named before the focus comes back from the chooser, which reads it.
+    NommerSource(index);
+}
+
+void FrmCoul::NommerSource(int index)
+{
+    LblCoulSource[index]->SetNomAccessible(QStringLiteral("Couleur %1 : ").arg(index + 1)
+                                           + QString::fromUtf8(NomDeCouleur(palette_[index])));
+}
+
+void FrmCoul::PeindreMarques()
+{
+    for (auto* source : LblCoulSource)
+        source->SetMarque(clavier_ && source->hasFocus());
+}
+
+bool FrmCoul::eventFilter(QObject* objet, QEvent* event)
+{
+    const auto source = std::find(LblCoulSource.begin(), LblCoulSource.end(), objet);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        clavier_ = false;
+        PeindreMarques();
+        break;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        PeindreMarques();
+        break;
+    case QEvent::KeyPress: {
+        clavier_ = true;
+        PeindreMarques();
+        const auto* touche = static_cast<QKeyEvent*>(event);
+        if (touche->modifiers() & ~Qt::KeypadModifier)
+            break;
+        if (touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter) {
+            // A swatch or a button: the one that has the focus is pressed.
+            static_cast<QAbstractButton*>(objet)->click();
+            return true;
+        }
+        if (source != LblCoulSource.end() && (touche->key() == Qt::Key_Left || touche->key() == Qt::Key_Right)) {
+            const auto index = source - LblCoulSource.begin() + (touche->key() == Qt::Key_Left ? -1 : 1);
+            if (index >= 0 && index < NbCouleurs)
+                LblCoulSource[static_cast<std::size_t>(index)]->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QDialog::eventFilter(objet, event);
 }
 
 }  // namespace vorlinde::ui

@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QSettings>
 
+#include "ElementMenu.h"
 #include "FrmAnalyse.h"
 #include "FrmTexte.h"
 #include "GeometriePrinc.h"
@@ -88,6 +89,7 @@ void FrmPrinc::SuivreTailleDuTexte()
 
 void FrmPrinc::ConstruireMenus()
 {
+    InstallerMenusAccessibles();
     const auto action
         = [this](QMenu* menu, const char* nom, const QString& texte, const QKeySequence& raccourci, auto handler) {
               auto* a = menu->addAction(texte);
@@ -136,6 +138,14 @@ void FrmPrinc::ConstruireMenus()
            [this] { FrmTexte(Utf8(aide::TitreRaccourcis), Utf8(aide::Raccourcis), this).exec(); });
     aide->addSeparator();
     action(aide, "MnuAPropos", QStringLiteral("À &propos de Vorlinde"), {}, &FrmPrinc::MnuAPropos_Click);
+
+    // F10 opens the first menu, as on the desktops.
+    auto* premierMenu = new QAction(this);
+    premierMenu->setObjectName(QStringLiteral("MnuF10"));
+    premierMenu->setShortcut(QKeySequence(Qt::Key_F10));
+    connect(premierMenu, &QAction::triggered, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
+    addAction(premierMenu);
 }
 
 // The solver's next guess composed in the code cells, as the command line

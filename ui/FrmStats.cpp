@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+#include "Etiquette.h"
+
 namespace vorlinde::ui {
 namespace {
 
@@ -94,7 +96,7 @@ FrmStats::FrmStats(const Statistiques& figures, std::function<Statistiques()> re
     auto* plan = new QVBoxLayout(this);
     auto* grille = new QGridLayout;
     for (std::size_t k = 0; k < textes_.size(); ++k) {
-        textes_[k] = new QLabel(this);
+        textes_[k] = new LibelleLu(QString(), this);
         textes_[k]->setObjectName(QStringLiteral("LblStat%1").arg(k));
         grille->addWidget(textes_[k], static_cast<int>(k % 5), static_cast<int>(k / 5));
     }

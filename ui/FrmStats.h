@@ -15,8 +15,8 @@ namespace vorlinde::ui {
 
 class Barre;
 
-// The window « Statistiques »: each figure one text that a screen reader
-// reads whole, then the wins by number of guesses as a bar chart, whose
+// The window « Statistiques »: each figure one text that Tab reaches and a
+// screen reader reads whole, in the order of the columns, then the wins by number of guesses as a bar chart, whose
 // bars are read one by one ("5 coups : 12 parties"). « Remettre à zéro »
 // asks `remettreAZero`, which returns the figures to show next.
 class FrmStats : public QDialog {

@@ -137,8 +137,7 @@ void Plateau::ConstruireAccessibilite()
     for (std::size_t k = 0; k + 1 < ordre.size(); ++k)
         setTabOrder(ordre[k], ordre[k + 1]);
     for (QWidget* controle : ordre)
-        if (controle != VScroll1)
-            controle->installEventFilter(this);
+        controle->installEventFilter(this);
     for (auto* ligne : LblBiPl)
         ligne->setFocusPolicy(Qt::NoFocus);
     CmdMove[0]->setAccessibleDescription(QStringLiteral("Monte d'une rangée la dernière couleur choisie"));
@@ -235,6 +234,7 @@ void Plateau::LblCode_Change(int index)
 void Plateau::VScroll1_Change()
 {
     PeindreHistorique();
+    DireDefilement();
 }
 
 }  // namespace vorlinde::ui

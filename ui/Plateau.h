@@ -58,6 +58,11 @@ public:
     // in the code. `sujet`, when given, is a control whose name says `texte`:
     // from Qt 6.8 screen readers read it when the focus is on it, and the
     // message is not sent again.
+    //
+    // While the window is not the active one (a dialog has just closed and
+    // the desktop has not given the window back its focus yet), the message
+    // waits for it: said before, it would be lost, and the board would stay
+    // silent until the focus moved.
     void Annoncer(const QString& texte, const QWidget* sujet = nullptr);
 
 signals:
@@ -70,6 +75,7 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* objet, QEvent* event) override;
 
@@ -102,12 +108,22 @@ private:
     // melt into the window; a light one leaves the board as it was.
     void SuivrePalette();
     void ConstruireAccessibilite();
+    void Dire(const QString& texte, const QWidget* sujet);
+    // The window is active again after a dialog: the focus, when it was in
+    // the code, comes back to the cursor's cell, and a message kept for this
+    // moment is said, once.
+    void Reprendre();
+    void DireDefilement();
 
     Partie& partie_;
     std::shared_ptr<BoiteMessage> boites_;
     bool numeros_ = false;
     bool curseurVisible_ = false;
     QPointer<QWidget> annonce_;
+    QPointer<QWidget> pretee_;
+    bool enAttente_ = false;
+    QString texteEnAttente_;
+    QPointer<const QWidget> sujetEnAttente_;
 
     std::array<BoutonCouleur*, NbCouleurs> LblCoulSource{};
     std::array<QPushButton*, 2> CmdMove{};

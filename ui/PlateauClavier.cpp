@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 
 #include "BoutonCouleur.h"
 #include "Etiquette.h"
@@ -47,6 +48,16 @@ void Plateau::mousePressEvent(QMouseEvent* event)
     QWidget::mousePressEvent(event);
 }
 
+// Qt passes the window's activation on to its children before it gives the
+// focus back inside it: the cell that takes the focus now is the one the
+// screen reader reads.
+bool Plateau::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Reprendre();
+    return QWidget::event(event);
+}
+
 void Plateau::changeEvent(QEvent* event)
 {
     // The desktop changed its colours while the game runs: what the board
@@ -63,7 +74,7 @@ void Plateau::changeEvent(QEvent* event)
 }
 
 // A focused button would take Left and Right to move the focus; on the board
-// they move the cursor (the scroll bar, not filtered, keeps them). A code
+// they move the cursor (the scroll bar keeps them). A code
 // cell reached by Tab becomes the cursor's cell; a control that said
 // something says it no more once the focus leaves it.
 bool Plateau::eventFilter(QObject* objet, QEvent* event)
@@ -75,12 +86,14 @@ bool Plateau::eventFilter(QObject* objet, QEvent* event)
     case QEvent::KeyPress: {
         MontrerCurseur(true);
         const auto* touche = static_cast<QKeyEvent*>(event);
-        if ((touche->key() == Qt::Key_Left || touche->key() == Qt::Key_Right) && Touche(*touche))
+        if (objet != VScroll1 && (touche->key() == Qt::Key_Left || touche->key() == Qt::Key_Right) && Touche(*touche))
             return true;
         break;
     }
     case QEvent::FocusIn: {
         const auto raison = static_cast<QFocusEvent*>(event)->reason();
+        if (raison == Qt::TabFocusReason || raison == Qt::BacktabFocusReason || raison == Qt::MouseFocusReason)
+            pretee_ = nullptr;
         const auto cellule = std::find(LblCode.begin(), LblCode.end(), objet);
         if (cellule != LblCode.end() && (raison == Qt::TabFocusReason || raison == Qt::BacktabFocusReason)) {
             ChoisirCase(partie_, static_cast<int>(cellule - LblCode.begin()));
@@ -90,6 +103,12 @@ bool Plateau::eventFilter(QObject* objet, QEvent* event)
     }
     case QEvent::FocusOut:
         if (objet == annonce_) {
+            // Left for a menu or a dialog: the focus comes back to a control
+            // that only held it to speak, and goes back to the cursor (see
+            // Reprendre) unless the player moves it first.
+            const auto raison = static_cast<QFocusEvent*>(event)->reason();
+            if (raison == Qt::ActiveWindowFocusReason || raison == Qt::PopupFocusReason)
+                pretee_ = annonce_;
             annonce_->setAccessibleDescription({});
             annonce_ = nullptr;
         }
@@ -142,6 +161,39 @@ void Plateau::SuivreCurseur()
 
 void Plateau::Annoncer(const QString& texte, const QWidget* sujet)
 {
+    QWidget* fenetre = window();
+    if (fenetre->isVisible() && !fenetre->isActiveWindow()) {
+        enAttente_ = true;
+        texteEnAttente_ = texte;
+        sujetEnAttente_ = sujet;
+        fenetre->activateWindow();
+        // A desktop that never gives the focus back still hears the message.
+        QTimer::singleShot(1500, this, [this] {
+            if (enAttente_)
+                Reprendre();
+        });
+        return;
+    }
+    Dire(texte, sujet);
+}
+
+void Plateau::Reprendre()
+{
+    const bool message = enAttente_;
+    enAttente_ = false;
+    QWidget* focus = window()->focusWidget();
+    const bool dansLeCode
+        = focus == nullptr || focus == pretee_ || std::find(LblCode.begin(), LblCode.end(), focus) != LblCode.end();
+    pretee_ = nullptr;
+    if (message)
+        Dire(texteEnAttente_, sujetEnAttente_);
+    else if (dansLeCode && focus != LblCode[partie_.CaseCourante] && LblCode[partie_.CaseCourante]->isEnabled())
+        SuivreCurseur();
+    texteEnAttente_.clear();
+}
+
+void Plateau::Dire(const QString& texte, const QWidget* sujet)
+{
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // Qt sends announcements, which screen readers read as they come: the
     // focus only follows the cursor, and the message is said once, after
@@ -159,6 +211,11 @@ void Plateau::Annoncer(const QString& texte, const QWidget* sujet)
     }
 #else
     Q_UNUSED(sujet);
+    if (texte.isEmpty()) {
+        if (LblCode[partie_.CaseCourante]->isEnabled())
+            SuivreCurseur();
+        return;
+    }
     // The first of these that has not the focus yet, and can take it (a
     // finished game leaves « Valider le code » disabled).
     QWidget* cible = nullptr;
@@ -173,6 +230,20 @@ void Plateau::Annoncer(const QString& texte, const QWidget* sujet)
     cible->setAccessibleDescription(texte);
     cible->setFocus(Qt::OtherFocusReason);
     annonce_ = cible;
+#endif
+}
+
+// Each scroll by a key says the moves then shown; the scroll bar keeps the
+// focus.
+void Plateau::DireDefilement()
+{
+    if (!VScroll1->hasFocus())
+        return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent annonce(VScroll1, VScroll1->accessibleName());
+    QAccessible::updateAccessibility(&annonce);
+#else
+    DireLaPosition(VScroll1);
 #endif
 }
 

@@ -56,11 +56,11 @@ touches "$FENETRE" Left Left 2 Return
 verifier_ligne 1 ff0000 0000ff 00ff00 ffffff
 
 # The colour editor is modal: a number typed there changes no code cell,
-# so validating again meets "Ce code est déjà existant.".
+# so validating again meets "Ce code est déjà existant.". Return presses
+# the focused button, « Annuler » after a Tab.
 touches "$FENETRE" ctrl+c
 editeur=$(attendre_fenetre '^Sélectionner la couleur à modifier$')
-touches "$editeur" 5 Left Return
-touches "$editeur" Escape
+touches "$editeur" 5 Tab Return
 absente '^Sélectionner la couleur à modifier$' || echouer "the colour editor did not close"
 touches "$FENETRE" Return
 boite=$(attendre_fenetre '^Vorlinde$')

@@ -4,6 +4,7 @@
 taken from what Orca said (written down, one utterance a line, in the file
 given as the argument), never from the screen or the accessibility bus."""
 import itertools
+import os
 import re
 import subprocess
 import sys
@@ -64,6 +65,109 @@ def sans_redite():
             echouer("Orca said %r twice in a row" % avant)
 
 
+def compter(motif):
+    """How many times Orca said something matching `motif`, so far."""
+    with open(PAROLE, encoding="utf-8") as journal:
+        return sum(1 for ligne in journal if re.search(motif, ligne))
+
+
+def aller_a(motif, touche="Tab", fois=16):
+    """Presses `touche` until Orca says something matching `motif`."""
+    for _ in range(fois):
+        taper(touche)
+        dit = entendre(motif, 2, obligatoire=False)
+        if dit:
+            return dit
+    echouer("%s never reached %r" % (touche, motif))
+
+
+def choisir_fichier(raccourci, chemin, issue):
+    """Opens a file dialog by its shortcut, hears the folder it opens in, types
+    `chemin` and confirms at once, as a practised player does, then hears
+    `issue` once the dialog has closed."""
+    taper(raccourci)
+    entendre(r"Dossier : /")
+    taper("ctrl+a")
+    subprocess.run(["xdotool", "type", "--delay", "15", chemin], check=True)
+    taper("Return")
+    entendre(issue)
+
+
+def au_clavier():
+    """The rest of the program by keys and by ear: the colour editor, the file
+    dialogs, the history's scroll bar, the hint and the menus."""
+    # The editor: Tab enters the row of swatches, each says its colour's name.
+    taper("ctrl+c")
+    entendre(r"^Sélectionner la couleur à modifier")
+    noms = ["vert", "bleu", "rouge", "jaune", "magenta", "noir", "cyan", "blanc"]
+    dit = aller_a(r"^Couleur 1 : ([^.]+?) bouton")
+    entendus = [dit.group(1)]
+    for k in range(2, 9):
+        taper("Right")
+        entendus.append(entendre(r"^Couleur %d : ([^.]+?) bouton" % k).group(1))
+    if entendus != noms:
+        echouer("the swatches are named %s, not %s" % (entendus, noms))
+    for k in range(7, 2, -1):
+        taper("Left")
+        entendre(r"^Couleur %d : " % k)
+    # Return opens the chooser; its HTML field takes a colour typed in.
+    taper("Return")
+    aller_a(r"HTML")
+    taper("ctrl+a")
+    subprocess.run(["xdotool", "type", "--delay", "15", "#000080"], check=True)
+    taper("Return")
+    entendre(r"^Couleur 3 : bleu marine bouton")
+    aller_a(r"^OK bouton")
+    taper("Return")
+    entendre(r"^Case \d : ")
+
+    # Save and load, the name typed fast and confirmed at once.
+    dossier = os.path.dirname(os.path.abspath(PAROLE))
+    sauvee = os.path.join(dossier, "au-clavier.prt")
+    choisir_fichier("ctrl+s", sauvee, r"Partie enregistrée")
+    if not os.path.isfile(sauvee):
+        echouer("« Partie enregistrée » was said, but no file was written")
+    # A game of 14 moves: the history shows 10 of them at a time.
+    longue = os.path.join(dossier, "quatorze-coups.prt")
+    coups = ["5678", "5687", "5768", "5786", "5867", "5876", "5123", "5132", "5213", "5231", "5312", "5321",
+             "5412", "5421"]
+    octets = [1, 0x12, 0x34, len(coups)]
+    for c in coups:
+        octets += [int(c[0]) * 16 + int(c[1]), int(c[2]) * 16 + int(c[3])]
+    with open(longue, "wb") as fichier:
+        fichier.write(bytes(octets + [0x11] * 4))
+    choisir_fichier("ctrl+o", longue, r"Partie chargée")
+
+    # The scroll bar says the moves it then shows, at each key.
+    aller_a(r"^Historique : coups 1 à 10", "shift+Tab")
+    for touche, vus in (("Down", "2 à 11"), ("Next", "3 à 12"), ("End", "5 à 14"), ("Home", "1 à 10")):
+        taper(touche)
+        entendre(r"Historique : coups %s\b" % vus)
+
+    taper("ctrl+i")
+    entendre(r"^Indice : [1-8], [1-8], [1-8], [1-8] ; \d+ codes? ")
+
+    # F10 opens the first menu; each item says its shortcut, the check item
+    # its state.
+    taper("F10")
+    entendre(r"^Fichier")
+    taper("Down")
+    entendre(r"^Nouveau.* F2")
+    taper("Down")
+    entendre(r"^Sauvegarger.* Ctrl\+S")
+    aller_a(r"^Case \d : ", "Escape", 4)
+    for _ in range(3):
+        taper("alt+a")
+        if entendre(r"^Affichage", 3, obligatoire=False):
+            break
+        taper("Escape")
+    etat = aller_a(r"^Numéros des couleurs, non coché", "Down", 6).string
+    if etat.count("coché") != 1:
+        echouer("the check item's state was said %r" % etat)
+    taper("Escape")
+    taper("Escape")
+
+
 def taper(touche):
     subprocess.run(["xdotool", "key", touche], check=True)
 
@@ -103,11 +207,12 @@ def main():
             taper("Return")  # closes the box, its OK button has the focus
             entendre(r"^Coup %d : 4 bien placé\(s\), 0 mal placé\(s\)$" % coup)
             print("move %d: %s, won, heard by ear" % (coup, "".join(map(str, essai))))
-            # The analysis: Orca reads the window as it opens, then each move
-            # whole from Tab to Tab, and the solver's count for this code.
-            menu_partie("a", r"^Analyse de la partie boîte de dialogue .*Coup 1 : %s ; .* ; codes possibles 1680 → \d+ ; "
-                     r"ce coup était possible ; "
-                     r"le solveur aurait joué 1234" % "".join(map(str, essais_joues[0])))
+            # The analysis: Orca says the window, then each move whole, once,
+            # from Tab to Tab, and the solver's count for this code.
+            menu_partie("a", r"^Analyse de la partie boîte de dialogue")
+            premier = r"^Coup 1 : %s ; .* ; codes possibles 1680 → \d+ ; ce coup était possible ; " \
+                      r"le solveur aurait joué 1234" % "".join(map(str, essais_joues[0]))
+            entendre(premier)
             for k in range(2, coup + 1):
                 taper("Tab")
                 entendre(r"^Coup %d : %s ; " % (k, "".join(map(str, essais_joues[k - 1]))))
@@ -120,8 +225,14 @@ def main():
             taper("ctrl+i")
             # A hint is said with the code it composed.
             entendre(r"Indice : [1-8], [1-8], [1-8], [1-8] ; 1680 codes sont encore possibles")
-            # The record: the window says its figures, and each bar of the chart is read.
+            # The record: each figure on its own, in the order of the columns,
+            # then each bar of the chart.
             menu_partie("s", r"Statistiques")
+            for figure in ("Parties jouées : 1", "Parties gagnées : 1", "Parties perdues : 0",
+                           "Parties abandonnées : 0", "Parties gagnées avec un indice : 0", "Série en cours : 1",
+                           "Meilleure série : 1", "Coups en moyenne : ", "Meilleure partie : %d coup" % coup):
+                taper("Tab")
+                entendre("^" + re.escape(figure))
             taper("Tab")
             premiere = entendre(r"^1 coup : ([01]) partie")
             if coup > 1:
@@ -131,7 +242,11 @@ def main():
             elif premiere.group(1) != "1":
                 echouer("the chart does not count the win at the first guess")
             taper("Escape")
+            entendre(r"^Case \d : ")
+            au_clavier()
             sans_redite()
+            if compter(premier) != 1:
+                echouer("the analysis did not read its first move once")
             return
         numero, bien, mal = (int(x) for x in dit.group(1, 2, 3))
         if numero != coup:

@@ -237,3 +237,17 @@ TEST(Couleurs, ForeColorIsTwoToTheTwentyFourMinusTheBackground)
     EXPECT_EQ(ForeColorPour(0), 16777216);
     EXPECT_EQ(ForeColorPour(16777215), 1);
 }
+
+// Names a listener can picture: a colour a little off a named one keeps its
+// name, and the dark and light shades of a hue are told apart.
+TEST(Couleurs, EachColourIsNamedAfterTheNearestNamedOne)
+{
+    const std::vector<std::pair<std::int32_t, std::string>> attendus{
+        {Rgb(250, 8, 8), "rouge"},         {Rgb(120, 0, 40), "bordeaux"},  {Rgb(0, 0, 128), "bleu marine"},
+        {Rgb(20, 20, 255), "bleu"},        {Rgb(127, 127, 127), "gris"},   {Rgb(10, 10, 10), "noir"},
+        {Rgb(0, 100, 10), "vert foncé"},   {Rgb(255, 150, 10), "orange"},  {Rgb(250, 250, 250), "blanc"},
+        {Rgb(135, 195, 250), "bleu ciel"}, {Rgb(240, 10, 250), "magenta"},
+    };
+    for (const auto& [valeur, nom] : attendus)
+        EXPECT_EQ(NomDeCouleur(valeur), nom) << valeur;
+}
