@@ -12,7 +12,8 @@ namespace {
 
 // A menu item as screen readers need it: Qt's own gives its shortcut in a
 // form that Orca does not read (one part, where it looks for
-// "mnemonic;sequence;shortcut"), and never says that an item can be ticked.
+// "mnemonic;sequence;shortcut"), and before Qt 6.8 never says that an item
+// can be ticked.
 class ElementMenuAccessible : public QAccessibleObject, public QAccessibleActionInterface {
 public:
     ElementMenuAccessible(QMenu* menu, QAction* action) : QAccessibleObject(action), menu_(menu), action_(action) { }
@@ -49,9 +50,12 @@ public:
     {
         if (t == QAccessible::Name) {
             QString nom = QString(action_->text()).remove(QLatin1Char('&'));
-            // Qt does not pass the state on to the bus: the name says it.
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+            // This Qt does not pass the state on to the bus: the name says it.
+            // Later ones do, and screen readers say it themselves.
             if (action_->isCheckable())
                 nom += action_->isChecked() ? QStringLiteral(", coché") : QStringLiteral(", non coché");
+#endif
             return nom;
         }
         if (t == QAccessible::Accelerator)

@@ -237,13 +237,10 @@ void Plateau::Dire(const QString& texte, const QWidget* sujet)
 // focus.
 void Plateau::DireDefilement()
 {
-    if (!VScroll1->hasFocus())
-        return;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent annonce(VScroll1, VScroll1->accessibleName());
-    QAccessible::updateAccessibility(&annonce);
-#else
-    DireLaPosition(VScroll1);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    // From Qt 6.8 the new name of the focused scroll bar is read as it comes.
+    if (VScroll1->hasFocus())
+        DireLaPosition(VScroll1);
 #endif
 }
 
