@@ -87,7 +87,9 @@ private:
     QAction* action_;
 };
 
-QAccessibleInterface* Fabrique(const QString& classe, QObject* objet)
+}  // namespace
+
+QAccessibleInterface* FabriqueElementMenu(const QString& classe, QObject* objet)
 {
     auto* action = qobject_cast<QAction*>(objet);
     if (action == nullptr || classe != QLatin1String("QAction") || action->menu<QMenu*>() != nullptr)
@@ -96,17 +98,6 @@ QAccessibleInterface* Fabrique(const QString& classe, QObject* objet)
         if (auto* menu = qobject_cast<QMenu*>(proprietaire))
             return new ElementMenuAccessible(menu, action);
     return nullptr;
-}
-
-}  // namespace
-
-void InstallerMenusAccessibles()
-{
-    static const bool installee = [] {
-        QAccessible::installFactory(&Fabrique);
-        return true;
-    }();
-    Q_UNUSED(installee);
 }
 
 }  // namespace vorlinde::ui

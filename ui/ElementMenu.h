@@ -2,11 +2,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QString>
+
+class QAccessibleInterface;
+class QObject;
+
 namespace vorlinde::ui {
 
-// Screen readers hear each menu item with its shortcut (« Sauvegarger,
-// Ctrl+S ») and, for one that can be ticked, whether it is. Called once,
-// before the first menu is built.
-void InstallerMenusAccessibles();
+// The accessible factory of menu items: screen readers hear each with its
+// shortcut (« Sauvegarger, Ctrl+S ») and, for one that can be ticked,
+// whether it is. Installed by InstallerAccessibilite.
+QAccessibleInterface* FabriqueElementMenu(const QString& classe, QObject* objet);
 
 }  // namespace vorlinde::ui

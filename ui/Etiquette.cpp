@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "Etiquette.h"
 
+#include "ElementMenu.h"
+
 #include <QAccessibleWidget>
 #include <QPaintEvent>
 #include <QPointer>
@@ -144,6 +146,7 @@ void InstallerAccessibilite()
 {
     static const bool installee = [] {
         QAccessible::installFactory(&FabriqueAccessible);
+        QAccessible::installFactory(&FabriqueElementMenu);
         return true;
     }();
     Q_UNUSED(installee);

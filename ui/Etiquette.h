@@ -35,9 +35,15 @@ public:
 class LibelleLu : public QLabel {
     Q_OBJECT
 public:
-    explicit LibelleLu(const QString& texte, QWidget* parent = nullptr) : QLabel(texte, parent)
+    explicit LibelleLu(const QString& texte, QWidget* parent = nullptr) : QLabel(parent)
     {
         setFocusPolicy(Qt::TabFocus);
+        Ecrire(texte);
+    }
+
+    void Ecrire(const QString& texte)
+    {
+        setText(texte);
         setAccessibleName(texte);
     }
 };

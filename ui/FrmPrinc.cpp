@@ -15,7 +15,7 @@
 #include <QScreen>
 #include <QSettings>
 
-#include "ElementMenu.h"
+#include "Etiquette.h"
 #include "FrmAnalyse.h"
 #include "FrmTexte.h"
 #include "GeometriePrinc.h"
@@ -89,7 +89,8 @@ void FrmPrinc::SuivreTailleDuTexte()
 
 void FrmPrinc::ConstruireMenus()
 {
-    InstallerMenusAccessibles();
+    // Before the first action exists: Qt keeps the first interface it makes.
+    InstallerAccessibilite();
     const auto action
         = [this](QMenu* menu, const char* nom, const QString& texte, const QKeySequence& raccourci, auto handler) {
               auto* a = menu->addAction(texte);

@@ -145,10 +145,8 @@ void FrmStats::Afficher(const Statistiques& s)
                                       : n(s.MeilleurePartie)
                        + (s.MeilleurePartie < 2 ? QStringLiteral(" coup") : QStringLiteral(" coups"))),
     };
-    for (std::size_t k = 0; k < textes_.size(); ++k) {
-        textes_[k]->setText(textes[static_cast<qsizetype>(k)]);
-        textes_[k]->setAccessibleName(textes[static_cast<qsizetype>(k)]);
-    }
+    for (std::size_t k = 0; k < textes_.size(); ++k)
+        textes_[k]->Ecrire(textes[static_cast<qsizetype>(k)]);
     const Compte maximum = *std::max_element(s.VictoiresParCoups.begin(), s.VictoiresParCoups.end());
     for (int c = 0; c < ColonnesCoups; ++c)
         barres_[c]->Montrer(s.VictoiresParCoups[c], maximum, maximum > 0 && s.VictoiresParCoups[c] == maximum);

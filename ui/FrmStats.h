@@ -9,11 +9,10 @@
 
 #include "game/Statistiques.h"
 
-class QLabel;
-
 namespace vorlinde::ui {
 
 class Barre;
+class LibelleLu;
 
 // The window « Statistiques »: each figure one text that Tab reaches and a
 // screen reader reads whole, in the order of the columns, then the wins by number of guesses as a bar chart, whose
@@ -28,7 +27,7 @@ public:
 
 private:
     std::function<Statistiques()> remettreAZero_;
-    std::array<QLabel*, 9> textes_{};
+    std::array<LibelleLu*, 9> textes_{};
     std::array<Barre*, ColonnesCoups> barres_{};
 };
 

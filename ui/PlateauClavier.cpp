@@ -211,11 +211,6 @@ void Plateau::Dire(const QString& texte, const QWidget* sujet)
     }
 #else
     Q_UNUSED(sujet);
-    if (texte.isEmpty()) {
-        if (LblCode[partie_.CaseCourante]->isEnabled())
-            SuivreCurseur();
-        return;
-    }
     // The first of these that has not the focus yet, and can take it (a
     // finished game leaves « Valider le code » disabled).
     QWidget* cible = nullptr;
