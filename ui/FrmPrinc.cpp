@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
+#include <QWindow>
 
 #include "Etiquette.h"
 #include "FrmAnalyse.h"
@@ -63,6 +64,7 @@ FrmPrinc::FrmPrinc(ServicesPrinc services, QWidget* parent)
     // The board does not follow a resize, so the window does not offer one.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     ConstruireMenus();
+    SuivreTailleDuTexte();
     LireReglages();
     Form_Load();
 }
@@ -70,21 +72,55 @@ FrmPrinc::FrmPrinc(ServicesPrinc services, QWidget* parent)
 FrmPrinc::~FrmPrinc() = default;
 
 // The desktop's text size sets the scale of the twips: the board grows with
-// it, in proportion, but never past the screen's room for the window.
+// it, in proportion, within the screen's room for the window; where the
+// described board cannot hold the text there, the board for landscape
+// screens takes over. Done again when the text, the style or the screen
+// changes.
 void FrmPrinc::SuivreTailleDuTexte()
 {
     namespace g = geometrie;
-    const QRect ecran = screen()->availableGeometry();
-    const double barreEtCadre = QFontMetricsF(font()).height() + 48;
-    const double maximum = std::min((ecran.width() - 16.0) * TwipsParPixel / g::LargeurClient,
-                                    (ecran.height() - barreEtCadre) * TwipsParPixel / g::HauteurClient);
-    const double besoin = EchellePour(font(),
+    QScreen* ecran = windowHandle() != nullptr ? windowHandle()->screen() : screen();
+    const QSize room = ecran->availableGeometry().size();
+    const double voulue = EchellePour(font(),
                                       {QStringLiteral("Listes de couleurs"), QStringLiteral("Codes et résultats"),
                                        QStringLiteral("Bien placé(s)"), QStringLiteral("Mal placé(s)"),
                                        QStringLiteral("Valider le code"), QStringLiteral("Annuler")});
-    // Never below the described size, even on a screen smaller than it.
-    const double place = std::max(1.0, maximum);
-    FixerEchelle(std::min(besoin, place), besoin > place);
+    // The other windows at the text's scale, never wider than the screen.
+    FixerEchelle(std::max(1.0, std::min(voulue, (room.width() - 16.0) * TwipsParPixel / g::LargeurClient)));
+    if (plateau_ == nullptr)
+        return;
+    // The title bar and the borders, once the desktop has drawn them; until
+    // then, those of the usual desktops.
+    const QSize bords = frameGeometry().size() != size() ? frameGeometry().size() - size() : QSize(16, 48);
+    bordsConnus_ = frameGeometry().size() != size();
+    const int menus = menuBar()->sizeHint().height();
+    plateau_->Disposer(voulue, room - bords - QSize(0, menus));
+}
+
+void FrmPrinc::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        SuivreTailleDuTexte();
+}
+
+bool FrmPrinc::event(QEvent* event)
+{
+    const bool traite = QMainWindow::event(event);
+    if (event->type() == QEvent::Show && !suiviEcran_ && windowHandle() != nullptr) {
+        suiviEcran_ = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* ecran) {
+            connect(ecran, &QScreen::availableGeometryChanged, this, &FrmPrinc::SuivreTailleDuTexte,
+                    Qt::UniqueConnection);
+            SuivreTailleDuTexte();
+        });
+        connect(windowHandle()->screen(), &QScreen::availableGeometryChanged, this, &FrmPrinc::SuivreTailleDuTexte,
+                Qt::UniqueConnection);
+    }
+    // The desktop's own title bar is known once the window is active.
+    if (event->type() == QEvent::WindowActivate && !bordsConnus_ && frameGeometry().size() != size())
+        SuivreTailleDuTexte();
+    return traite;
 }
 
 void FrmPrinc::ConstruireMenus()

@@ -84,6 +84,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // The keys of play also reach the board when the focus is outside it.
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     enum class IssueCommande { Annulee, Reussie, Echec };
@@ -138,6 +140,8 @@ private:
     std::unique_ptr<Dial> dial_;
     Plateau* plateau_ = nullptr;
     bool sansQuestion_ = false;
+    bool suiviEcran_ = false;
+    bool bordsConnus_ = false;
     // Preferences that cannot be kept are told once; so is a record.
     bool reglagesSignales_ = false;
     bool statistiquesSignalees_ = false;

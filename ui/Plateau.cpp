@@ -9,22 +9,42 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 
 #include <vector>
 
 #include "BoutonCouleur.h"
 #include "Etiquette.h"
-#include "GeometriePrinc.h"
 #include "Twips.h"
 #include "game/Messages.h"
 
 namespace vorlinde::ui {
 namespace {
 
-void Placer(QWidget* w, const geometrie::Rect& r)
-{
-    w->setGeometry(RectTwips(r.Left, r.Top, r.Width, r.Height));
-}
+// A frame that tells what its caption needs, as its style draws it.
+class CadrePlateau : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+    // The lowest row of the caption's text below the frame's top, and the
+    // width the frame needs for the whole caption.
+    std::pair<int, int> MesurerLegende() const
+    {
+        QStyleOptionGroupBox option;
+        initStyleOption(&option);
+        // Wide enough to tell a caption drawn from the left from a centred one.
+        const int large = 4000;
+        option.rect.setWidth(large);
+        const QRect legende = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+        const int texte = fontMetrics().height();
+        const int bas = legende.y() + (legende.height() + texte) / 2;
+        // A centred caption keeps a margin as wide as its own height's quarter on each side.
+        const bool centree = legende.center().x() > large / 4;
+        const int marge = centree ? legende.height() / 4 : std::max(0, legende.x());
+        return {bas, legende.width() + 2 * marge};
+    }
+};
 
 QString Utf8(const char* texte)
 {
@@ -51,71 +71,93 @@ Plateau::Plateau(Partie& partie, std::shared_ptr<BoiteMessage> boites, QWidget* 
 
 void Plateau::ConstruireControles()
 {
-    namespace g = geometrie;
-    setFixedSize(TailleTwips(g::LargeurClient, g::HauteurClient));
-
-    const auto cadre = [](QWidget* parent, const g::Rect& r, const char* titre, int numero) {
-        auto* f = Nommer(new QGroupBox(Utf8(titre), parent), "Frame", numero);
-        Placer(f, r);
-        // A screen too small for the desktop's text: a caption that does not
-        // fit its frame is shortened, never drawn over its neighbours.
-        const int place = f->width() - 1;
-        if (EchelleReduite() && f->fontMetrics().horizontalAdvance(f->title()) > place) {
-            f->setAccessibleName(f->title());
-            f->setTitle(f->fontMetrics().elidedText(f->title(), Qt::ElideRight, place));
-        }
-        return f;
+    const auto cadre = [this](QWidget* parent, const char* titre, int numero) {
+        Frame[numero] = Nommer(new CadrePlateau(Utf8(titre), parent), "Frame", numero);
+        return Frame[numero];
     };
-    auto* frame1 = cadre(this, g::Frame1, "Listes de couleurs", 1);
-    auto* frame2 = cadre(this, g::Frame2, "Code", 2);
-    auto* frame3 = cadre(this, g::Frame3, "Codes et résultats", 3);
-    auto* frame4 = cadre(frame3, g::Frame4, "Codes", 4);
-    auto* frame5 = cadre(frame3, g::Frame5, "Bien placé(s)", 5);
-    auto* frame6 = cadre(frame3, g::Frame6, "Mal placé(s)", 6);
+    auto* frame1 = cadre(this, "Listes de couleurs", 1);
+    auto* frame2 = cadre(this, "Code", 2);
+    auto* frame3 = cadre(this, "Codes et résultats", 3);
+    auto* frame4 = cadre(frame3, "Codes", 4);
+    auto* frame5 = cadre(frame3, "Bien placé(s)", 5);
+    auto* frame6 = cadre(frame3, "Mal placé(s)", 6);
 
     for (int k = 0; k < NbCouleurs; ++k) {
         LblCoulSource[k] = Nommer(new BoutonCouleur(frame1), "LblCoulSource", k);
-        Placer(LblCoulSource[k], g::LblCoulSource(k));
         connect(LblCoulSource[k], &BoutonCouleur::clicked, this, [this, k] { LblCoulSource_Click(k); });
     }
     for (int k = 0; k < 2; ++k) {
         CmdMove[k] = Nommer(new QPushButton(k == 0 ? QStringLiteral("H") : QStringLiteral("B"), frame1), "CmdMove", k);
         CmdMove[k]->setAutoDefault(false);
-        Placer(CmdMove[k], g::CmdMove(k));
         connect(CmdMove[k], &QPushButton::clicked, this, [this, k] { CmdMove_Click(k); });
     }
     for (int k = 0; k < LongueurCode; ++k) {
         LblCode[k] = Nommer(new BoutonCouleur(frame2), "LblCode", k);
-        Placer(LblCode[k], g::LblCode(k));
         connect(LblCode[k], &BoutonCouleur::clicked, this, [this, k] { LblCode_Click(k); });
         connect(LblCode[k], &BoutonCouleur::CaptionChange, this, [this, k] { LblCode_Change(k); });
     }
     CmdOK = new QPushButton(QStringLiteral("&Valider le code"), frame2);
     CmdOK->setObjectName(QStringLiteral("CmdOK"));
     CmdOK->setAutoDefault(false);
-    Placer(CmdOK, g::CmdOK);
     connect(CmdOK, &QPushButton::clicked, this, &Plateau::CmdOK_Click);
 
-    for (int k = 0; k < 40; ++k) {
+    for (int k = 0; k < 40; ++k)
         LblResult[k] = Nommer(new Etiquette(frame4), "LblResult", k);
-        Placer(LblResult[k], g::LblResult(k));
-    }
     for (int k = 0; k < 10; ++k) {
         LblBiPl[k] = Nommer(new Etiquette(frame5), "LblBiPl", k);
-        Placer(LblBiPl[k], g::LblBiPl(k));
         LblMalPl[k] = Nommer(new Etiquette(frame6), "LblMalPl", k);
-        Placer(LblMalPl[k], g::LblMalPl(k));
         PeindreCompteur(*LblBiPl[k]);
         PeindreCompteur(*LblMalPl[k]);
     }
     VScroll1 = new QScrollBar(Qt::Vertical, frame3);
     VScroll1->setObjectName(QStringLiteral("VScroll1"));
-    Placer(VScroll1, g::VScroll1);
     VScroll1->setFocusPolicy(Qt::StrongFocus);
     // The view follows the thumb when it is let go, not while it is dragged.
     VScroll1->setTracking(false);
     VScroll1->setPageStep(1);
     connect(VScroll1, &QScrollBar::valueChanged, this, &Plateau::VScroll1_Change);
+    // Until the window knows its screen: the described board at the scale set.
+    Disposer(Echelle(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+}
+
+BesoinsTexte Plateau::MesurerTexte() const
+{
+    BesoinsTexte besoins;
+    for (int k = 1; k <= 6; ++k) {
+        const auto mesure = static_cast<const CadrePlateau*>(Frame[k])->MesurerLegende();
+        besoins.Legende[k] = mesure.first;
+        besoins.Largeur[k] = mesure.second;
+    }
+    besoins.HauteurTexte = LblBiPl[0]->fontMetrics().height();
+    return besoins;
+}
+
+void Plateau::Disposer(double voulue, QSize place)
+{
+    disposition_ = ChoisirDisposition(voulue, place, MesurerTexte());
+    Appliquer();
+}
+
+void Plateau::Appliquer()
+{
+    const auto& d = disposition_;
+    setFixedSize(d.Client);
+    for (int k = 1; k <= 6; ++k)
+        Frame[k]->setGeometry(d.Frame[k]);
+    for (int k = 0; k < NbCouleurs; ++k)
+        LblCoulSource[k]->setGeometry(d.Source(k, partie_.RangeeCoulSource[k]));
+    for (int k = 0; k < 2; ++k)
+        CmdMove[k]->setGeometry(d.Move[k]);
+    for (int k = 0; k < LongueurCode; ++k)
+        LblCode[k]->setGeometry(d.Code[k]);
+    CmdOK->setGeometry(d.OK);
+    for (int k = 0; k < 40; ++k)
+        LblResult[k]->setGeometry(d.Result[k]);
+    for (int k = 0; k < 10; ++k) {
+        LblBiPl[k]->setGeometry(d.BiPl[k]);
+        LblMalPl[k]->setGeometry(d.MalPl[k]);
+    }
+    VScroll1->setGeometry(d.VScroll);
 }
 
 // The order of Tab: the code cells, the swatches, « H », « B », « Valider le

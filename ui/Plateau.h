@@ -9,8 +9,10 @@
 #include <memory>
 
 #include "BoiteMessage.h"
+#include "DispositionPrinc.h"
 #include "game/Partie.h"
 
+class QGroupBox;
 class QKeyEvent;
 class QPushButton;
 class QScrollBar;
@@ -33,6 +35,13 @@ class Plateau : public QWidget {
 public:
     // `partie` and `boites` outlive the board.
     Plateau(Partie& partie, std::shared_ptr<BoiteMessage> boites, QWidget* parent = nullptr);
+
+    // Places the controls for text that asks for scale `voulue`, within
+    // `place` (the room for the board), from the current style's captions:
+    // the described board when it fits, otherwise the arrangement that holds
+    // the text best (see ChoisirDisposition).
+    void Disposer(double voulue, QSize place);
+    const DispositionPrinc& Disposition() const { return disposition_; }
 
     // Every part of the board from the game.
     void Peindre();
@@ -81,6 +90,8 @@ protected:
 
 private:
     void ConstruireControles();
+    BesoinsTexte MesurerTexte() const;
+    void Appliquer();
 
     // Handlers, named after their controls and events.
     void CmdOK_Click();
@@ -125,6 +136,8 @@ private:
     QString texteEnAttente_;
     QPointer<const QWidget> sujetEnAttente_;
 
+    DispositionPrinc disposition_;
+    std::array<QGroupBox*, 7> Frame{};
     std::array<BoutonCouleur*, NbCouleurs> LblCoulSource{};
     std::array<QPushButton*, 2> CmdMove{};
     std::array<BoutonCouleur*, LongueurCode> LblCode{};

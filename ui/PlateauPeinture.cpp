@@ -9,9 +9,7 @@
 
 #include "BoutonCouleur.h"
 #include "Etiquette.h"
-#include "GeometriePrinc.h"
 #include "Plateau.h"
-#include "Twips.h"
 #include "game/Defilement.h"
 
 namespace vorlinde::ui {
@@ -61,7 +59,7 @@ void Plateau::PeindrePalette()
     for (int k = 0; k < NbCouleurs; ++k) {
         auto* source = LblCoulSource[k];
         source->SetBackColor(partie_.Palette[k]);
-        source->move(source->x(), Px(geometrie::LblCoulSource(k, partie_.RangeeCoulSource[k]).Top));
+        source->setGeometry(disposition_.Source(k, partie_.RangeeCoulSource[k]));
         source->SetDescription(QStringLiteral("Couleur ") + Nombre(k + 1));
         source->SetNumero(numeros_ ? k + 1 : 0);
     }

@@ -11,7 +11,6 @@ namespace vorlinde::ui {
 namespace {
 
 double echelle = 1;
-bool reduite = false;
 
 }  // namespace
 
@@ -20,15 +19,9 @@ double Echelle()
     return echelle;
 }
 
-void FixerEchelle(double nouvelle, bool plusPetite)
+void FixerEchelle(double nouvelle)
 {
     echelle = nouvelle;
-    reduite = plusPetite;
-}
-
-bool EchelleReduite()
-{
-    return reduite;
 }
 
 double EchellePour(const QFont& police, std::initializer_list<QString> textes)

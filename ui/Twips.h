@@ -20,20 +20,21 @@ inline constexpr int TwipsParPixel = 15;
 // The scale of the windows made from now on: 1 draws the described geometry
 // to the pixel.
 double Echelle();
-// `reduite`: the text would need more, which the screen has no room for;
-// the captions that do not fit are then shortened.
-void FixerEchelle(double echelle, bool reduite = false);
-bool EchelleReduite();
+void FixerEchelle(double echelle);
 
 // The scale that `police` calls for: how much more room it needs than the
 // font the layout was drawn for, by the height of its lines and the width
 // of `textes`; never below 1.
 double EchellePour(const QFont& police, std::initializer_list<QString> textes);
 
-inline int Px(int twips)
+inline int Px(int twips, double echelle)
 {
     // Rounded down as at scale 1, where the division is exact to the pixel.
-    return static_cast<int>(twips * Echelle() / TwipsParPixel + 1e-6);
+    return static_cast<int>(twips * echelle / TwipsParPixel + 1e-6);
+}
+inline int Px(int twips)
+{
+    return Px(twips, Echelle());
 }
 constexpr int Twips(int pixels)
 {

@@ -51,6 +51,9 @@ mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 export XDG_CONFIG_HOME="$TRAVAIL/config"
 export XDG_DATA_HOME="$TRAVAIL/donnees"
 unset QT_QPA_PLATFORM
+# The board's pixels are drawn for the text of a program that no desktop
+# sets; whatever fonts the machine has, that text is DejaVu Sans.
+export FONTCONFIG_FILE=${FONTCONFIG_FILE:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../commun" && pwd)/fonts.conf}
 
 DOSSIER="$TRAVAIL/programme"
 mkdir -p "$DOSSIER"
