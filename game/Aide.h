@@ -60,6 +60,7 @@ inline constexpr const char* Raccourcis
     = "Sur le plateau\n"
       "1 à 8 (rangée du haut ou pavé numérique) : joue la couleur de ce numéro dans la case du curseur\n"
       "Gauche, Droite : case précédente, case suivante\n"
+      "Début, Fin : première case, dernière case\n"
       "Entrée : Valider le code\n"
       "Tab, Maj+Tab : passe d'une commande à l'autre\n"
       "Espace : presse la commande qui a le focus\n"

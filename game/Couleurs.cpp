@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "Couleurs.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vorlinde {
@@ -65,13 +66,27 @@ const char* NomDeCouleur(std::int32_t valeur)
     return proche->Nom;
 }
 
+namespace {
+
+double Luminance(std::int32_t couleur)
+{
+    return 0.2126 * Lineaire(Rouge(couleur)) + 0.7152 * Lineaire(Vert(couleur)) + 0.0722 * Lineaire(Bleu(couleur));
+}
+
+}  // namespace
+
 bool TexteNoirSur(std::int32_t fond)
 {
-    const double luminance
-        = 0.2126 * Lineaire(Rouge(fond)) + 0.7152 * Lineaire(Vert(fond)) + 0.0722 * Lineaire(Bleu(fond));
+    const double luminance = Luminance(fond);
     const double contrasteNoir = (luminance + 0.05) / 0.05;
     const double contrasteBlanc = 1.05 / (luminance + 0.05);
     return contrasteNoir >= contrasteBlanc;
+}
+
+double Contraste(std::int32_t a, std::int32_t b)
+{
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 }  // namespace vorlinde

@@ -39,6 +39,9 @@ inline constexpr ProfilCouleurs ProfilParDefaut{
 // Whether black text stands out more than white text on `fond`, by the
 // contrast ratio of their relative luminances.
 bool TexteNoirSur(std::int32_t fond);
+// How far two colours stand apart, from 1 to 21, as accessibility guidelines
+// measure it (the ratio of their relative luminances plus 0.05).
+double Contraste(std::int32_t a, std::int32_t b);
 
 // A French name for `valeur` that a listener can picture: the nearest of a
 // short list of named colours ("rouge", "bleu marine", "gris clair"...).

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QPainter>
+#include <QPalette>
 #include <QRegion>
 #include <QWidget>
 
@@ -21,6 +22,15 @@ inline QColor VersQColor(std::int32_t valeur)
 inline std::int32_t DepuisQColor(const QColor& couleur)
 {
     return Rgb(couleur.red(), couleur.green(), couleur.blue());
+}
+
+// The outline of every coloured cell in `palette`: a dark window would melt
+// into the darker colours, so a dark palette outlines each cell in the
+// window's text colour (far above 3:1 against the window); a light one draws
+// none (invalid).
+inline QColor ContourPour(const QPalette& palette)
+{
+    return palette.color(QPalette::Window).lightness() < 128 ? palette.color(QPalette::WindowText) : QColor();
 }
 
 // What the board's coloured cells share, the labels and the buttons alike:
@@ -117,7 +127,13 @@ protected:
         const QRect cadre = this->rect();
         const int epaisseur = std::max(2, cadre.height() / 10);
         peintre.setPen(Qt::NoPen);
-        peintre.setBrush(this->palette().color(QPalette::Highlight));
+        // The highlight where it stands out from the window by 3:1, as most
+        // palettes' does; otherwise the window's text colour, which does.
+        const QColor fenetre = this->palette().color(QPalette::Window);
+        QColor couleur = this->palette().color(QPalette::Highlight);
+        if (Contraste(DepuisQColor(couleur), DepuisQColor(fenetre)) < 3)
+            couleur = this->palette().color(QPalette::WindowText);
+        peintre.setBrush(couleur);
         QRegion bord = QRegion(cadre).subtracted(cadre.adjusted(epaisseur, epaisseur, -epaisseur, -epaisseur));
         peintre.setClipRegion(bord);
         peintre.drawRect(cadre);

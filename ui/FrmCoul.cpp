@@ -39,6 +39,7 @@ FrmCoul::FrmCoul(const std::array<std::int32_t, NbCouleurs>& palette, std::share
         LblCoulSource[k]->setGeometry(Rect(g::LblCoulSource(k)));
         LblCoulSource[k]->SetBackColor(palette[k]);
         LblCoulSource[k]->SetCaption({});
+        LblCoulSource[k]->SetContour(ContourPour(QDialog::palette()));
         LblCoulSource[k]->SetInfobulle(QStringLiteral("Couleur %1").arg(k + 1));
         LblCoulSource[k]->setAccessibleDescription(QStringLiteral("Espace ou Entrée pour changer cette couleur"));
         LblCoulSource[k]->setFocusPolicy(Qt::TabFocus);

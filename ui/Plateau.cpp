@@ -184,6 +184,8 @@ void Plateau::ConstruireAccessibilite()
         ligne->setFocusPolicy(Qt::NoFocus);
     CmdMove[0]->setAccessibleDescription(QStringLiteral("Monte d'une rangée la dernière couleur choisie"));
     CmdMove[1]->setAccessibleDescription(QStringLiteral("Descend d'une rangée la dernière couleur choisie"));
+    for (auto* bouton : CmdMove)
+        bouton->setToolTip(bouton->accessibleDescription());
     LblCode[0]->setFocus();
 }
 

@@ -142,6 +142,12 @@ bool Plateau::ToucheDeJeu(const QKeyEvent& touche)
     case Qt::Key_Right:
         LblCode_Click(std::min(partie_.CaseCourante + 1, LongueurCode - 1));
         return true;
+    case Qt::Key_Home:
+        LblCode_Click(0);
+        return true;
+    case Qt::Key_End:
+        LblCode_Click(LongueurCode - 1);
+        return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         // As a click on "Valider le code", which a finished game disables.

@@ -95,10 +95,7 @@ void Plateau::MontrerCurseur(bool visible)
 
 void Plateau::SuivrePalette()
 {
-    // Lighter than the window's text in a dark palette: above 3:1 against
-    // the window, whatever colour the cell holds.
-    const QColor fenetre = palette().color(QPalette::Window);
-    const QColor contour = fenetre.lightness() < 128 ? palette().color(QPalette::WindowText) : QColor();
+    const QColor contour = ContourPour(palette());
     for (auto* source : LblCoulSource)
         source->SetContour(contour);
     for (auto* cellule : LblCode)

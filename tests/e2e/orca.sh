@@ -12,6 +12,13 @@ for outil in orca openbox dbus-daemon /usr/libexec/at-spi-bus-launcher; do
   command -v "$outil" >/dev/null || { echo "SKIP: $outil is not installed"; exit 77; }
 done
 
+# A laptop's low screen, when the run names one: the board for landscape
+# screens, which must read the same.
+if [ -n "${VORLINDE_E2E_ECRAN:-}" ]; then
+  arreter_xvfb
+  demarrer_xvfb "$TRAVAIL" "$VORLINDE_E2E_ECRAN" || echouer "Xvfb did not start"
+fi
+
 maison="$TRAVAIL/maison"
 mkdir -p "$maison/.local/share/orca"
 export HOME="$maison" XDG_DATA_HOME="$maison/.local/share" XDG_CACHE_HOME="$maison/.cache"
@@ -42,6 +49,10 @@ grep -q . "$PAROLE" || { cat "$TRAVAIL/orca.log"; echouer "Orca said nothing at 
 
 lancer
 xdotool windowactivate --sync "$FENETRE" 2>/dev/null || xdotool windowfocus --sync "$FENETRE"
+if [ -n "${VORLINDE_E2E_ECRAN:-}" ]; then
+  eval "$(xdotool getwindowgeometry --shell "$FENETRE")"
+  [ "$WIDTH" -gt "$HEIGHT" ] || echouer "on a ${VORLINDE_E2E_ECRAN%x*} screen the board is ${WIDTH}x${HEIGHT}, not the landscape one"
+fi
 /usr/bin/python3 "$(dirname "$0")/orca_partie.py" "$PAROLE" || {
   echo "--- what Orca said"; cat "$PAROLE"; echouer "the game by ear with Orca"
 }
