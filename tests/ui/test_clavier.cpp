@@ -12,8 +12,10 @@
 
 #include "Banc.h"
 #include "Ecoute.h"
+#include "ui/Cellule.h"
 #include "formats/FichierPartie.h"
 #include "formats/FichierProfil.h"
+#include "game/Couleurs.h"
 #include "game/Messages.h"
 #include "ui/FrmCoul.h"
 
@@ -87,6 +89,13 @@ private slots:
             QTest::keyClick(f.windowHandle(), Qt::Key_Right);
         }
         QCOMPARE(clavier.Etat().CaseCourante, 2);
+        // Home and End reach the first and the last cell at once.
+        QTest::keyClick(f.windowHandle(), Qt::Key_End);
+        QCOMPARE(clavier.Etat().CaseCourante, 3);
+        QTest::keyClick(f.windowHandle(), Qt::Key_Home);
+        QCOMPARE(clavier.Etat().CaseCourante, 0);
+        for (int k = 1; k <= 2; ++k)
+            QTest::keyClick(f.windowHandle(), Qt::Key_Right);
 
         // Return validates; a refusal shows the same box.
         souris.Clic(souris.Ok());
@@ -113,6 +122,42 @@ private slots:
         // Shortcuts with Ctrl are not colours.
         QTest::keyClick(f.windowHandle(), Qt::Key_2, Qt::ControlModifier);
         QVERIFY(clavier.Capturer() == apres);
+    }
+
+    // The keyboard's cursor stands out by 3:1 from the window and from the
+    // cell it marks, white or black, in the light and dark palettes of the
+    // desktops' styles: Fusion, Breeze, Adwaita (whose dark highlight is
+    // close to its window).
+    void leCurseurSeDetacheDansChaquePalette()
+    {
+        const auto contraste = [](QColor a, QColor b) { return Contraste(DepuisQColor(a), DepuisQColor(b)); };
+        struct Teintes {
+            const char *fenetre, *texte, *surbrillance;
+        };
+        for (const auto& t : {Teintes{"#efefef", "#000000", "#308cc6"}, Teintes{"#353535", "#ffffff", "#2a82da"},
+                              Teintes{"#eff0f1", "#232629", "#3daee9"}, Teintes{"#202326", "#fcfcfc", "#3daee9"},
+                              Teintes{"#f6f5f4", "#2e3436", "#3584e4"}, Teintes{"#353535", "#eeeeec", "#15539e"}}) {
+            Banc b;
+            auto& f = b.F();
+            QPalette palette = f.palette();
+            palette.setColor(QPalette::Window, QColor::fromString(QLatin1String(t.fenetre)));
+            palette.setColor(QPalette::WindowText, QColor::fromString(QLatin1String(t.texte)));
+            palette.setColor(QPalette::Highlight, QColor::fromString(QLatin1String(t.surbrillance)));
+            f.setPalette(palette);
+            f.show();
+            QVERIFY(QTest::qWaitForWindowActive(&f));
+            for (const auto touche : {Qt::Key_8, Qt::Key_6}) {
+                QTest::keyClick(f.windowHandle(), touche);
+                QTest::keyClick(f.windowHandle(), Qt::Key_Left);
+                const QImage image = b.Case(0)->grab().toImage();
+                const int e = std::max(2, image.height() / 10);
+                const QColor cadre = image.pixelColor(0, image.height() / 2);
+                const QColor ligne = image.pixelColor(e, image.height() / 2);
+                const QColor cellule = image.pixelColor(image.width() / 2, image.height() / 2);
+                QVERIFY2(contraste(cadre, palette.color(QPalette::Window)) >= 3, t.surbrillance);
+                QVERIFY2(contraste(ligne, cellule) >= 3, t.surbrillance);
+            }
+        }
     }
 
     void lesFlechesRestentALaBarreDeDefilementEtRienNeTraverseUneFenetreModale()
