@@ -57,6 +57,41 @@ private slots:
         QCOMPARE(IconeProgramme().availableSizes().size(), 5);
     }
 
+    // The desktop's text changes while the game runs: the board follows it,
+    // every caption whole and above its frame's controls, the Tab order
+    // unchanged; back to the usual text, the described board to the pixel.
+    void leplateauSuitLaTailleDuTexte()
+    {
+        Banc b;
+        auto& f = b.F();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        const auto ordre = [&] {
+            QList<QWidget*> vus{b.Case(0)};
+            while (vus.size() < 20)
+                vus.append(vus.back()->nextInFocusChain());
+            return vus;
+        };
+        const auto ordreAvant = ordre();
+        const QFont avant = QApplication::font();
+        const auto remettre = qScopeGuard([&] { QApplication::setFont(avant); });
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 13));
+        QTRY_VERIFY(f.centralWidget()->width() > 426);
+        for (int n = 1; n <= 6; ++n) {
+            auto* cadre = b.Cadre(n);
+            const QFontMetrics mesure(cadre->font());
+            QVERIFY2(mesure.horizontalAdvance(cadre->title()) < cadre->width(), qPrintable(cadre->title()));
+            for (auto* controle : cadre->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                QVERIFY(cadre->rect().contains(controle->geometry()));
+                QVERIFY2(controle->y() >= mesure.height(), qPrintable(controle->objectName()));
+            }
+        }
+        QCOMPARE(ordre(), ordreAvant);
+        QApplication::setFont(avant);
+        QTRY_COMPARE(f.centralWidget()->size(), QSize(426, 570));
+        QCOMPARE(b.Resultat(39)->geometry(), QRect(80, 232, 17, 17));
+    }
+
     void lOrdreDeTabulationCommenceDansLeCode()
     {
         Banc b;
