@@ -75,16 +75,19 @@ verifier() {
     grep -qixF "$legende" <<<"$texte" || echouer "$nom: « $legende » is not whole: $(tr '\n' '|' <<<"$texte")"
   done
   ! grep -q '…' <<<"$texte" || echouer "$nom: a caption is shortened: $(tr '\n' '|' <<<"$texte")"
-  # The frame the window manager draws, title bar included.
-  local x y l h
-  x=$(xwininfo -frame -id "$FENETRE" | awk '/Absolute upper-left X/{print $NF}')
-  y=$(xwininfo -frame -id "$FENETRE" | awk '/Absolute upper-left Y/{print $NF}')
-  l=$(xwininfo -frame -id "$FENETRE" | awk '/^ *Width/{print $NF}')
-  h=$(xwininfo -frame -id "$FENETRE" | awk '/^ *Height/{print $NF}')
-  eval "$(xdotool getwindowgeometry --shell "$FENETRE")"
-  [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((X + WIDTH)) -le "$LARGEUR" ] \
-    && [ $((Y + HEIGHT)) -le $((HAUTEUR - PANNEAU)) ] && [ $((y + h)) -le $((HAUTEUR - PANNEAU)) ] \
-    || echouer "$nom: the window (${l}x${h} at $x,$y, board ${WIDTH}x${HEIGHT}) leaves the room above the panel"
+  # The client where the server has it, and the frame the window manager
+  # draws around it, title bar included.
+  local x y l h g d haut bas
+  x=$(xwininfo -id "$FENETRE" | awk '/Absolute upper-left X/{print $NF}')
+  y=$(xwininfo -id "$FENETRE" | awk '/Absolute upper-left Y/{print $NF}')
+  l=$(xwininfo -id "$FENETRE" | awk '/^ *Width/{print $NF}')
+  h=$(xwininfo -id "$FENETRE" | awk '/^ *Height/{print $NF}')
+  IFS=', ' read -r g d haut bas < <(xprop -id "$FENETRE" _NET_FRAME_EXTENTS | sed 's/.*= //')
+  [ -n "$haut" ] && [ "$haut" -gt 0 ] || echouer "$nom: the window manager drew no title bar"
+  [ $((x - g)) -ge 0 ] && [ $((y - haut)) -ge 0 ] && [ $((x + l + d)) -le "$LARGEUR" ] \
+    && [ $((y + h + bas)) -le $((HAUTEUR - PANNEAU)) ] \
+    || echouer "$nom: the window (${l}x${h} at $x,$y, frame $g $d $haut $bas) leaves the room above the panel"
+  WIDTH=$l HEIGHT=$h
   echo "$nom: ${WIDTH}x${HEIGHT}, every caption whole, within ${LARGEUR}x$((HAUTEUR - PANNEAU))"
   kill "$JEU_PID"; attendre_fin || true
 }
