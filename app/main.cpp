@@ -16,6 +16,7 @@
 #include "CommandesSolveur.h"
 #include "LigneDeCommande.h"
 #include "platform/Dossiers.h"
+#include "platform/Fichiers.h"
 #include "ui/BoiteMessage.h"
 #include "ui/Dial.h"
 #include "ui/FinDeSession.h"
@@ -78,12 +79,26 @@ const QString PasDEcran
                      "Lancez le jeu depuis une session graphique ; « vorlinde --indice » et « vorlinde --analyse »\n"
                      "n'ont pas besoin d'écran.\n");
 
-// Qt ends a program whose display cannot be reached with a message of its own:
-// while the application starts, such an end is told in French.
-void SansEcran(QtMsgType type, const QMessageLogContext&, const QString&)
+// The Qt module that opens windows of the kind asked for, when it is not
+// installed: named by Qt's warning before it ends the program.
+QString ModuleAbsent;
+
+// Qt ends a program whose display cannot be reached, or whose display module
+// is missing, with a message of its own: while the application starts, such
+// an end is told in French.
+void SansEcran(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
+    const QLatin1String introuvable("Could not find the Qt platform plugin \"");
+    if (message.startsWith(introuvable))
+        ModuleAbsent = message.mid(introuvable.size()).section(QLatin1Char('"'), 0, 0);
     if (type == QtFatalMsg) {
-        Ecrire(stderr, PasDEcran);
+        Ecrire(stderr,
+               ModuleAbsent.isNull()
+                   ? PasDEcran
+                   : QStringLiteral("vorlinde : le module de Qt qui ouvre les fenêtres de type « %1 » n'est "
+                                    "pas installé : la fenêtre du jeu ne peut pas s'ouvrir.\nInstallez le "
+                                    "paquet qt6-qpa-plugins (ou qt6-wayland), ou réinstallez le jeu.\n")
+                         .arg(ModuleAbsent));
         std::_Exit(1);
     }
 }
@@ -194,6 +209,10 @@ int SortieEcrite(int statut)
 
 int main(int argc, char* argv[])
 {
+    // Started with a standard stream closed: the first file the program
+    // opens (the display's connection) would take its number and receive
+    // what is written there.
+    vorlinde::OuvrirFluxStandard();
     const auto demande = vorlinde::AnalyserArguments(Arguments(argc, argv));
     switch (demande.Quoi) {
     case vorlinde::Demande::Mode::Aide:

@@ -14,7 +14,7 @@ namespace {
 
 constexpr std::size_t TailleMaxStatistiques = 64 * 1024;
 // Far above any record of real play: a record past it is damaged.
-constexpr long ValeurMax = 100000000;
+constexpr long ValeurMax = CompteMax;
 
 // The figures by their names in the file, the counts of wins apart.
 std::map<std::string, Compte Statistiques::*> Champs()

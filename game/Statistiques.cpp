@@ -6,7 +6,9 @@
 
 namespace vorlinde {
 
-void Compter(Statistiques& s, FinDePartie fin, int coups, bool avecIndice)
+namespace {
+
+void Ajouter(Statistiques& s, FinDePartie fin, int coups, bool avecIndice)
 {
     switch (fin) {
     case FinDePartie::Gagnee:
@@ -26,6 +28,21 @@ void Compter(Statistiques& s, FinDePartie fin, int coups, bool avecIndice)
         break;
     }
     s.SerieEnCours = 0;
+}
+
+}  // namespace
+
+void Compter(Statistiques& s, FinDePartie fin, int coups, bool avecIndice)
+{
+    Statistiques apres = s;
+    Ajouter(apres, fin, coups, avecIndice);
+    const auto figures = {apres.Gagnees,           apres.Perdues,        apres.Abandonnees,
+                          apres.GagneesAvecIndice, apres.MeilleureSerie, apres.CoupsDesVictoires};
+    const bool tenu = std::all_of(figures.begin(), figures.end(), [](Compte n) { return n <= CompteMax; })
+        && std::all_of(apres.VictoiresParCoups.begin(), apres.VictoiresParCoups.end(),
+                       [](Compte n) { return n <= CompteMax; });
+    if (tenu)
+        s = apres;
 }
 
 std::string MoyenneDesCoups(const Statistiques& s)

@@ -32,10 +32,15 @@ struct Statistiques {
     bool operator==(const Statistiques&) const = default;
 };
 
+// The largest figure the record holds: a game that would take one past it is
+// not counted, so that the record never holds a figure its reader refuses.
+inline constexpr Compte CompteMax = 100000000;
+
 enum class FinDePartie { Gagnee, Perdue, Abandonnee };
 
 // One game ended: a win extends the streak, a loss or an abandon ends it.
-// `coups` and `avecIndice` matter for a win only.
+// `coups` and `avecIndice` matter for a win only. Nothing changes when a
+// figure would pass CompteMax.
 void Compter(Statistiques& statistiques, FinDePartie fin, int coups, bool avecIndice);
 
 // The guesses a win takes on average, with one decimal and a French comma

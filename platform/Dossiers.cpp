@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
 #include <vector>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vorlinde {
@@ -62,9 +64,14 @@ std::filesystem::path DossierDonnees()
 
 bool CreerDossier(const std::filesystem::path& dossier)
 {
-    std::error_code ec;
-    if (!dossier.empty())
-        std::filesystem::create_directories(dossier, ec);
+    // Each folder made here is the player's alone (0700), as the XDG base
+    // directory rules ask: the games kept hold their hidden codes.
+    std::filesystem::path partiel;
+    for (const auto& element : dossier) {
+        partiel /= element;
+        if (::mkdir(partiel.c_str(), 0700) != 0 && errno != EEXIST)
+            break;
+    }
     return DossierInscriptible(dossier);
 }
 

@@ -262,4 +262,15 @@ std::filesystem::path MettreDeCote(const std::filesystem::path& fichier, const s
     return ec ? std::filesystem::path() : chemin;
 }
 
+void OuvrirFluxStandard()
+{
+    for (int fd = 0; fd <= 2; ++fd)
+        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            // The lowest free number: this one.
+            const int nul = ::open("/dev/null", O_RDWR);
+            if (nul >= 0 && nul != fd)
+                ::close(nul);
+        }
+}
+
 }  // namespace vorlinde

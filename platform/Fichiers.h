@@ -63,4 +63,7 @@ std::string Horodatage();
 std::filesystem::path MettreDeCote(const std::filesystem::path& fichier, const std::filesystem::path& dossier,
                                    const std::string& stem, const std::string& extension);
 
+// Opens /dev/null on each of the standard streams (0, 1, 2) that is closed.
+void OuvrirFluxStandard();
+
 }  // namespace vorlinde

@@ -66,6 +66,8 @@ PartieEnCours::PartieEnCours(const std::filesystem::path& dossierDonnees)
         erreur_ = ErreurFichier::Ecriture;
         return;
     }
+    // Made open to all by an earlier version: the games hold hidden codes.
+    ::chmod(dossier.c_str(), 0700);
     // A process number is a running window's own; the date sets it apart
     // from a game that an ended process of the same number left.
     const auto base = "partie-" + Horodatage() + "-" + std::to_string(::getpid());
@@ -86,6 +88,14 @@ PartieEnCours::~PartieEnCours()
 {
     if (verrou_.Tenu() && !Existe(chemin_))
         ::unlink(verrou_.Chemin().c_str());
+}
+
+void PartieEnCours::Proteger()
+{
+    struct stat etat { };
+    if (verrou_.Tenu() && ::lstat(chemin_.c_str(), &etat) == 0 && S_ISREG(etat.st_mode)
+        && (etat.st_mode & 07777) != 0600)
+        ::chmod(chemin_.c_str(), 0600);
 }
 
 void PartieEnCours::Oublier()
@@ -123,11 +133,13 @@ std::vector<PartieLaissee> PartiesLaissees(const std::filesystem::path& dossierD
             ::unlink(verrou.Chemin().c_str());
             continue;
         }
-        const long long ordre = etat.st_mtim.tv_sec * 1000000000LL + etat.st_mtim.tv_nsec;
-        parties.push_back({chemin, etat.st_mtime, ordre, std::move(verrou)});
+        parties.push_back({chemin, etat.st_mtime, etat.st_mtim.tv_nsec, std::move(verrou)});
     }
+    // Seconds, then nanoseconds: a date in any year sorts right.
     std::sort(parties.begin(), parties.end(), [](const PartieLaissee& a, const PartieLaissee& b) {
-        return a.Ordre != b.Ordre ? a.Ordre > b.Ordre : a.Chemin > b.Chemin;
+        if (a.Date != b.Date)
+            return a.Date > b.Date;
+        return a.Nanosecondes != b.Nanosecondes ? a.Nanosecondes > b.Nanosecondes : a.Chemin > b.Chemin;
     });
     return parties;
 }

@@ -35,6 +35,9 @@ public:
     ErreurFichier Erreur() const { return verrou_.Tenu() ? ErreurFichier::Aucune : erreur_; }
     // Where the game is written (with the saves' own writer); empty on error.
     const std::filesystem::path& Chemin() const { return chemin_; }
+    // The game's file is the player's alone (0600), whatever the umask:
+    // called after it was written.
+    void Proteger();
     // The game ended by the player's choice, or has nothing to keep: its
     // file goes.
     void Oublier();
@@ -49,8 +52,8 @@ private:
 // second start at the same time does not offer it as well.
 struct PartieLaissee {
     std::filesystem::path Chemin;
-    std::time_t Date = 0;  // its last write
-    long long Ordre = 0;   // the same, in nanoseconds
+    std::time_t Date = 0;   // its last write
+    long Nanosecondes = 0;  // within that second
     Verrou Prise;
 };
 

@@ -70,14 +70,13 @@ DispositionPrinc DisposerPlateau(Arrangement sens, double s, const BesoinsTexte&
         const int ecart = px(g::Frame2.Top) - px(g::Frame1.Height);
         d.Frame[3] = QRect(largeurHaut + ecart, 0, largeur3, hauteur3);
         const int marge = px(g::LargeurClient) - px(g::Frame1.Width);
-        d.Client = QSize(d.Frame[3].right() + 1 + marge,
-                         std::max(d.Frame[2].bottom(), d.Frame[3].bottom()) + 1 + marge);
+        d.Client
+            = QSize(d.Frame[3].right() + 1 + marge, std::max(d.Frame[2].bottom(), d.Frame[3].bottom()) + 1 + marge);
     }
     const int hauteurColonne = px(g::Frame4.Height) + ec + croissance;
     d.Frame[4] = QRect(px(g::Frame4.Left), px(g::Frame4.Top) + e3, px(g::Frame4.Width) + d4, hauteurColonne);
     d.Frame[5] = QRect(px(g::Frame5.Left) + d4, px(g::Frame5.Top) + e3, px(g::Frame5.Width) + d5, hauteurColonne);
-    d.Frame[6]
-        = QRect(px(g::Frame6.Left) + d4 + d5, px(g::Frame6.Top) + e3, px(g::Frame6.Width) + d6, hauteurColonne);
+    d.Frame[6] = QRect(px(g::Frame6.Left) + d4 + d5, px(g::Frame6.Top) + e3, px(g::Frame6.Width) + d6, hauteurColonne);
 
     for (int k = 0; k < 2; ++k)
         d.Move[k] = rect(g::CmdMove(k), dHaut, e1);

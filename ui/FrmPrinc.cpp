@@ -321,8 +321,10 @@ void FrmPrinc::closeEvent(QCloseEvent* event)
     if (sansQuestion_) {
         event->accept();
     } else if (Form_Unload()) {
-        // Ended by the player's choice: nothing is left to offer.
-        enCours_->Oublier();
+        // Ended by the player's choice: nothing is left to offer, unless the
+        // player asked to save it and then cancelled the save.
+        if (!garderEnPartant_)
+            enCours_->Oublier();
         event->accept();
     } else {
         event->ignore();
@@ -335,9 +337,11 @@ bool FrmPrinc::Form_Unload()
         = MsgBox(Utf8(messages::QuestionQuitter), styles::QuestionOuiNonAnnuler, Utf8(messages::TitreQuitter));
     if (reponse == Reponse::Oui) {
         // A save that failed keeps the window, and so the game, open.
+        // A save cancelled still closes the window; the game, which the
+        // player wanted kept, waits for the next start, neither saved nor
+        // abandoned.
         const auto issue = SauvegarderPartie();
-        if (issue == IssueCommande::Annulee)
-            AbandonnerPartie();
+        garderEnPartant_ = issue == IssueCommande::Annulee;
         return issue != IssueCommande::Echec;
     }
     if (reponse == Reponse::Non)

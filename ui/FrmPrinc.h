@@ -140,6 +140,10 @@ private:
     std::unique_ptr<Dial> dial_;
     Plateau* plateau_ = nullptr;
     bool sansQuestion_ = false;
+    // The last GarderPartie left the game on disk, or had nothing to keep.
+    bool partieGardee_ = false;
+    // The player chose to quit, but the game is kept for the next start.
+    bool garderEnPartant_ = false;
     bool suiviEcran_ = false;
     bool bordsConnus_ = false;
     // Preferences that cannot be kept are told once; so is a record.

@@ -17,13 +17,20 @@
 namespace vorlinde::ui {
 void FrmPrinc::GarderPartie()
 {
+    partieGardee_ = false;
     if (enCours_->Erreur() != ErreurFichier::Aucune)
         return;
-    if (partie_.NbCoups < 1 || Issue(partie_) != IssuePartie::EnCours) {
+    // After the 100th move the game still awaits the guess that shows the
+    // loss: it is kept as long as the window keeps it in play.
+    if (partie_.NbCoups < 1 || !partie_.EnCours) {
         enCours_->Oublier();
+        partieGardee_ = true;
         return;
     }
     const auto erreur = EcrireFichierPartie(enCours_->Chemin(), SauverPartie(partie_));
+    partieGardee_ = erreur == ErreurFichier::Aucune;
+    if (partieGardee_)
+        enCours_->Proteger();
     if (erreur == ErreurFichier::Aucune || enCoursSignale_)
         return;
     enCoursSignale_ = true;
@@ -64,9 +71,11 @@ void FrmPrinc::ProposerReprise()
             Retirer(laissee);
             continue;
         }
-        // Now in the window's own file; the games not yet answered for wait
-        // for the next start.
-        Retirer(laissee);
+        // Now in the window's own file, unless it could not be written (a
+        // full disk): then the game stays where it was, for the next start.
+        // The games not yet answered for wait for the next start too.
+        if (partieGardee_)
+            Retirer(laissee);
         plateau_->Annoncer(QStringLiteral("Partie chargée"));
         return;
     }

@@ -30,7 +30,7 @@ void FrmPrinc::CompterPartie(FinDePartie fin)
 
 void FrmPrinc::AbandonnerPartie()
 {
-    if (partie_.NbCoups >= 1 && Issue(partie_) == IssuePartie::EnCours)
+    if (partie_.NbCoups >= 1 && partie_.EnCours)
         CompterPartie(FinDePartie::Abandonnee);
 }
 

@@ -26,6 +26,19 @@ statut=0
 erreur=$(sans_ecran "$TRAVAIL/partie.prt" 2>&1 >/dev/null) || statut=$?
 [ "$statut" = 1 ] || echouer "the window without a display ends with status $statut"
 grep -q "aucun écran n'est disponible" <<<"$erreur" || echouer "without a display it says: $erreur"
+# A display module that is not installed is named as such, not as a missing display.
+statut=0
+erreur=$(QT_QPA_PLATFORM=absente "$DOSSIER/vorlinde" 2>&1 >/dev/null) || statut=$?
+[ "$statut" = 1 ] && grep -q "« absente » n'est pas installé" <<<"$erreur" \
+  || echouer "a missing display module ends with status $statut and says: $erreur"
+# Standard error closed, a data folder that cannot be made: the sentence goes
+# nowhere, never into the display's connection, and the window still opens.
+(cd "$DOSSIER" && exec env XDG_DATA_HOME=/proc/vorlinde ./vorlinde 2>&-) &
+JEU_PID=$!
+boite=$(attendre_fenetre '^Vorlinde$')
+touches "$boite" Return
+attendre_fenetre '^Vorlinde 1\.0$' >/dev/null
+kill "$JEU_PID"; attendre_fin || true
 # A version conflict names its file on the command line.
 printf '\x02\x12\x34\x00\x11\x11\x11\x11' >"$TRAVAIL/version.prt"
 erreur=$(sans_ecran --indice "$TRAVAIL/version.prt" 2>&1 >/dev/null) || true

@@ -35,3 +35,19 @@ TEST(Statistiques, ASeasonOfGames)
         Compter(t, FinDePartie::Gagnee, coups, false);
     EXPECT_EQ(MoyenneDesCoups(t), "4,8");
 }
+
+// At the record's bound a game is no longer counted: the record never holds
+// a figure that its reader would refuse.
+TEST(Statistiques, CountingStopsAtTheBound)
+{
+    Statistiques s;
+    s.Gagnees = s.MeilleureSerie = s.SerieEnCours = CompteMax;
+    s.VictoiresParCoups[4] = CompteMax;
+    s.CoupsDesVictoires = 5 * CompteMax / 10;
+    const auto avant = s;
+    Compter(s, FinDePartie::Gagnee, 5, false);
+    EXPECT_EQ(s, avant);
+    Compter(s, FinDePartie::Perdue, 100, false);
+    EXPECT_EQ(s.Perdues, 1);
+    EXPECT_EQ(s.SerieEnCours, 0);
+}

@@ -5,6 +5,10 @@
 #include <fstream>
 #include <memory>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include "platform/Dossiers.h"
 #include "platform/PartiesEnCours.h"
 #include "tests/commun/DossierTemporaire.h"
 
@@ -68,4 +72,44 @@ TEST(PartiesEnCours, OnlyGamesOfEndedWindowsAreOfferedOnceEachNewestFirst)
     PartiesLaissees(donnees.Chemin());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(DossierEnCours(donnees.Chemin())), {}), 2)
         << "only the game left and its lock";
+}
+
+// The kept games are the player's alone whatever the umask: folders made
+// 0700 (an earlier version's 0755 is narrowed), a game's file 0600; and the
+// games left sort newest first in any year, past 2262 included.
+TEST(PartiesEnCours, PrivateFilesAndDatesOfAnyYear)
+{
+    DossierTemporaire racine;
+    const auto donnees = racine.Chemin() / "share" / "vorlinde";
+    const mode_t masque = ::umask(022);
+    std::vector<std::filesystem::path> chemins;
+    {
+        std::filesystem::create_directories(DossierEnCours(donnees));
+        std::filesystem::permissions(DossierEnCours(donnees), std::filesystem::perms(0755));
+        PartieEnCours a(donnees), b(donnees), c(donnees);
+        for (auto* partie : {&a, &b, &c}) {
+            Ecrire(partie->Chemin(), "partie");
+            partie->Proteger();
+            chemins.push_back(partie->Chemin());
+        }
+        struct stat etat { };
+        ASSERT_EQ(::stat(a.Chemin().c_str(), &etat), 0);
+        EXPECT_EQ(etat.st_mode & 07777, 0600u);
+        ASSERT_EQ(::stat(DossierEnCours(donnees).c_str(), &etat), 0);
+        EXPECT_EQ(etat.st_mode & 07777, 0700u);
+    }
+    ::umask(masque);
+    // 2200, 2300 and 2400: nanosecond counts past 2262 do not fit 64 bits.
+    const std::time_t annees[] = {7258118400, 10413792000, 13569465600};
+    for (std::size_t k = 0; k < chemins.size(); ++k) {
+        const struct timespec dates[2] = {{annees[k], 0}, {annees[k], 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, chemins[k].c_str(), dates, 0), 0);
+    }
+    EXPECT_EQ(Chemins(PartiesLaissees(donnees)), (std::vector{chemins[2], chemins[1], chemins[0]}));
+
+    DossierTemporaire autre;
+    ASSERT_TRUE(CreerDossier(autre.Chemin() / "a" / "b"));
+    struct stat etat { };
+    ASSERT_EQ(::stat((autre.Chemin() / "a").c_str(), &etat), 0);
+    EXPECT_EQ(etat.st_mode & 07777, 0700u);
 }

@@ -12,11 +12,11 @@
 
 #include "Banc.h"
 #include "Ecoute.h"
-#include "ui/Cellule.h"
 #include "formats/FichierPartie.h"
 #include "formats/FichierProfil.h"
 #include "game/Couleurs.h"
 #include "game/Messages.h"
+#include "ui/Cellule.h"
 #include "ui/FrmCoul.h"
 
 using namespace banc;
