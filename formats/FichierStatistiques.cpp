@@ -157,11 +157,12 @@ ResultatStatistiques MettreAJourStatistiques(const std::filesystem::path& fichie
     ResultatStatistiques resultat;
     // The folder is locked as a whole through a file of its own: the record
     // itself is replaced by a rename, which a lock on it would not follow.
-    const Verrou verrou(fichier.parent_path() / ".statistiques.lock", Verrou::Attente::Attendre);
+    const Verrou verrou(fichier.parent_path() / ".statistiques.lock", Verrou::Attente::UneSeconde);
     // Without the lock, a change could be lost to another window's: nothing
     // is changed.
     if (changer && verrou.Erreur() != ErreurFichier::Aucune) {
         resultat.Ecriture = verrou.Erreur();
+        resultat.Occupees = verrou.Erreur() == ErreurFichier::Illisible;
         return resultat;
     }
     if (Existe(fichier)) {

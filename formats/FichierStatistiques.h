@@ -37,6 +37,9 @@ struct ResultatStatistiques {
     EtatStatistiques Etat = EtatStatistiques::Absentes;
     std::filesystem::path MisDeCote;  // where a damaged record now is
     ErreurFichier Ecriture = ErreurFichier::Aucune;
+    // Another process held the record's lock for longer than a second:
+    // nothing was changed, and the change can be made again later.
+    bool Occupees = false;
 };
 
 // Under the lock of the record's folder: reads `fichier`, sets a damaged one

@@ -3,6 +3,7 @@
 #include "PartiesEnCours.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <string>
 
 #include <fcntl.h>
@@ -75,11 +76,11 @@ PartieEnCours::PartieEnCours(const std::filesystem::path& dossierDonnees)
         const auto chemin = dossier / (base + (n > 1 ? "-" + std::to_string(n) : "") + ExtensionPartie);
         if (Existe(chemin))
             continue;
-        verrou_ = Verrou(AvecExtension(chemin, ExtensionVerrou), Verrou::Attente::Essayer, Verrou::Creation::Nouveau);
+        verrou_ = Verrou::Publier(AvecExtension(chemin, ExtensionVerrou));
         erreur_ = verrou_.Erreur();
         if (verrou_.Tenu())
             chemin_ = chemin;
-        else if (!Existe(verrou_.Chemin()))
+        else if (erreur_ != ErreurFichier::Illisible)
             return;
     }
 }
@@ -90,12 +91,39 @@ PartieEnCours::~PartieEnCours()
         ::unlink(verrou_.Chemin().c_str());
 }
 
-void PartieEnCours::Proteger()
+ErreurFichier PartieEnCours::Ecrire(std::span<const std::uint8_t> octets)
 {
+    if (!verrou_.Tenu())
+        return ErreurFichier::Ecriture;
+    const auto dossier = chemin_.parent_path();
+    std::string modele = (dossier / ".vorlinde-XXXXXX").string();
+    const int fd = ::mkostemp(modele.data(), O_CLOEXEC);
+    if (fd < 0)
+        return ErreurFichier::Ecriture;
+    bool ok = ::fchmod(fd, 0600) == 0;
+    for (std::size_t ecrits = 0; ok && ecrits < octets.size();) {
+        const ssize_t n = ::write(fd, octets.data() + ecrits, octets.size() - ecrits);
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        ecrits += ok ? static_cast<std::size_t>(n) : 0;
+    }
+    ok = ::fsync(fd) == 0 && ok;
+    ok = ::close(fd) == 0 && ok;
+    // A folder at the game's name is set aside: rename cannot replace it.
     struct stat etat { };
-    if (verrou_.Tenu() && ::lstat(chemin_.c_str(), &etat) == 0 && S_ISREG(etat.st_mode)
-        && (etat.st_mode & 07777) != 0600)
-        ::chmod(chemin_.c_str(), 0600);
+    if (ok && ::lstat(chemin_.c_str(), &etat) == 0 && S_ISDIR(etat.st_mode))
+        MettreDeCote(chemin_, dossier, "en-travers", "");
+    if (!ok || ::rename(modele.c_str(), chemin_.c_str()) != 0) {
+        ::unlink(modele.c_str());
+        return ErreurFichier::Ecriture;
+    }
+    const int dossierOuvert = ::open(dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dossierOuvert >= 0) {
+        ::fsync(dossierOuvert);
+        ::close(dossierOuvert);
+    }
+    return ErreurFichier::Aucune;
 }
 
 void PartieEnCours::Oublier()
@@ -104,53 +132,62 @@ void PartieEnCours::Oublier()
         SupprimerDurablement(chemin_);
 }
 
-std::vector<PartieLaissee> PartiesLaissees(const std::filesystem::path& dossierDonnees)
+PartiesOffertes PartiesLaissees(const std::filesystem::path& dossierDonnees)
 {
-    std::vector<PartieLaissee> parties;
+    PartiesOffertes offertes;
     const auto dossier = DossierEnCours(dossierDonnees);
-    if (dossier.empty())
-        return parties;
-    if (Existe(dossierDonnees / NomAncienneVersion) && CreerDossier(dossier))
+    const bool ancienne = !dossier.empty() && Existe(dossierDonnees / NomAncienneVersion);
+    if (dossier.empty() || !(ancienne ? CreerDossier(dossier) : Existe(dossier)))
+        return offertes;
+    // One start offers at a time; another, at the same moment, offers nothing.
+    offertes.Prise = Verrou(dossier / ".offre.lock", Verrou::Attente::Essayer);
+    if (!offertes.Prise.Tenu())
+        return offertes;
+    if (ancienne)
         ReprendreAncienneVersion(dossierDonnees, dossier);
+    const auto maintenant = std::time(nullptr);
     std::error_code ec;
     for (std::filesystem::directory_iterator entree(dossier, ec), fin; !ec && entree != fin; entree.increment(ec)) {
         const auto& chemin = entree->path();
-        if (chemin.extension() == ExtensionVerrou && !Existe(AvecExtension(chemin, ExtensionPartie))) {
+        const auto nom = chemin.filename().string();
+        struct stat etat { };
+        if (::lstat(chemin.c_str(), &etat) != 0)
+            continue;
+        // A write that a killed window never finished: writes take
+        // milliseconds, a minute is long past any running one.
+        if ((nom.rfind(".vorlinde-", 0) == 0 || nom.rfind(".verrou-", 0) == 0) && S_ISREG(etat.st_mode)
+            && etat.st_mtime < maintenant - 60) {
+            ::unlink(chemin.c_str());
+            continue;
+        }
+        if (chemin.extension() == ExtensionVerrou && nom != ".offre.lock"
+            && !Existe(AvecExtension(chemin, ExtensionPartie))) {
             // The lock of a window that ended with no game to keep.
-            if (Verrou(chemin, Verrou::Attente::Essayer, Verrou::Creation::Existant).Tenu())
+            if (!Verrou::TenuAilleurs(chemin))
                 ::unlink(chemin.c_str());
             continue;
         }
-        struct stat etat { };
-        if (chemin.extension() != ExtensionPartie || ::lstat(chemin.c_str(), &etat) != 0)
+        // Held by a running window: its game is not left.
+        if (chemin.extension() != ExtensionPartie || Verrou::TenuAilleurs(AvecExtension(chemin, ExtensionVerrou)))
             continue;
-        Verrou verrou(AvecExtension(chemin, ExtensionVerrou), Verrou::Attente::Essayer);
-        // Held by a running window, or by another start that offers it.
-        if (!verrou.Tenu())
-            continue;
-        // The window may have ended its game between the listing and the lock.
-        if (!Existe(chemin)) {
-            ::unlink(verrou.Chemin().c_str());
-            continue;
-        }
-        parties.push_back({chemin, etat.st_mtime, etat.st_mtim.tv_nsec, std::move(verrou)});
+        offertes.Parties.push_back({chemin, etat.st_mtime, etat.st_mtim.tv_nsec});
     }
     // Seconds, then nanoseconds: a date in any year sorts right.
-    std::sort(parties.begin(), parties.end(), [](const PartieLaissee& a, const PartieLaissee& b) {
+    std::sort(offertes.Parties.begin(), offertes.Parties.end(), [](const PartieLaissee& a, const PartieLaissee& b) {
         if (a.Date != b.Date)
             return a.Date > b.Date;
         return a.Nanosecondes != b.Nanosecondes ? a.Nanosecondes > b.Nanosecondes : a.Chemin > b.Chemin;
     });
-    return parties;
+    return offertes;
 }
 
-void Retirer(PartieLaissee& partie)
+void Retirer(const PartieLaissee& partie)
 {
     if (Existe(partie.Chemin))
         SupprimerDurablement(partie.Chemin);
-    if (partie.Prise.Tenu())
-        ::unlink(partie.Prise.Chemin().c_str());
-    partie.Prise = Verrou();
+    const auto verrou = AvecExtension(partie.Chemin, ExtensionVerrou);
+    if (!Verrou::TenuAilleurs(verrou))
+        ::unlink(verrou.c_str());
 }
 
 }  // namespace vorlinde

@@ -7,8 +7,10 @@
 // folder's "en-cours", beside a lock that it holds while it runs. A game
 // whose lock nobody holds was left by a window that ended without its
 // player's choice (killed, its display gone, the session ended).
+#include <cstdint>
 #include <ctime>
 #include <filesystem>
+#include <span>
 #include <vector>
 
 #include "ErreurFichier.h"
@@ -20,6 +22,8 @@ std::filesystem::path DossierEnCours(const std::filesystem::path& dossierDonnees
 
 // The file of one window's game: `partie-<date>-<pid>.prt`, a name no other
 // window has, locked through `<name>.lock` for as long as the object lives.
+// The lock is published already locked: no start ever sees it free while the
+// window runs.
 class PartieEnCours {
 public:
     // Makes the folder and takes the name; Erreur() tells why no game can be
@@ -33,11 +37,13 @@ public:
     PartieEnCours& operator=(const PartieEnCours&) = delete;
 
     ErreurFichier Erreur() const { return verrou_.Tenu() ? ErreurFichier::Aucune : erreur_; }
-    // Where the game is written (with the saves' own writer); empty on error.
+    // Where the game is kept; empty on error.
     const std::filesystem::path& Chemin() const { return chemin_; }
-    // The game's file is the player's alone (0600), whatever the umask:
-    // called after it was written.
-    void Proteger();
+    // Replaces the game's file as a whole, synced, the player's alone (0600):
+    // written under a temporary name and renamed over it, so that whatever
+    // stands at its name (a link, a folder someone placed there) is never
+    // followed. On failure the old file stays as it was.
+    ErreurFichier Ecrire(std::span<const std::uint8_t> octets);
     // The game ended by the player's choice, or has nothing to keep: its
     // file goes.
     void Oublier();
@@ -48,22 +54,28 @@ private:
     ErreurFichier erreur_ = ErreurFichier::Aucune;
 };
 
-// A game left by a window that ended, locked while it is offered so that a
-// second start at the same time does not offer it as well.
+// A game left by a window that ended.
 struct PartieLaissee {
     std::filesystem::path Chemin;
     std::time_t Date = 0;   // its last write
     long Nanosecondes = 0;  // within that second
-    Verrou Prise;
 };
 
-// The games left in the data folder, newest first. A game kept by an earlier
-// version of the program ("interrompue.prt" in the data folder) is moved
-// among them first.
-std::vector<PartieLaissee> PartiesLaissees(const std::filesystem::path& dossierDonnees);
+// The games left, offered by one start at a time: the list holds the offer's
+// lock for as long as it lives, and holds no file open per game.
+struct PartiesOffertes {
+    Verrou Prise;
+    std::vector<PartieLaissee> Parties;
+};
+
+// The games left in the data folder, newest first; none while another start
+// offers them. A game kept by an earlier version of the program
+// ("interrompue.prt" in the data folder) is moved among them first; the
+// temporary files of writes that a killed window never finished go.
+PartiesOffertes PartiesLaissees(const std::filesystem::path& dossierDonnees);
 
 // The player answered for the game: its file (when still there) and its
 // lock go.
-void Retirer(PartieLaissee& partie);
+void Retirer(const PartieLaissee& partie);
 
 }  // namespace vorlinde

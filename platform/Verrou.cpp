@@ -3,6 +3,9 @@
 #include "Verrou.h"
 
 #include <cerrno>
+#include <cstdlib>
+#include <ctime>
+#include <string>
 #include <utility>
 
 #include <fcntl.h>
@@ -29,15 +32,58 @@ Verrou::Verrou(const std::filesystem::path& chemin, Attente attente, Creation cr
     if (::fstat(fd_, &etat) != 0 || !S_ISREG(etat.st_mode)) {
         erreur_ = ErreurFichier::PasUnFichierOrdinaire;
     } else {
-        const int mode = LOCK_EX | (attente == Attente::Essayer ? LOCK_NB : 0);
+        const int mode = LOCK_EX | (attente == Attente::Attendre ? 0 : LOCK_NB);
         int r = 0;
-        while ((r = ::flock(fd_, mode)) != 0 && errno == EINTR) { }
-        if (r == 0)
-            return;
+        for (int essai = 0;; ++essai) {
+            while ((r = ::flock(fd_, mode)) != 0 && errno == EINTR) { }
+            if (r == 0)
+                return;
+            if (attente != Attente::UneSeconde || errno != EWOULDBLOCK || essai == 20)
+                break;
+            const struct timespec pause {
+                0, 50'000'000
+            };
+            ::nanosleep(&pause, nullptr);
+        }
         erreur_ = ErreurFichier::Illisible;
     }
     ::close(fd_);
     fd_ = -1;
+}
+
+Verrou Verrou::Publier(const std::filesystem::path& chemin)
+{
+    Verrou verrou;
+    verrou.chemin_ = chemin;
+    auto dossier = chemin.parent_path();
+    std::string modele = (dossier.empty() ? std::filesystem::path(".") : dossier).string() + "/.verrou-XXXXXX";
+    const int fd = ::mkostemp(modele.data(), O_CLOEXEC);
+    if (fd < 0) {
+        verrou.erreur_ = ErreurFichier::Ecriture;
+        return verrou;
+    }
+    const bool publie = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::link(modele.c_str(), chemin.c_str()) == 0;
+    const int raison = errno;
+    ::unlink(modele.c_str());
+    if (!publie) {
+        ::close(fd);
+        verrou.erreur_ = raison == EEXIST ? ErreurFichier::Illisible : ErreurFichier::Ecriture;
+        return verrou;
+    }
+    verrou.fd_ = fd;
+    return verrou;
+}
+
+bool Verrou::TenuAilleurs(const std::filesystem::path& chemin)
+{
+    const int fd = ::open(chemin.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    int r = 0;
+    while ((r = ::flock(fd, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) { }
+    const bool tenu = r != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return tenu;
 }
 
 Verrou::~Verrou()

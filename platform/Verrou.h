@@ -17,6 +17,9 @@ public:
     enum class Attente {
         Attendre,  // until whoever holds it lets it go
         Essayer,   // at once: a lock someone holds is not had
+        // Tried again for up to a second, then not had: never long enough
+        // to keep a window from answering, or from ending on a signal.
+        UneSeconde,
     };
     enum class Creation { Creer, Existant, Nouveau };
 
@@ -30,6 +33,15 @@ public:
     Verrou& operator=(Verrou&& autre) noexcept;
     Verrou(const Verrou&) = delete;
     Verrou& operator=(const Verrou&) = delete;
+
+    // A lock file that appears already locked: made under a temporary name,
+    // locked, then linked to `chemin`, which must not exist. No other process
+    // can find it at `chemin` unlocked, however they interleave.
+    static Verrou Publier(const std::filesystem::path& chemin);
+    // Whether the file `chemin` is locked by a running process, without
+    // keeping it: the lock is tried and let go at once. False when there is
+    // no such file.
+    static bool TenuAilleurs(const std::filesystem::path& chemin);
 
     bool Tenu() const { return fd_ >= 0; }
     // Why the lock is not held: PasUnFichierOrdinaire, Ecriture (it could not

@@ -12,6 +12,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
 #include <QWindow>
@@ -318,6 +319,12 @@ void FrmPrinc::MnuQuit_Click()
 
 void FrmPrinc::closeEvent(QCloseEvent* event)
 {
+    // Whatever ends the window, the games a busy record did not take yet
+    // are tried once more.
+    const auto compter = qScopeGuard([this, event] {
+        if (event->isAccepted())
+            CompterEnAttente(sansQuestion_);
+    });
     if (sansQuestion_) {
         event->accept();
     } else if (Form_Unload()) {

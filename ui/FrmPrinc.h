@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "BoiteMessage.h"
 #include "Dial.h"
@@ -114,6 +115,9 @@ private:
     // The player's record: a game that ended, or one left unfinished with a
     // move played; a record that cannot be kept is told once.
     void CompterPartie(FinDePartie fin);
+    // The games that a busy record has not taken yet, counted in order; a
+    // failure is told unless `enSilence` (the session is ending).
+    void CompterEnAttente(bool enSilence = false);
     void AbandonnerPartie();
     std::filesystem::path FichierStatistiques() const;
     void SignalerStatistiques(const ResultatStatistiques& resultat);
@@ -139,6 +143,12 @@ private:
     std::string nomUser_;
     std::unique_ptr<Dial> dial_;
     Plateau* plateau_ = nullptr;
+    struct FinACompter {
+        FinDePartie Fin;
+        int Coups;
+        bool AvecIndice;
+    };
+    std::vector<FinACompter> aCompter_;
     bool sansQuestion_ = false;
     // The last GarderPartie left the game on disk, or had nothing to keep.
     bool partieGardee_ = false;

@@ -27,10 +27,8 @@ void FrmPrinc::GarderPartie()
         partieGardee_ = true;
         return;
     }
-    const auto erreur = EcrireFichierPartie(enCours_->Chemin(), SauverPartie(partie_));
+    const auto erreur = enCours_->Ecrire(OctetsPartie(SauverPartie(partie_)));
     partieGardee_ = erreur == ErreurFichier::Aucune;
-    if (partieGardee_)
-        enCours_->Proteger();
     if (erreur == ErreurFichier::Aucune || enCoursSignale_)
         return;
     enCoursSignale_ = true;
@@ -43,6 +41,7 @@ void FrmPrinc::GarderPartie()
 void FrmPrinc::InterrompreSession()
 {
     GarderPartie();
+    CompterEnAttente(true);
     if (services_.Reglages)
         services_.Reglages->sync();
     sansQuestion_ = true;
@@ -50,9 +49,10 @@ void FrmPrinc::InterrompreSession()
 
 void FrmPrinc::ProposerReprise()
 {
-    auto laissees = PartiesLaissees(services_.DossierDonnees);
+    const auto offertes = PartiesLaissees(services_.DossierDonnees);
+    const auto& laissees = offertes.Parties;
     for (std::size_t k = 0; k < laissees.size(); ++k) {
-        auto& laissee = laissees[k];
+        const auto& laissee = laissees[k];
         auto question = QStringLiteral("Une partie a été interrompue. Voulez-vous la reprendre ?");
         if (laissees.size() > 1) {
             const auto date = QDateTime::fromSecsSinceEpoch(laissee.Date);

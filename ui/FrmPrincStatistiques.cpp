@@ -22,10 +22,25 @@ void FrmPrinc::CompterPartie(FinDePartie fin)
     const auto fichier = FichierStatistiques();
     if (fichier.empty() || !CreerDossier(services_.DossierDonnees))
         return;
-    const int coups = partie_.NbCoups;
-    const bool avecIndice = partie_.IndicesUtilises > 0;
-    SignalerStatistiques(
-        MettreAJourStatistiques(fichier, [&](Statistiques& figures) { Compter(figures, fin, coups, avecIndice); }));
+    aCompter_.push_back({fin, partie_.NbCoups, partie_.IndicesUtilises > 0});
+    CompterEnAttente();
+}
+
+void FrmPrinc::CompterEnAttente(bool enSilence)
+{
+    const auto fichier = FichierStatistiques();
+    if (aCompter_.empty() || fichier.empty())
+        return;
+    const auto resultat = MettreAJourStatistiques(fichier, [&](Statistiques& figures) {
+        for (const auto& fin : aCompter_)
+            Compter(figures, fin.Fin, fin.Coups, fin.AvecIndice);
+    });
+    // A record that another window holds takes these games at the next
+    // chance; any other outcome has counted them, or told why it could not.
+    if (!resultat.Occupees)
+        aCompter_.clear();
+    if (!enSilence)
+        SignalerStatistiques(resultat);
 }
 
 void FrmPrinc::AbandonnerPartie()
@@ -38,7 +53,11 @@ void FrmPrinc::SignalerStatistiques(const ResultatStatistiques& resultat)
 {
     const QString fichier = NomAffiche(FichierStatistiques());
     QString texte;
-    if (resultat.Etat == EtatStatistiques::Abimees)
+    if (resultat.Occupees)
+        texte = QStringLiteral("Le relevé de vos parties « %1 » est utilisé par une autre fenêtre de Vorlinde : "
+                               "cette partie y sera comptée dès qu'il sera libre, rien n'est perdu.")
+                    .arg(fichier);
+    else if (resultat.Etat == EtatStatistiques::Abimees)
         texte = QStringLiteral("Le relevé de vos parties « %1 » était abîmé ou illisible : les statistiques repartent "
                                "de zéro. L'ancien relevé est gardé sous le nom « %2 ».")
                     .arg(fichier, NomAffiche(resultat.MisDeCote));

@@ -21,10 +21,10 @@ void Ecrire(const std::filesystem::path& chemin, const std::string& texte)
     std::ofstream(chemin, std::ios::binary) << texte;
 }
 
-std::vector<std::filesystem::path> Chemins(const std::vector<PartieLaissee>& parties)
+std::vector<std::filesystem::path> Chemins(const PartiesOffertes& offertes)
 {
     std::vector<std::filesystem::path> chemins;
-    for (const auto& partie : parties)
+    for (const auto& partie : offertes.Parties)
         chemins.push_back(partie.Chemin);
     return chemins;
 }
@@ -43,7 +43,7 @@ TEST(PartiesEnCours, OnlyGamesOfEndedWindowsAreOfferedOnceEachNewestFirst)
     ASSERT_NE(premiere->Chemin(), seconde->Chemin());
     Ecrire(premiere->Chemin(), "ancienne");
     Ecrire(seconde->Chemin(), "recente");
-    EXPECT_TRUE(PartiesLaissees(donnees.Chemin()).empty());
+    EXPECT_TRUE(PartiesLaissees(donnees.Chemin()).Parties.empty());
 
     const auto cheminPremiere = premiere->Chemin();
     const auto cheminSeconde = seconde->Chemin();
@@ -53,11 +53,11 @@ TEST(PartiesEnCours, OnlyGamesOfEndedWindowsAreOfferedOnceEachNewestFirst)
     seconde.reset();
     auto laissees = PartiesLaissees(donnees.Chemin());
     EXPECT_EQ(Chemins(laissees), (std::vector{cheminSeconde, cheminPremiere}));
-    EXPECT_TRUE(PartiesLaissees(donnees.Chemin()).empty()) << "offered twice while a start holds them";
+    EXPECT_TRUE(PartiesLaissees(donnees.Chemin()).Parties.empty()) << "offered twice while a start holds them";
 
-    Retirer(laissees[0]);
+    Retirer(laissees.Parties[0]);
     EXPECT_FALSE(std::filesystem::exists(cheminSeconde));
-    laissees.clear();
+    laissees = {};
     EXPECT_EQ(Chemins(PartiesLaissees(donnees.Chemin())), std::vector{cheminPremiere});
 
     // A window that forgets its game, or never had one, leaves nothing.
@@ -70,8 +70,8 @@ TEST(PartiesEnCours, OnlyGamesOfEndedWindowsAreOfferedOnceEachNewestFirst)
         PartieEnCours vide(donnees.Chemin());
     }
     PartiesLaissees(donnees.Chemin());
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(DossierEnCours(donnees.Chemin())), {}), 2)
-        << "only the game left and its lock";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(DossierEnCours(donnees.Chemin())), {}), 3)
+        << "only the game left, its lock and the offer's";
 }
 
 // The kept games are the player's alone whatever the umask: folders made
@@ -87,9 +87,9 @@ TEST(PartiesEnCours, PrivateFilesAndDatesOfAnyYear)
         std::filesystem::create_directories(DossierEnCours(donnees));
         std::filesystem::permissions(DossierEnCours(donnees), std::filesystem::perms(0755));
         PartieEnCours a(donnees), b(donnees), c(donnees);
+        const std::vector<std::uint8_t> octets{1, 0x12, 0x34, 0};
         for (auto* partie : {&a, &b, &c}) {
-            Ecrire(partie->Chemin(), "partie");
-            partie->Proteger();
+            ASSERT_EQ(partie->Ecrire(octets), ErreurFichier::Aucune);
             chemins.push_back(partie->Chemin());
         }
         struct stat etat { };
