@@ -72,10 +72,11 @@ public:
     // disk, is written once more, the settings are written, and the window
     // then closes without a question, leaving the game for the next start.
     void InterrompreSession();
-    // At start, once the window stands: each game that an ended window left
-    // is offered, newest first; « Oui » loads it as « Charger » does and
-    // leaves the others for the next start, « Non » removes it. One that
-    // cannot be loaded is kept aside under another name.
+    // At start, once the window stands: the games that ended windows left
+    // are offered in one window (FrmReprise), newest first; the one taken
+    // back is loaded as « Charger » does, the others wait for the next start.
+    // Those that cannot be read are set aside under other names, once, and
+    // named in one sentence.
     void ProposerReprise();
     // What the player is told at start when the data folder cannot keep the
     // game in progress (nor, perhaps, the default colours); empty when it can.

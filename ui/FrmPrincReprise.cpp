@@ -3,13 +3,13 @@
 //
 // The game in progress on disk: written after every change, so that no end
 // of the program loses it, and offered back at the next start.
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
 #include "FrmPrinc.h"
+#include "FrmReprise.h"
 #include "Plateau.h"
 #include "UsagesFichier.h"
 #include "formats/FichierPartie.h"
@@ -50,35 +50,63 @@ void FrmPrinc::InterrompreSession()
 void FrmPrinc::ProposerReprise()
 {
     const auto offertes = PartiesLaissees(services_.DossierDonnees);
-    const auto& laissees = offertes.Parties;
-    for (std::size_t k = 0; k < laissees.size(); ++k) {
-        const auto& laissee = laissees[k];
-        auto question = QStringLiteral("Une partie a été interrompue. Voulez-vous la reprendre ?");
-        if (laissees.size() > 1) {
-            const auto date = QDateTime::fromSecsSinceEpoch(laissee.Date);
-            question += QStringLiteral("\n\nPartie %1 sur %2, interrompue le %3 à %4.")
-                            .arg(k + 1)
-                            .arg(laissees.size())
-                            .arg(date.toString(QStringLiteral("dd/MM/yyyy")), date.toString(QStringLiteral("HH:mm")));
-        }
-        if (MsgBox(question, styles::QuestionOuiNon) != Reponse::Oui) {
+    // Only the games that can be taken back are offered; the others are set
+    // aside once, under names that say so, and named in one sentence.
+    std::vector<FrmReprise::Partie> lisibles;
+    QStringList misesDeCote;
+    for (const auto& laissee : offertes.Parties) {
+        const auto lecture = LireFichierPartie(laissee.Chemin);
+        if (lecture.Erreur != ErreurFichier::Aucune) {
+            misesDeCote << NomAffiche(MettreDeCote(laissee.Chemin, services_.DossierDonnees, "interrompue", ".prt"));
             Retirer(laissee);
             continue;
         }
-        if (SurFichier(usages::ChargementPartie, laissee.Chemin, ChargementDePartie()) == IssueCommande::Echec) {
-            // Kept for whoever wants to look at it, never offered again.
-            MettreDeCote(laissee.Chemin, services_.DossierDonnees, "interrompue", ".prt");
-            Retirer(laissee);
-            continue;
-        }
-        // Now in the window's own file, unless it could not be written (a
-        // full disk): then the game stays where it was, for the next start.
-        // The games not yet answered for wait for the next start too.
-        if (partieGardee_)
-            Retirer(laissee);
-        plateau_->Annoncer(QStringLiteral("Partie chargée"));
+        FrmReprise::Partie partie{laissee.Chemin, laissee.Date, static_cast<int>(lecture.Partie.Coups.size()), {}};
+        if (!lecture.Partie.Coups.empty())
+            for (int k = 0; k < LongueurCode; ++k)
+                partie.Dernier[k] = lecture.Partie.Coups.back()[k] - '0';
+        lisibles.push_back(partie);
+    }
+    QString phrase;
+    if (misesDeCote.size() == 1)
+        phrase = QStringLiteral("Une partie interrompue était illisible : elle a été mise de côté sous le nom « %1 ».")
+                     .arg(misesDeCote[0]);
+    else if (misesDeCote.size() > 1)
+        phrase = QStringLiteral("%1 parties interrompues étaient illisibles : elles ont été mises de côté dans « %2 », "
+                                "sous des noms qui commencent par « interrompue ».")
+                     .arg(misesDeCote.size())
+                     .arg(NomAffiche(services_.DossierDonnees));
+    if (lisibles.empty()) {
+        if (!phrase.isEmpty())
+            MsgBox(phrase, styles::Exclamation, QStringLiteral("Parties interrompues"));
         return;
     }
+    FrmReprise fenetre(
+        std::move(lisibles), partie_.Palette, phrase,
+        [](const FrmReprise::Partie& partie) { Retirer(PartieLaissee{partie.Chemin}); },
+        [this](int n) {
+            return MsgBox(
+                       QStringLiteral("Supprimer les %1 parties interrompues ? Elles ne pourront plus être reprises.")
+                           .arg(n),
+                       styles::QuestionOuiNon, QStringLiteral("Parties interrompues"))
+                == Reponse::Oui;
+        },
+        this);
+    if (fenetre.exec() != QDialog::Accepted)
+        return;
+    const auto choisie = fenetre.Choisie();
+    if (SurFichier(usages::ChargementPartie, choisie.Chemin, ChargementDePartie()) == IssueCommande::Echec) {
+        // Changed since it was listed: kept for whoever wants to look at it.
+        MettreDeCote(choisie.Chemin, services_.DossierDonnees, "interrompue", ".prt");
+        Retirer(PartieLaissee{choisie.Chemin});
+        return;
+    }
+    // Now in the window's own file, unless it could not be written (a full
+    // disk): then the game stays where it was, for the next start. The
+    // others wait for the next start too.
+    if (partieGardee_)
+        Retirer(PartieLaissee{choisie.Chemin});
+    plateau_->Annoncer(QStringLiteral("Partie chargée"));
 }
 
 QString FrmPrinc::AlerteDossierDonnees() const

@@ -34,7 +34,7 @@ avant=$(gardees)
 # window keeps in a file of its own.
 (cd "$DOSSIER" && exec ./vorlinde >"$TRAVAIL/sortie.log" 2>&1) &
 JEU_PID=$!
-question=$(attendre_fenetre '^Vorlinde$')
+question=$(attendre_fenetre '^Parties interrompues$')
 import -window root "$ARTEFACTS/reprise.png"
 touches "$question" Return
 FENETRE=$(attendre_fenetre '^Vorlinde 1\.0$')
@@ -47,7 +47,8 @@ cmp -s "$(gardees)" "$TRAVAIL/partie.prt" || echouer "SIGHUP did not keep the ga
 # « Non » removes it; a new game without a move is not kept.
 (cd "$DOSSIER" && exec ./vorlinde >"$TRAVAIL/sortie.log" 2>&1) &
 JEU_PID=$!
-touches "$(attendre_fenetre '^Vorlinde$')" alt+n
+question=$(attendre_fenetre '^Parties interrompues$')
+touches "$question" alt+s
 attendre_fenetre '^Vorlinde 1\.0$' >/dev/null
 [ -z "$(gardees)" ] || echouer "« Non » did not remove the interrupted game"
 finir_par INT
@@ -58,8 +59,8 @@ finir_par INT
 printf '\x01\x33\x33\x01\x31\x24\x11\x11\x11\x11' >"$donnees/interrompue.prt"
 (cd "$DOSSIER" && exec ./vorlinde >"$TRAVAIL/sortie.log" 2>&1) &
 JEU_PID=$!
-touches "$(attendre_fenetre '^Vorlinde$')" Return
-touches "$(attendre_fenetre '^Erreur$')" Return
+boite=$(attendre_fenetre '^Parties interrompues$')
+touches "$boite" Return
 attendre_fenetre '^Vorlinde 1\.0$' >/dev/null
 [ ! -e "$donnees/interrompue.prt" ] && [ -z "$(gardees)" ] || echouer "the damaged game is still offered"
 mis_de_cote=$(ls "$donnees"/interrompue-illisible-*.prt)

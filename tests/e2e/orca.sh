@@ -47,8 +47,21 @@ A_ARRETER+=("$!")
 for _ in $(seq 150); do grep -q . "$PAROLE" && break; sleep 0.1; done
 grep -q . "$PAROLE" || { cat "$TRAVAIL/orca.log"; echouer "Orca said nothing at start"; }
 
+# On the usual screen, a game left by an ended window: the window that
+# offers it is heard first, its list and its buttons, and put off.
+if [ -z "${VORLINDE_E2E_ECRAN:-}" ]; then
+  mkdir -p "$XDG_DATA_HOME/vorlinde/en-cours"
+  printf '\x01\x12\x34\x02\x56\x78\x43\x21\x11\x11\x11\x11' >"$XDG_DATA_HOME/vorlinde/en-cours/partie-20250101-120000-1.prt"
+  touch -d '2025-01-01 12:00' "$XDG_DATA_HOME/vorlinde/en-cours/partie-20250101-120000-1.prt"
+  export VORLINDE_REPRISE=1
+fi
 lancer
-xdotool windowactivate --sync "$FENETRE" 2>/dev/null || xdotool windowfocus --sync "$FENETRE"
+if [ -n "${VORLINDE_REPRISE:-}" ]; then
+  reprise=$(attendre_fenetre '^Parties interrompues$')
+  xdotool windowactivate --sync "$reprise" 2>/dev/null || xdotool windowfocus --sync "$reprise"
+else
+  xdotool windowactivate --sync "$FENETRE" 2>/dev/null || xdotool windowfocus --sync "$FENETRE"
+fi
 if [ -n "${VORLINDE_E2E_ECRAN:-}" ]; then
   eval "$(xdotool getwindowgeometry --shell "$FENETRE")"
   [ "$WIDTH" -gt "$HEIGHT" ] || echouer "on a ${VORLINDE_E2E_ECRAN%x*} screen the board is ${WIDTH}x${HEIGHT}, not the landscape one"

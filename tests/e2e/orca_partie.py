@@ -185,7 +185,19 @@ def score(code, essai):
     return bien, len(set(code) & set(essai)) - bien
 
 
+def reprise():
+    """The window of the games left: its title, the game with its date, its
+    moves and its last move, then each button; « Plus tard » by Escape."""
+    entendre(r"Parties interrompues boîte de dialogue")
+    entendre(r"Le 01/01/2025 à 12:00 : 2 coups, dernier coup : couleurs 4, 3, 2, 1")
+    for bouton in ("Reprendre", "Supprimer", "Tout supprimer", "Plus tard"):
+        aller_a(r"^%s bouton" % bouton, fois=6)
+    taper("Escape")
+
+
 def main():
+    if os.environ.get("VORLINDE_REPRISE"):
+        reprise()
     # The focus starts on the first code cell.
     entendre(r"^Case 1 : vide bouton")
     possibles = list(itertools.permutations(range(1, 9), 4))

@@ -52,6 +52,43 @@ attendre_fin || echouer "the program ended with an error after the record was fr
 grep -qE '"abandonnees": 1\b' "$donnees/statistiques.json" 2>/dev/null \
   || echouer "the game abandoned while the record was held was lost: $(cat "$donnees/statistiques.json" 2>&1)"
 
+# Games left among damaged files (cut short, a pipe, a folder, a link to
+# /dev/zero): one window offers the good ones alone, the others are set
+# aside at once; Escape leaves the good ones for the next start, where
+# « Tout supprimer », confirmed, removes them.
+mkdir -p "$donnees/en-cours"
+printf "$PARTIE" >"$donnees/en-cours/partie-20250101-000000-1.prt"
+printf "$PARTIE" >"$donnees/en-cours/partie-20250101-000000-2.prt"
+printf '\x01\x12\x34' >"$donnees/en-cours/partie-20250101-000000-3.prt"
+mkfifo "$donnees/en-cours/partie-20250101-000000-4.prt"
+mkdir "$donnees/en-cours/partie-20250101-000000-5.prt"
+ln -s /dev/zero "$donnees/en-cours/partie-20250101-000000-6.prt"
+(cd "$DOSSIER" && exec ./vorlinde >"$TRAVAIL/sortie.log" 2>&1) &
+JEU_PID=$!
+boite=$(attendre_fenetre '^Parties interrompues$')
+touches "$boite" Escape
+attendre_fenetre '^Vorlinde 1\.0$' >/dev/null
+[ "$(gardees | wc -l)" = 2 ] || echouer "Escape did not leave the two good games: $(gardees)"
+[ "$(ls -d "$donnees"/interrompue-illisible-* | wc -l)" = 4 ] \
+  || echouer "the damaged games were not set aside: $(ls "$donnees")"
+kill "$JEU_PID"; attendre_fin || true
+(cd "$DOSSIER" && exec ./vorlinde >"$TRAVAIL/sortie.log" 2>&1) &
+JEU_PID=$!
+boite=$(attendre_fenetre '^Parties interrompues$')
+touches "$boite" alt+t
+xdotool search --sync --onlyvisible --name '^Parties interrompues$' >/dev/null
+for _ in $(seq 50); do
+  confirmation=$(xdotool search --onlyvisible --name '^Parties interrompues$' | grep -v "^$boite\$" | head -n1 || true)
+  [ -n "$confirmation" ] && break
+  sleep 0.1
+done
+[ -n "$confirmation" ] || echouer "« Tout supprimer » asked nothing"
+touches "$confirmation" alt+o
+attendre_fenetre '^Vorlinde 1\.0$' >/dev/null
+for _ in $(seq 50); do [ -z "$(gardees)" ] && break; sleep 0.1; done
+[ -z "$(gardees)" ] || echouer "« Tout supprimer » left $(gardees)"
+kill "$JEU_PID"; attendre_fin || true
+
 # The 100th move played: the game goes on, and is kept.
 partie_de_cent_coups "$TRAVAIL/cent.prt"
 lancer "$TRAVAIL/cent.prt"
@@ -61,7 +98,7 @@ kill -KILL "$JEU_PID"
 wait "$JEU_PID" 2>/dev/null || true
 (cd "$DOSSIER" && exec ./vorlinde >"$TRAVAIL/sortie.log" 2>&1) &
 JEU_PID=$!
-boite=$(attendre_fenetre '^Vorlinde$')
+boite=$(attendre_fenetre '^Parties interrompues$')
 touches "$boite" Return
 FENETRE=$(attendre_fenetre '^Vorlinde 1\.0$')
 [ "$(gardees | wc -l)" = 1 ] && cmp -s "$(gardees)" "$TRAVAIL/cent.prt" \
@@ -79,7 +116,7 @@ touch -d '2025-01-01' "$donnees"/en-cours/*.prt
 touch -d '2025-06-01' "$donnees/en-cours/partie-20250101-000000-1234.prt"
 (ulimit -n 256; cd "$DOSSIER" && exec ./vorlinde >"$TRAVAIL/sortie.log" 2>&1) &
 JEU_PID=$!
-boite=$(attendre_fenetre '^Vorlinde$')
+boite=$(attendre_fenetre '^Parties interrompues$')
 touches "$boite" Return
 FENETRE=$(attendre_fenetre '^Vorlinde 1\.0$')
 [ ! -e "$donnees/en-cours/partie-20250101-000000-1234.prt" ] \
@@ -126,7 +163,7 @@ cp "$TRAVAIL/partie.prt" "$donnees/en-cours/partie-20260101-000000-1.prt"
 dd if=/dev/zero of="$plein/remplissage" bs=4k 2>/dev/null || true
 (cd "$DOSSIER" && exec ./vorlinde >"$TRAVAIL/sortie.log" 2>&1) &
 JEU_PID=$!
-boite=$(attendre_fenetre '^Vorlinde$')
+boite=$(attendre_fenetre '^Parties interrompues$')
 touches "$boite" Return
 # What the player is told: the game cannot be kept.
 boite=$(attendre_fenetre '^Vorlinde$')

@@ -26,7 +26,7 @@ demarrer() {
 # Answers the box titled "Vorlinde" (or $2) with a key, and waits until it is gone.
 repondre() {
   local boite
-  boite=$(attendre_fenetre "${2:-^Vorlinde\$}") || echouer "no box titled ${2:-Vorlinde}"
+  boite=$(attendre_fenetre "${2:-^Parties interrompues\$}") || echouer "no box titled ${2:-Parties interrompues}"
   touches "$boite" "$1"
   for _ in $(seq 30); do xdotool getwindowname "$boite" >/dev/null 2>&1 || return 0; sleep 0.1; done
   echouer "the question stayed open"
@@ -84,9 +84,10 @@ fenetre
 verifier_ligne 1 "${COUPS_2187[@]}"
 tuer "$JEU_PID"
 [ "$(gardees | wc -l)" = 2 ] || echouer "the game not answered for is gone: $(gardees | wc -l) games left"
-# B again first, « Non »; then A, « Oui ».
+# B again first, « Supprimer »; then A, « Reprendre ».
 demarrer
-repondre alt+n
+boite=$(attendre_fenetre '^Parties interrompues$')
+touches "$boite" alt+s
 repondre Return
 fenetre
 verifier_ligne 2 "${COUPS_8712[@]}"
@@ -140,7 +141,7 @@ fi
 (cd "$DOSSIER" && exec env -u XDG_DATA_HOME -u XDG_CONFIG_HOME HOME="$maison" XDG_RUNTIME_DIR="$TRAVAIL/run-joueur" \
   "${comme_joueur[@]}" ./vorlinde >"$TRAVAIL/sortie.log" 2>&1) &
 JEU_PID=$!
-repondre Return
+repondre Return '^Vorlinde$'
 fenetre
 touches "$FENETRE" 8 7 1 2 Return
 verifier_ligne 0 "${COUPS_8712[@]}"

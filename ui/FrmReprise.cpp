@@ -1,0 +1,146 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+#include "FrmReprise.h"
+
+#include <QDateTime>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "Cellule.h"
+
+namespace vorlinde::ui {
+namespace {
+
+QString Coups(int n)
+{
+    return QString::number(n) + (n < 2 ? QStringLiteral(" coup") : QStringLiteral(" coups"));
+}
+
+// The last move, four cells in the palette's colours, outlined so that a
+// colour close to the list's own still shows.
+QPixmap Image(const FrmReprise::Partie& partie, const std::array<std::int32_t, NbCouleurs>& palette, int cote)
+{
+    QPixmap image(cote * LongueurCode + (LongueurCode - 1) * 2, cote);
+    image.fill(Qt::transparent);
+    QPainter peintre(&image);
+    for (int k = 0; k < LongueurCode; ++k) {
+        const int c = partie.Dernier[k];
+        const QRect cellule(k * (cote + 2), 0, cote - 1, cote - 1);
+        peintre.fillRect(cellule, c >= 1 ? VersQColor(palette[c - 1]) : QColor(Qt::transparent));
+        peintre.setPen(Qt::darkGray);
+        peintre.drawRect(cellule);
+    }
+    return image;
+}
+
+}  // namespace
+
+FrmReprise::FrmReprise(std::vector<Partie> parties, const std::array<std::int32_t, NbCouleurs>& palette,
+                       const QString& misesDeCote, std::function<void(const Partie&)> supprimer,
+                       std::function<bool(int)> confirmerTout, QWidget* parent)
+    : QDialog(parent),
+      parties_(std::move(parties)),
+      supprimer_(std::move(supprimer)),
+      confirmerTout_(std::move(confirmerTout))
+{
+    setWindowTitle(QStringLiteral("Parties interrompues"));
+    auto* texte = new QLabel(QStringLiteral("Ces parties ont été interrompues sans que vous les quittiez (le jeu s'est "
+                                            "arrêté, ou la session a pris fin). Laquelle voulez-vous reprendre ?"));
+    texte->setWordWrap(true);
+    liste_ = new QListWidget;
+    liste_->setObjectName(QStringLiteral("Parties"));
+    liste_->setAccessibleName(QStringLiteral("Parties interrompues"));
+    liste_->setUniformItemSizes(true);
+    const int cote = fontMetrics().height();
+    liste_->setIconSize(QSize(cote * LongueurCode + (LongueurCode - 1) * 2, cote));
+    texte->setBuddy(liste_);
+    for (const auto& partie : parties_) {
+        const auto date = QDateTime::fromSecsSinceEpoch(partie.Date);
+        const QString ligne = QStringLiteral("Le %1 à %2 : %3")
+                                  .arg(date.toString(QStringLiteral("dd/MM/yyyy")),
+                                       date.toString(QStringLiteral("HH:mm")), Coups(partie.Coups));
+        // The picture as it is, selected or not.
+        QIcon icone;
+        const QPixmap image = Image(partie, palette, cote);
+        icone.addPixmap(image, QIcon::Normal);
+        icone.addPixmap(image, QIcon::Selected);
+        auto* element = new QListWidgetItem(icone, ligne, liste_);
+        const auto& d = partie.Dernier;
+        element->setData(
+            Qt::AccessibleTextRole,
+            d[0] >= 1 ? ligne
+                    + QStringLiteral(", dernier coup : couleurs %1, %2, %3, %4").arg(d[0]).arg(d[1]).arg(d[2]).arg(d[3])
+                      : ligne);
+    }
+    // The list says the game it stands on: a screen reader reads it with
+    // the list as the focus arrives, before any arrow key.
+    connect(liste_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* element) {
+        liste_->setAccessibleDescription(element ? element->data(Qt::AccessibleTextRole).toString() : QString());
+    });
+    liste_->setCurrentRow(0);
+
+    auto* reprendre = new QPushButton(QStringLiteral("&Reprendre"));
+    auto* effacer = new QPushButton(QStringLiteral("&Supprimer"));
+    auto* toutEffacer = new QPushButton(QStringLiteral("&Tout supprimer"));
+    auto* plusTard = new QPushButton(QStringLiteral("&Plus tard"));
+    reprendre->setDefault(true);
+    connect(reprendre, &QPushButton::clicked, this, &QDialog::accept);
+    connect(liste_, &QListWidget::itemActivated, this, &QDialog::accept);
+    connect(effacer, &QPushButton::clicked, this, &FrmReprise::Supprimer);
+    connect(toutEffacer, &QPushButton::clicked, this, &FrmReprise::ToutSupprimer);
+    connect(plusTard, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* boutons = new QHBoxLayout;
+    for (auto* bouton : {reprendre, effacer, toutEffacer})
+        boutons->addWidget(bouton);
+    boutons->addStretch();
+    boutons->addWidget(plusTard);
+    auto* colonne = new QVBoxLayout(this);
+    colonne->addWidget(texte);
+    colonne->addWidget(liste_);
+    if (!misesDeCote.isEmpty()) {
+        auto* mises = new QLabel(misesDeCote);
+        mises->setWordWrap(true);
+        mises->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        colonne->addWidget(mises);
+    }
+    colonne->addLayout(boutons);
+    liste_->setFocus();
+}
+
+const FrmReprise::Partie& FrmReprise::Choisie() const
+{
+    return parties_[static_cast<std::size_t>(std::max(0, liste_->currentRow()))];
+}
+
+void FrmReprise::Supprimer()
+{
+    const int rang = liste_->currentRow();
+    if (rang < 0)
+        return;
+    supprimer_(parties_[static_cast<std::size_t>(rang)]);
+    parties_.erase(parties_.begin() + rang);
+    delete liste_->takeItem(rang);
+    // Nothing left to offer.
+    if (parties_.empty())
+        reject();
+    else
+        liste_->setFocus();
+}
+
+void FrmReprise::ToutSupprimer()
+{
+    if (!confirmerTout_(static_cast<int>(parties_.size())))
+        return;
+    for (const auto& partie : parties_)
+        supprimer_(partie);
+    parties_.clear();
+    liste_->clear();
+    reject();
+}
+
+}  // namespace vorlinde::ui
