@@ -137,6 +137,11 @@ bool EcranDisponible(int argc, char* argv[])
 
 int Fenetre(int argc, char* argv[], vorlinde::Demande demande)
 {
+    // Started with a standard stream closed: the first file the window
+    // opens (the display's connection) would take its number and receive
+    // what is written there. The command line keeps telling a closed output
+    // as a failure.
+    vorlinde::OuvrirFluxStandard();
     if (!EcranDisponible(argc, argv)) {
         Ecrire(stderr, PasDEcran);
         return 1;
@@ -209,10 +214,6 @@ int SortieEcrite(int statut)
 
 int main(int argc, char* argv[])
 {
-    // Started with a standard stream closed: the first file the program
-    // opens (the display's connection) would take its number and receive
-    // what is written there.
-    vorlinde::OuvrirFluxStandard();
     const auto demande = vorlinde::AnalyserArguments(Arguments(argc, argv));
     switch (demande.Quoi) {
     case vorlinde::Demande::Mode::Aide:

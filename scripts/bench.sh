@@ -40,6 +40,11 @@ mkdir -p "$travail/avec/vorlinde/en-cours"
 for n in 1 2 3; do
   printf '\x01\x12\x34\x01\x56\x78\x11\x11\x11\x11' >"$travail/avec/vorlinde/en-cours/partie-$n.prt"
 done
+# And 2,000 of them: the window that offers them must come as soon.
+mkdir -p "$travail/beaucoup/vorlinde/en-cours"
+for n in $(seq 2000); do
+  printf '\x01\x12\x34\x01\x56\x78\x11\x11\x11\x11' >"$travail/beaucoup/vorlinde/en-cours/partie-$n.prt"
+done
 titre=$("$build/app/vorlinde" --version)
 attendre="$(realpath "$build/bench/attendre_fenetre")"
 cd "$travail"
@@ -55,6 +60,11 @@ for i in $(seq "$runs"); do
   "$attendre" "Temoin 1.0" 300 ./temoin >>temoin.txt
   XDG_DATA_HOME="$travail/avec" "$attendre" "$titre" 300 ./vorlinde >>vorlinde-parties.txt
   "$attendre" "Temoin 1.0" 300 ./temoin >>temoin.txt
+  XDG_DATA_HOME="$travail/beaucoup" "$attendre" "$titre" 300 ./vorlinde >>vorlinde-2000.txt
+  "$attendre" "Temoin 1.0" 300 ./temoin >>temoin.txt
+  # Until the games are offered: 3, then 2,000.
+  XDG_DATA_HOME="$travail/avec" "$attendre" "Parties interrompues" 100 ./vorlinde >>offre-3.txt
+  XDG_DATA_HOME="$travail/beaucoup" "$attendre" "Parties interrompues" 100 ./vorlinde >>offre-2000.txt
 done
 cd - >/dev/null
 
@@ -62,6 +72,8 @@ mediane() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]
 dv=$(cut -d' ' -f1 "$travail/vorlinde.txt" | mediane); dt=$(cut -d' ' -f1 "$travail/temoin.txt" | mediane)
 mv=$(cut -d' ' -f2 "$travail/vorlinde.txt" | mediane); mt=$(cut -d' ' -f2 "$travail/temoin.txt" | mediane)
 dp=$(cut -d' ' -f1 "$travail/vorlinde-parties.txt" | mediane); mp=$(cut -d' ' -f2 "$travail/vorlinde-parties.txt" | mediane)
+d2=$(cut -d' ' -f1 "$travail/vorlinde-2000.txt" | mediane)
+o3=$(cut -d' ' -f1 "$travail/offre-3.txt" | mediane); o2=$(cut -d' ' -f1 "$travail/offre-2000.txt" | mediane)
 
 echo
 echo "Start-up and memory, median of $runs alternated runs each (Xvfb):"
@@ -70,6 +82,8 @@ printf '%-28s %10.1f ms %10.1f ms %8.2f %8s\n' "start-up to window mapped" "$dv"
 printf '%-28s %9d kB %9d kB %8.2f %8s\n' "peak resident memory" "$mv" "$mt" "$(awk "BEGIN{print $mv/$mt}")" "<= 1.05"
 printf '%-28s %10.1f ms %10.1f ms %8.2f %8s\n' "  with 3 games to offer" "$dp" "$dt" "$(awk "BEGIN{print $dp/$dt}")" "<= 1.05"
 printf '%-28s %9d kB %9d kB %8.2f %8s\n' "  peak memory, box open" "$mp" "$mt" "$(awk "BEGIN{print $mp/$mt}")" ""
+printf '%-28s %10.1f ms %10.1f ms %8.2f %8s\n' "  with 2,000 games to offer" "$d2" "$dt" "$(awk "BEGIN{print $d2/$dt}")" "<= 1.10"
+printf '%-28s %10.1f ms %10.1f ms %8.2f %8s\n' "games offered: 2,000 vs 3" "$o2" "$o3" "$(awk "BEGIN{print $o2/$o3}")" ""
 
 echo
 echo "Handlers in process (offscreen), median of 10 repetitions, against their floor:"

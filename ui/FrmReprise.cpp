@@ -76,11 +76,13 @@ FrmReprise::FrmReprise(std::vector<Partie> parties, const std::array<std::int32_
                     + QStringLiteral(", dernier coup : couleurs %1, %2, %3, %4").arg(d[0]).arg(d[1]).arg(d[2]).arg(d[3])
                       : ligne);
     }
-    // The list says the game it stands on: a screen reader reads it with
-    // the list as the focus arrives, before any arrow key.
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    // This Qt does not tell screen readers which game the list stands on as
+    // the focus arrives: the list says it. Later ones do, and Orca reads it.
     connect(liste_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* element) {
         liste_->setAccessibleDescription(element ? element->data(Qt::AccessibleTextRole).toString() : QString());
     });
+#endif
     liste_->setCurrentRow(0);
 
     auto* reprendre = new QPushButton(QStringLiteral("&Reprendre"));

@@ -53,6 +53,8 @@ verifier_ligne 0 ff00ff 000000 00ffff ffffff
 verifier_ligne 1 ffff00 ff0000 0000ff 00ff00
 arreter() { kill -KILL "$JEU_PID" 2>/dev/null; wait "$JEU_PID" 2>/dev/null || true; JEU_PID=""; }
 arreter
+# The game the killed window left would be offered over the board below.
+rm -rf "$XDG_DATA_HOME/vorlinde/en-cours"
 
 # A hidden code that repeats a colour: refused, the board is a new game.
 printf '\x01\x33\x33\x01\x31\x24\x11\x11\x11\x11' >"$TRAVAIL/abime.prt"
