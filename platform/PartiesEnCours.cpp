@@ -18,6 +18,7 @@ namespace {
 
 const char* const ExtensionPartie = ".prt";
 const char* const ExtensionVerrou = ".lock";
+const char* const ExtensionIndices = ".indices";
 const char* const NomAncienneVersion = "interrompue.prt";
 
 std::filesystem::path AvecExtension(std::filesystem::path chemin, const char* extension)
@@ -91,11 +92,13 @@ PartieEnCours::~PartieEnCours()
         ::unlink(verrou_.Chemin().c_str());
 }
 
-ErreurFichier PartieEnCours::Ecrire(std::span<const std::uint8_t> octets)
+namespace {
+
+// `octets` as the whole of `chemin`, 0600, synced with its folder: written
+// under a temporary name and renamed, never through what stands at `chemin`.
+ErreurFichier RemplacerSansSuivre(const std::filesystem::path& chemin, std::span<const std::uint8_t> octets)
 {
-    if (!verrou_.Tenu())
-        return ErreurFichier::Ecriture;
-    const auto dossier = chemin_.parent_path();
+    const auto dossier = chemin.parent_path();
     std::string modele = (dossier / ".vorlinde-XXXXXX").string();
     const int fd = ::mkostemp(modele.data(), O_CLOEXEC);
     if (fd < 0)
@@ -110,11 +113,11 @@ ErreurFichier PartieEnCours::Ecrire(std::span<const std::uint8_t> octets)
     }
     ok = ::fsync(fd) == 0 && ok;
     ok = ::close(fd) == 0 && ok;
-    // A folder at the game's name is set aside: rename cannot replace it.
+    // A folder at the name is set aside: rename cannot replace it.
     struct stat etat { };
-    if (ok && ::lstat(chemin_.c_str(), &etat) == 0 && S_ISDIR(etat.st_mode))
-        MettreDeCote(chemin_, dossier, "en-travers", "");
-    if (!ok || ::rename(modele.c_str(), chemin_.c_str()) != 0) {
+    if (ok && ::lstat(chemin.c_str(), &etat) == 0 && S_ISDIR(etat.st_mode))
+        MettreDeCote(chemin, dossier, "en-travers", "");
+    if (!ok || ::rename(modele.c_str(), chemin.c_str()) != 0) {
         ::unlink(modele.c_str());
         return ErreurFichier::Ecriture;
     }
@@ -126,10 +129,42 @@ ErreurFichier PartieEnCours::Ecrire(std::span<const std::uint8_t> octets)
     return ErreurFichier::Aucune;
 }
 
+int LireIndices(const std::filesystem::path& partie)
+{
+    std::vector<std::uint8_t> octets;
+    if (LireDebutFichier(AvecExtension(partie, ExtensionIndices), 8, octets) != ErreurFichier::Aucune)
+        return 0;
+    const std::string texte(octets.begin(), octets.end());
+    return texte.find_first_not_of("0123456789") == std::string::npos && !texte.empty() && texte.size() < 7
+        ? std::stoi(texte)
+        : 0;
+}
+
+}  // namespace
+
+ErreurFichier PartieEnCours::Ecrire(std::span<const std::uint8_t> octets, int indices)
+{
+    if (!verrou_.Tenu())
+        return ErreurFichier::Ecriture;
+    const auto erreur = RemplacerSansSuivre(chemin_, octets);
+    if (erreur != ErreurFichier::Aucune)
+        return erreur;
+    const auto fichierIndices = AvecExtension(chemin_, ExtensionIndices);
+    if (indices <= 0) {
+        ::unlink(fichierIndices.c_str());
+        return ErreurFichier::Aucune;
+    }
+    const auto texte = std::to_string(indices);
+    return RemplacerSansSuivre(fichierIndices,
+                               std::span(reinterpret_cast<const std::uint8_t*>(texte.data()), texte.size()));
+}
+
 void PartieEnCours::Oublier()
 {
-    if (verrou_.Tenu() && Existe(chemin_))
+    if (verrou_.Tenu() && Existe(chemin_)) {
+        ::unlink(AvecExtension(chemin_, ExtensionIndices).c_str());
         SupprimerDurablement(chemin_);
+    }
 }
 
 PartiesOffertes PartiesLaissees(const std::filesystem::path& dossierDonnees)
@@ -170,7 +205,7 @@ PartiesOffertes PartiesLaissees(const std::filesystem::path& dossierDonnees)
         // Held by a running window: its game is not left.
         if (chemin.extension() != ExtensionPartie || Verrou::TenuAilleurs(AvecExtension(chemin, ExtensionVerrou)))
             continue;
-        offertes.Parties.push_back({chemin, etat.st_mtime, etat.st_mtim.tv_nsec});
+        offertes.Parties.push_back({chemin, etat.st_mtime, etat.st_mtim.tv_nsec, LireIndices(chemin)});
     }
     // Seconds, then nanoseconds: a date in any year sorts right.
     std::sort(offertes.Parties.begin(), offertes.Parties.end(), [](const PartieLaissee& a, const PartieLaissee& b) {
@@ -183,6 +218,7 @@ PartiesOffertes PartiesLaissees(const std::filesystem::path& dossierDonnees)
 
 void Retirer(const PartieLaissee& partie)
 {
+    ::unlink(AvecExtension(partie.Chemin, ExtensionIndices).c_str());
     if (Existe(partie.Chemin))
         SupprimerDurablement(partie.Chemin);
     const auto verrou = AvecExtension(partie.Chemin, ExtensionVerrou);

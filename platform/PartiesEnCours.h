@@ -42,8 +42,9 @@ public:
     // Replaces the game's file as a whole, synced, the player's alone (0600):
     // written under a temporary name and renamed over it, so that whatever
     // stands at its name (a link, a folder someone placed there) is never
-    // followed. On failure the old file stays as it was.
-    ErreurFichier Ecrire(std::span<const std::uint8_t> octets);
+    // followed. On failure the old file stays as it was. The hints taken,
+    // which a saved game does not hold, go beside it (`<name>.indices`).
+    ErreurFichier Ecrire(std::span<const std::uint8_t> octets, int indices = 0);
     // The game ended by the player's choice, or has nothing to keep: its
     // file goes.
     void Oublier();
@@ -59,6 +60,7 @@ struct PartieLaissee {
     std::filesystem::path Chemin;
     std::time_t Date = 0;   // its last write
     long Nanosecondes = 0;  // within that second
+    int Indices = 0;        // the hints taken in it
 };
 
 // The games left, offered by one start at a time: the list holds the offer's

@@ -27,7 +27,7 @@ void FrmPrinc::GarderPartie()
         partieGardee_ = true;
         return;
     }
-    const auto erreur = enCours_->Ecrire(OctetsPartie(SauverPartie(partie_)));
+    const auto erreur = enCours_->Ecrire(OctetsPartie(SauverPartie(partie_)), partie_.IndicesUtilises);
     partieGardee_ = erreur == ErreurFichier::Aucune;
     if (erreur == ErreurFichier::Aucune || enCoursSignale_)
         return;
@@ -61,7 +61,8 @@ void FrmPrinc::ProposerReprise()
             Retirer(laissee);
             continue;
         }
-        FrmReprise::Partie partie{laissee.Chemin, laissee.Date, static_cast<int>(lecture.Partie.Coups.size()), {}};
+        FrmReprise::Partie partie{
+            laissee.Chemin, laissee.Date, static_cast<int>(lecture.Partie.Coups.size()), {}, laissee.Indices};
         if (!lecture.Partie.Coups.empty())
             for (int k = 0; k < LongueurCode; ++k)
                 partie.Dernier[k] = lecture.Partie.Coups.back()[k] - '0';
@@ -100,6 +101,11 @@ void FrmPrinc::ProposerReprise()
         MettreDeCote(choisie.Chemin, services_.DossierDonnees, "interrompue", ".prt");
         Retirer(PartieLaissee{choisie.Chemin});
         return;
+    }
+    // With the hints it was played with, which a loaded game has not.
+    if (choisie.Indices > 0) {
+        partie_.IndicesUtilises = choisie.Indices;
+        GarderPartie();
     }
     // Now in the window's own file, unless it could not be written (a full
     // disk): then the game stays where it was, for the next start. The

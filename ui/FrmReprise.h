@@ -32,6 +32,7 @@ public:
         int Coups = 0;
         // The colours of the last move, 0 for none.
         std::array<int, LongueurCode> Dernier{};
+        int Indices = 0;
     };
     // `supprimer` deletes a game's file; `confirmerTout` asks before all
     // are deleted. `misesDeCote`, when not empty, is the sentence that

@@ -82,7 +82,13 @@ verifier() {
   y=$(xwininfo -id "$FENETRE" | awk '/Absolute upper-left Y/{print $NF}')
   l=$(xwininfo -id "$FENETRE" | awk '/^ *Width/{print $NF}')
   h=$(xwininfo -id "$FENETRE" | awk '/^ *Height/{print $NF}')
-  IFS=', ' read -r g d haut bas < <(xprop -id "$FENETRE" _NET_FRAME_EXTENTS | sed 's/.*= //')
+  local extents=""
+  for _ in $(seq 50); do
+    extents=$(xprop -id "$FENETRE" _NET_FRAME_EXTENTS)
+    grep -q '= [0-9]' <<<"$extents" && break
+    sleep 0.1
+  done
+  IFS=', ' read -r g d haut bas < <(sed 's/.*= //' <<<"$extents")
   [ -n "$haut" ] && [ "$haut" -gt 0 ] || echouer "$nom: the window manager drew no title bar"
   [ $((x - g)) -ge 0 ] && [ $((y - haut)) -ge 0 ] && [ $((x + l + d)) -le "$LARGEUR" ] \
     && [ $((y + h + bas)) -le $((HAUTEUR - PANNEAU)) ] \

@@ -89,6 +89,24 @@ for _ in $(seq 50); do [ -z "$(gardees)" ] && break; sleep 0.1; done
 [ -z "$(gardees)" ] || echouer "« Tout supprimer » left $(gardees)"
 kill "$JEU_PID"; attendre_fin || true
 
+# A hint taken, a move, SIGKILL: the game taken back keeps its hint, and
+# its win counts as one with a hint.
+lancer "$TRAVAIL/partie.prt"
+touches "$FENETRE" ctrl+i Home 8 7 6 5 Return
+kill -KILL "$JEU_PID"; wait "$JEU_PID" 2>/dev/null || true
+(cd "$DOSSIER" && exec ./vorlinde >"$TRAVAIL/sortie.log" 2>&1) &
+JEU_PID=$!
+boite=$(attendre_fenetre '^Parties interrompues$')
+touches "$boite" Return
+FENETRE=$(attendre_fenetre '^Vorlinde 1\.0$')
+touches "$FENETRE" Home 1 2 3 4 Return
+boite=$(attendre_fenetre '^Fin de partie$')
+touches "$boite" Return
+kill "$JEU_PID"; attendre_fin || true
+grep -qE '"gagnees_avec_indice": 1\b' "$donnees/statistiques.json" \
+  || echouer "the game taken back forgot its hint: $(cat "$donnees/statistiques.json")"
+rm -f "$donnees"/en-cours/*
+
 # The 100th move played: the game goes on, and is kept.
 partie_de_cent_coups "$TRAVAIL/cent.prt"
 lancer "$TRAVAIL/cent.prt"
