@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <set>
 #include <string>
 
 #include <fcntl.h>
@@ -180,32 +181,47 @@ PartiesOffertes PartiesLaissees(const std::filesystem::path& dossierDonnees)
         return offertes;
     if (ancienne)
         ReprendreAncienneVersion(dossierDonnees, dossier);
-    const auto maintenant = std::time(nullptr);
+    // The folder's names first, read once: a game's lock or hints are
+    // looked at only when the listing has them.
+    std::vector<std::filesystem::path> entrees;
+    std::set<std::string> noms;
     std::error_code ec;
     for (std::filesystem::directory_iterator entree(dossier, ec), fin; !ec && entree != fin; entree.increment(ec)) {
-        const auto& chemin = entree->path();
+        entrees.push_back(entree->path());
+        noms.insert(entree->path().filename().string());
+    }
+    const auto present
+        = [&](const std::filesystem::path& chemin) { return noms.count(chemin.filename().string()) > 0; };
+    const auto maintenant = std::time(nullptr);
+    for (const auto& chemin : entrees) {
         const auto nom = chemin.filename().string();
+        const auto extension = chemin.extension();
+        const bool temporaire = nom.rfind(".vorlinde-", 0) == 0 || nom.rfind(".verrou-", 0) == 0;
+        if (!temporaire && extension != ExtensionPartie && extension != ExtensionVerrou)
+            continue;
         struct stat etat { };
         if (::lstat(chemin.c_str(), &etat) != 0)
             continue;
         // A write that a killed window never finished: writes take
         // milliseconds, a minute is long past any running one.
-        if ((nom.rfind(".vorlinde-", 0) == 0 || nom.rfind(".verrou-", 0) == 0) && S_ISREG(etat.st_mode)
-            && etat.st_mtime < maintenant - 60) {
-            ::unlink(chemin.c_str());
+        if (temporaire) {
+            if (S_ISREG(etat.st_mode) && etat.st_mtime < maintenant - 60)
+                ::unlink(chemin.c_str());
             continue;
         }
-        if (chemin.extension() == ExtensionVerrou && nom != ".offre.lock"
-            && !Existe(AvecExtension(chemin, ExtensionPartie))) {
+        const auto verrou = AvecExtension(chemin, ExtensionVerrou);
+        if (extension == ExtensionVerrou) {
             // The lock of a window that ended with no game to keep.
-            if (!Verrou::TenuAilleurs(chemin))
+            if (nom != ".offre.lock" && !present(AvecExtension(chemin, ExtensionPartie))
+                && !Verrou::TenuAilleurs(chemin))
                 ::unlink(chemin.c_str());
             continue;
         }
         // Held by a running window: its game is not left.
-        if (chemin.extension() != ExtensionPartie || Verrou::TenuAilleurs(AvecExtension(chemin, ExtensionVerrou)))
+        if (present(verrou) && Verrou::TenuAilleurs(verrou))
             continue;
-        offertes.Parties.push_back({chemin, etat.st_mtime, etat.st_mtim.tv_nsec, LireIndices(chemin)});
+        const int indices = present(AvecExtension(chemin, ExtensionIndices)) ? LireIndices(chemin) : 0;
+        offertes.Parties.push_back({chemin, etat.st_mtime, etat.st_mtim.tv_nsec, indices});
     }
     // Seconds, then nanoseconds: a date in any year sorts right.
     std::sort(offertes.Parties.begin(), offertes.Parties.end(), [](const PartieLaissee& a, const PartieLaissee& b) {

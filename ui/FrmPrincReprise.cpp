@@ -50,49 +50,63 @@ void FrmPrinc::InterrompreSession()
 void FrmPrinc::ProposerReprise()
 {
     const auto offertes = PartiesLaissees(services_.DossierDonnees);
+    const auto& laissees = offertes.Parties;
     // Only the games that can be taken back are offered; the others are set
     // aside once, under names that say so, and named in one sentence.
-    std::vector<FrmReprise::Partie> lisibles;
+    std::size_t suivante = 0;
     QStringList misesDeCote;
-    for (const auto& laissee : offertes.Parties) {
-        const auto lecture = LireFichierPartie(laissee.Chemin);
-        if (lecture.Erreur != ErreurFichier::Aucune) {
-            misesDeCote << NomAffiche(MettreDeCote(laissee.Chemin, services_.DossierDonnees, "interrompue", ".prt"));
-            Retirer(laissee);
-            continue;
+    const auto lire = [&](std::size_t nombre) {
+        FrmReprise::Lot lot;
+        for (; suivante < laissees.size() && lot.Parties.size() < nombre; ++suivante) {
+            const auto& laissee = laissees[suivante];
+            const auto lecture = LireFichierPartie(laissee.Chemin);
+            if (lecture.Erreur != ErreurFichier::Aucune) {
+                misesDeCote << NomAffiche(
+                    MettreDeCote(laissee.Chemin, services_.DossierDonnees, "interrompue", ".prt"));
+                Retirer(laissee);
+                continue;
+            }
+            FrmReprise::Partie partie{
+                laissee.Chemin, laissee.Date, static_cast<int>(lecture.Partie.Coups.size()), {}, laissee.Indices};
+            if (!lecture.Partie.Coups.empty())
+                for (int k = 0; k < LongueurCode; ++k)
+                    partie.Dernier[k] = lecture.Partie.Coups.back()[k] - '0';
+            lot.Parties.push_back(partie);
         }
-        FrmReprise::Partie partie{
-            laissee.Chemin, laissee.Date, static_cast<int>(lecture.Partie.Coups.size()), {}, laissee.Indices};
-        if (!lecture.Partie.Coups.empty())
-            for (int k = 0; k < LongueurCode; ++k)
-                partie.Dernier[k] = lecture.Partie.Coups.back()[k] - '0';
-        lisibles.push_back(partie);
-    }
-    QString phrase;
-    if (misesDeCote.size() == 1)
-        phrase = QStringLiteral("Une partie interrompue était illisible : elle a été mise de côté sous le nom « %1 ».")
-                     .arg(misesDeCote[0]);
-    else if (misesDeCote.size() > 1)
-        phrase = QStringLiteral("%1 parties interrompues étaient illisibles : elles ont été mises de côté dans « %2 », "
-                                "sous des noms qui commencent par « interrompue ».")
-                     .arg(misesDeCote.size())
-                     .arg(NomAffiche(services_.DossierDonnees));
-    if (lisibles.empty()) {
-        if (!phrase.isEmpty())
-            MsgBox(phrase, styles::Exclamation, QStringLiteral("Parties interrompues"));
+        lot.Fini = suivante >= laissees.size();
+        return lot;
+    };
+    const auto phrase = [&] {
+        if (misesDeCote.size() == 1)
+            return QStringLiteral(
+                       "Une partie interrompue était illisible : elle a été mise de côté sous le nom « %1 ».")
+                .arg(misesDeCote[0]);
+        if (misesDeCote.size() > 1)
+            return QStringLiteral("%1 parties interrompues étaient illisibles : elles ont été mises de côté dans "
+                                  "« %2 », sous des noms qui commencent par « interrompue ».")
+                .arg(misesDeCote.size())
+                .arg(NomAffiche(services_.DossierDonnees));
+        return QString();
+    };
+    auto premieres = lire(20);
+    while (premieres.Parties.empty() && !premieres.Fini)
+        premieres = lire(20);
+    if (premieres.Parties.empty()) {
+        if (!misesDeCote.isEmpty())
+            MsgBox(phrase(), styles::Exclamation, QStringLiteral("Parties interrompues"));
         return;
     }
-    FrmReprise fenetre(
-        std::move(lisibles), partie_.Palette, phrase,
-        [](const FrmReprise::Partie& partie) { Retirer(PartieLaissee{partie.Chemin}); },
-        [this](int n) {
-            return MsgBox(
-                       QStringLiteral("Supprimer les %1 parties interrompues ? Elles ne pourront plus être reprises.")
-                           .arg(n),
-                       styles::QuestionOuiNon, QStringLiteral("Parties interrompues"))
-                == Reponse::Oui;
-        },
-        this);
+    FrmReprise::Sources sources;
+    sources.Lire = lire;
+    sources.MisesDeCote = phrase;
+    sources.Supprimer = [](const FrmReprise::Partie& partie) { Retirer(PartieLaissee{partie.Chemin}); };
+    sources.ConfirmerTout = [this](int n) {
+        return MsgBox(QStringLiteral("Supprimer les %1 parties interrompues ? Elles ne pourront plus être reprises.")
+                          .arg(n),
+                      styles::QuestionOuiNon, QStringLiteral("Parties interrompues"))
+            == Reponse::Oui;
+    };
+    FrmReprise fenetre(std::move(premieres), std::move(sources), partie_.Palette, this);
     if (fenetre.exec() != QDialog::Accepted)
         return;
     const auto choisie = fenetre.Choisie();

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "Cellule.h"
@@ -39,13 +40,9 @@ QPixmap Image(const FrmReprise::Partie& partie, const std::array<std::int32_t, N
 
 }  // namespace
 
-FrmReprise::FrmReprise(std::vector<Partie> parties, const std::array<std::int32_t, NbCouleurs>& palette,
-                       const QString& misesDeCote, std::function<void(const Partie&)> supprimer,
-                       std::function<bool(int)> confirmerTout, QWidget* parent)
-    : QDialog(parent),
-      parties_(std::move(parties)),
-      supprimer_(std::move(supprimer)),
-      confirmerTout_(std::move(confirmerTout))
+FrmReprise::FrmReprise(Lot premieres, Sources sources, const std::array<std::int32_t, NbCouleurs>& palette,
+                       QWidget* parent)
+    : QDialog(parent), sources_(std::move(sources)), palette_(palette)
 {
     setWindowTitle(QStringLiteral("Parties interrompues"));
     auto* texte = new QLabel(QStringLiteral("Ces parties ont été interrompues sans que vous les quittiez (le jeu s'est "
@@ -58,24 +55,9 @@ FrmReprise::FrmReprise(std::vector<Partie> parties, const std::array<std::int32_
     const int cote = fontMetrics().height();
     liste_->setIconSize(QSize(cote * LongueurCode + (LongueurCode - 1) * 2, cote));
     texte->setBuddy(liste_);
-    for (const auto& partie : parties_) {
-        const auto date = QDateTime::fromSecsSinceEpoch(partie.Date);
-        const QString ligne = QStringLiteral("Le %1 à %2 : %3")
-                                  .arg(date.toString(QStringLiteral("dd/MM/yyyy")),
-                                       date.toString(QStringLiteral("HH:mm")), Coups(partie.Coups));
-        // The picture as it is, selected or not.
-        QIcon icone;
-        const QPixmap image = Image(partie, palette, cote);
-        icone.addPixmap(image, QIcon::Normal);
-        icone.addPixmap(image, QIcon::Selected);
-        auto* element = new QListWidgetItem(icone, ligne, liste_);
-        const auto& d = partie.Dernier;
-        element->setData(
-            Qt::AccessibleTextRole,
-            d[0] >= 1 ? ligne
-                    + QStringLiteral(", dernier coup : couleurs %1, %2, %3, %4").arg(d[0]).arg(d[1]).arg(d[2]).arg(d[3])
-                      : ligne);
-    }
+    misesDeCote_ = new QLabel;
+    misesDeCote_->setWordWrap(true);
+    misesDeCote_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     // This Qt does not tell screen readers which game the list stands on as
     // the focus arrives: the list says it. Later ones do, and Orca reads it.
@@ -83,6 +65,7 @@ FrmReprise::FrmReprise(std::vector<Partie> parties, const std::array<std::int32_
         liste_->setAccessibleDescription(element ? element->data(Qt::AccessibleTextRole).toString() : QString());
     });
 #endif
+    Ajouter(premieres);
     liste_->setCurrentRow(0);
 
     auto* reprendre = new QPushButton(QStringLiteral("&Reprendre"));
@@ -104,14 +87,50 @@ FrmReprise::FrmReprise(std::vector<Partie> parties, const std::array<std::int32_
     auto* colonne = new QVBoxLayout(this);
     colonne->addWidget(texte);
     colonne->addWidget(liste_);
-    if (!misesDeCote.isEmpty()) {
-        auto* mises = new QLabel(misesDeCote);
-        mises->setWordWrap(true);
-        mises->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        colonne->addWidget(mises);
-    }
+    colonne->addWidget(misesDeCote_);
     colonne->addLayout(boutons);
     liste_->setFocus();
+    if (!fini_)
+        QTimer::singleShot(0, this, &FrmReprise::LireLaSuite);
+}
+
+void FrmReprise::Ajouter(const Lot& lot)
+{
+    const int cote = liste_->iconSize().height();
+    for (const auto& partie : lot.Parties) {
+        const auto date = QDateTime::fromSecsSinceEpoch(partie.Date);
+        const QString ligne = QStringLiteral("Le %1 à %2 : %3")
+                                  .arg(date.toString(QStringLiteral("dd/MM/yyyy")),
+                                       date.toString(QStringLiteral("HH:mm")), Coups(partie.Coups));
+        // The picture as it is, selected or not.
+        QIcon icone;
+        const QPixmap image = Image(partie, palette_, cote);
+        icone.addPixmap(image, QIcon::Normal);
+        icone.addPixmap(image, QIcon::Selected);
+        auto* element = new QListWidgetItem(icone, ligne, liste_);
+        const auto& d = partie.Dernier;
+        element->setData(
+            Qt::AccessibleTextRole,
+            d[0] >= 1 ? ligne
+                    + QStringLiteral(", dernier coup : couleurs %1, %2, %3, %4").arg(d[0]).arg(d[1]).arg(d[2]).arg(d[3])
+                      : ligne);
+        parties_.push_back(partie);
+    }
+    if (liste_->currentRow() < 0 && liste_->count() > 0)
+        liste_->setCurrentRow(0);
+    fini_ = lot.Fini;
+    const QString phrase = sources_.MisesDeCote();
+    misesDeCote_->setText(phrase);
+    misesDeCote_->setVisible(!phrase.isEmpty());
+}
+
+void FrmReprise::LireLaSuite()
+{
+    if (fini_)
+        return;
+    Ajouter(sources_.Lire(100));
+    if (!fini_)
+        QTimer::singleShot(0, this, &FrmReprise::LireLaSuite);
 }
 
 const FrmReprise::Partie& FrmReprise::Choisie() const
@@ -124,11 +143,11 @@ void FrmReprise::Supprimer()
     const int rang = liste_->currentRow();
     if (rang < 0)
         return;
-    supprimer_(parties_[static_cast<std::size_t>(rang)]);
+    sources_.Supprimer(parties_[static_cast<std::size_t>(rang)]);
     parties_.erase(parties_.begin() + rang);
     delete liste_->takeItem(rang);
     // Nothing left to offer.
-    if (parties_.empty())
+    if (parties_.empty() && fini_)
         reject();
     else
         liste_->setFocus();
@@ -136,10 +155,13 @@ void FrmReprise::Supprimer()
 
 void FrmReprise::ToutSupprimer()
 {
-    if (!confirmerTout_(static_cast<int>(parties_.size())))
+    // Every game offered, the ones not read yet too.
+    while (!fini_)
+        Ajouter(sources_.Lire(1000));
+    if (!sources_.ConfirmerTout(static_cast<int>(parties_.size())))
         return;
     for (const auto& partie : parties_)
-        supprimer_(partie);
+        sources_.Supprimer(partie);
     parties_.clear();
     liste_->clear();
     reject();

@@ -13,6 +13,7 @@
 
 #include "game/Partie.h"
 
+class QLabel;
 class QListWidget;
 
 namespace vorlinde::ui {
@@ -34,24 +35,42 @@ public:
         std::array<int, LongueurCode> Dernier{};
         int Indices = 0;
     };
-    // `supprimer` deletes a game's file; `confirmerTout` asks before all
-    // are deleted. `misesDeCote`, when not empty, is the sentence that
-    // names the games that could not be read and were set aside.
-    FrmReprise(std::vector<Partie> parties, const std::array<std::int32_t, NbCouleurs>& palette,
-               const QString& misesDeCote, std::function<void(const Partie&)> supprimer,
-               std::function<bool(int)> confirmerTout, QWidget* parent = nullptr);
+    // The games read from the next ones offered, at most `nombre`; `Fini`
+    // once none is left to read.
+    struct Lot {
+        std::vector<Partie> Parties;
+        bool Fini = true;
+    };
+    struct Sources {
+        std::function<Lot(std::size_t nombre)> Lire;
+        // The sentence that names the games set aside as unreadable so far.
+        std::function<QString()> MisesDeCote;
+        // Deletes a game's file.
+        std::function<void(const Partie&)> Supprimer;
+        // Asks before this many games are deleted.
+        std::function<bool(int)> ConfirmerTout;
+    };
+    // `premieres` are shown at once; the rest are read a few dozen at a
+    // time while the window is open, so that it opens as fast with
+    // thousands of games as with one.
+    FrmReprise(Lot premieres, Sources sources, const std::array<std::int32_t, NbCouleurs>& palette,
+               QWidget* parent = nullptr);
 
     // The game to take back once exec() returned Accepted.
     const Partie& Choisie() const;
 
 private:
+    void Ajouter(const Lot& lot);
+    void LireLaSuite();
     void Supprimer();
     void ToutSupprimer();
 
     std::vector<Partie> parties_;
-    std::function<void(const Partie&)> supprimer_;
-    std::function<bool(int)> confirmerTout_;
+    Sources sources_;
+    std::array<std::int32_t, NbCouleurs> palette_;
+    bool fini_ = true;
     QListWidget* liste_ = nullptr;
+    QLabel* misesDeCote_ = nullptr;
 };
 
 }  // namespace vorlinde::ui
