@@ -3,9 +3,11 @@
 #include "Verrou.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <ctime>
 #include <string>
+#include <thread>
 #include <utility>
 
 #include <fcntl.h>
@@ -62,7 +64,12 @@ Verrou Verrou::Publier(const std::filesystem::path& chemin)
         verrou.erreur_ = ErreurFichier::Ecriture;
         return verrou;
     }
-    const bool publie = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::link(modele.c_str(), chemin.c_str()) == 0;
+    const bool verrouille = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    // A test hook: a start paused here, between the lock and its name, must
+    // leave nothing for another start to take.
+    if (const char* pause = std::getenv("VORLINDE_PAUSE_VERROU"))
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(pause)));
+    const bool publie = verrouille && ::link(modele.c_str(), chemin.c_str()) == 0;
     const int raison = errno;
     ::unlink(modele.c_str());
     if (!publie) {

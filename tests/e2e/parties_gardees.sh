@@ -107,6 +107,31 @@ grep -qE '"gagnees_avec_indice": 1\b' "$donnees/statistiques.json" \
   || echouer "the game taken back forgot its hint: $(cat "$donnees/statistiques.json")"
 rm -f "$donnees"/en-cours/*
 
+# A start paused between making its lock and giving it its name (a test
+# hook), a second start at that moment, then a third once the first plays:
+# nothing of the first window is taken, and its game is never offered.
+(cd "$DOSSIER" && exec env VORLINDE_PAUSE_VERROU=4000 ./vorlinde "$TRAVAIL/partie.prt" >"$TRAVAIL/sortie.log" 2>&1) &
+premier=$!
+for _ in $(seq 100); do ls "$donnees"/en-cours/.verrou-* >/dev/null 2>&1 && break; sleep 0.05; done
+ls "$donnees"/en-cours/.verrou-* >/dev/null 2>&1 || echouer "the paused start made no lock"
+(cd "$DOSSIER" && exec ./vorlinde >"$TRAVAIL/sortie-2.log" 2>&1) &
+JEU_PID=$!
+attendre_fenetre '^Vorlinde 1\.0$' >/dev/null
+kill "$JEU_PID"; attendre_fin || true
+for _ in $(seq 100); do [ "$(gardees | wc -l)" = 1 ] && break; sleep 0.1; done
+[ "$(gardees | wc -l)" = 1 ] || echouer "the paused window did not keep its game"
+(cd "$DOSSIER" && exec ./vorlinde >"$TRAVAIL/sortie-3.log" 2>&1) &
+JEU_PID=$!
+for _ in $(seq 150); do
+  [ "$(xdotool search --onlyvisible --name '^Vorlinde 1\.0$' 2>/dev/null | wc -l)" = 2 ] && break
+  sleep 0.1
+done
+absente '^Parties interrompues$' || echouer "a running window's game was offered to another start"
+kill "$JEU_PID"; attendre_fin || true
+JEU_PID=$premier
+kill "$JEU_PID"; attendre_fin || true
+rm -f "$donnees"/en-cours/*
+
 # The 100th move played: the game goes on, and is kept.
 partie_de_cent_coups "$TRAVAIL/cent.prt"
 lancer "$TRAVAIL/cent.prt"

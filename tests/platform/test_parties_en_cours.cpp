@@ -75,8 +75,9 @@ TEST(PartiesEnCours, OnlyGamesOfEndedWindowsAreOfferedOnceEachNewestFirst)
 }
 
 // The kept games are the player's alone whatever the umask: folders made
-// 0700 (an earlier version's 0755 is narrowed), a game's file 0600; and the
-// games left sort newest first in any year, past 2262 included.
+// 0700 (an earlier version's 0755 is narrowed), a game's file 0600; the
+// games left sort newest first in any year, past 2262 included; and the
+// unfinished writes of killed windows are cleared.
 TEST(PartiesEnCours, PrivateFilesAndDatesOfAnyYear)
 {
     DossierTemporaire racine;
@@ -105,7 +106,16 @@ TEST(PartiesEnCours, PrivateFilesAndDatesOfAnyYear)
         const struct timespec dates[2] = {{annees[k], 0}, {annees[k], 0}};
         ASSERT_EQ(::utimensat(AT_FDCWD, chemins[k].c_str(), dates, 0), 0);
     }
+    // The unfinished write of a window killed long ago goes; one being made goes on.
+    const auto ancienne = DossierEnCours(donnees) / ".vorlinde-AbCdEf";
+    const auto recente = DossierEnCours(donnees) / ".vorlinde-GhIjKl";
+    Ecrire(ancienne, "moitié");
+    Ecrire(recente, "en cours");
+    const struct timespec hier[2] = {{std::time(nullptr) - 86400, 0}, {std::time(nullptr) - 86400, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, ancienne.c_str(), hier, 0), 0);
     EXPECT_EQ(Chemins(PartiesLaissees(donnees)), (std::vector{chemins[2], chemins[1], chemins[0]}));
+    EXPECT_FALSE(std::filesystem::exists(ancienne));
+    EXPECT_TRUE(std::filesystem::exists(recente));
 
     DossierTemporaire autre;
     ASSERT_TRUE(CreerDossier(autre.Chemin() / "a" / "b"));
