@@ -198,7 +198,17 @@ plein="$TRAVAIL/plein"
 mkdir -p "$plein"
 mount -t tmpfs -o size=256k tmpfs "$plein"
 A_DEMONTER="$plein"
-trap 'statut=$?; umount "$A_DEMONTER" 2>/dev/null || true; (exit $statut); nettoyer' EXIT
+# The program ends before the disk goes, whatever ends the test.
+demonter() {
+  local statut=$?
+  if [ -n "$JEU_PID" ]; then kill -KILL "$JEU_PID" 2>/dev/null || true; wait "$JEU_PID" 2>/dev/null || true; fi
+  umount "$A_DEMONTER" 2>/dev/null || umount -l "$A_DEMONTER" 2>/dev/null || true
+  # The test's own status, for the common clean-up to end with.
+  set +e
+  (exit "$statut")
+  nettoyer
+}
+trap demonter EXIT
 export XDG_DATA_HOME="$plein"
 donnees="$plein/vorlinde"
 mkdir -p "$donnees/en-cours"
