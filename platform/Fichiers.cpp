@@ -133,6 +133,14 @@ ErreurFichier EcrireSurPlace(const std::filesystem::path& cible, std::span<const
     return ok ? ErreurFichier::Aucune : ErreurFichier::Ecriture;
 }
 
+// A rename or a removal reaches the disk with its folder.
+void SynchroniserDossier(const std::filesystem::path& dossier)
+{
+    const Descripteur dossierOuvert(::open(dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dossierOuvert.Ouvert())
+        ::fsync(dossierOuvert.Fd());
+}
+
 mode_t ModeNouveauFichier()
 {
     const mode_t masque = ::umask(0);
@@ -227,10 +235,29 @@ ErreurFichier RemplacerFichier(const std::filesystem::path& chemin, std::span<co
     ok = temporaire.Fermer() && ok;
     if (!ok || ::rename(modele.c_str(), cible.c_str()) != 0)
         return abandonner(ErreurFichier::Ecriture);
-    // The rename itself reaches the disk with the folder.
-    const Descripteur dossierOuvert(::open(dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dossierOuvert.Ouvert())
-        ::fsync(dossierOuvert.Fd());
+    SynchroniserDossier(dossier);
+    return ErreurFichier::Aucune;
+}
+
+ErreurFichier RemplacerPrive(const std::filesystem::path& chemin, std::span<const std::uint8_t> octets)
+{
+    const auto dossier = chemin.parent_path();
+    std::string modele = (dossier / ".vorlinde-XXXXXX").string();
+    Descripteur temporaire(::mkostemp(modele.data(), O_CLOEXEC));
+    if (!temporaire.Ouvert())
+        return ErreurFichier::Ecriture;
+    bool ok = ::fchmod(temporaire.Fd(), 0600) == 0 && EcrireTout(temporaire.Fd(), octets);
+    ok = ok && ::fsync(temporaire.Fd()) == 0;
+    ok = temporaire.Fermer() && ok;
+    // A folder at the name is set aside: rename cannot replace it.
+    struct stat etat { };
+    if (ok && ::lstat(chemin.c_str(), &etat) == 0 && S_ISDIR(etat.st_mode))
+        MettreDeCote(chemin, dossier, "en-travers", "");
+    if (!ok || ::rename(modele.c_str(), chemin.c_str()) != 0) {
+        ::unlink(modele.c_str());
+        return ErreurFichier::Ecriture;
+    }
+    SynchroniserDossier(dossier);
     return ErreurFichier::Aucune;
 }
 

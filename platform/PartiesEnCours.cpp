@@ -3,7 +3,6 @@
 #include "PartiesEnCours.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <set>
 #include <string>
 
@@ -95,41 +94,6 @@ PartieEnCours::~PartieEnCours()
 
 namespace {
 
-// `octets` as the whole of `chemin`, 0600, synced with its folder: written
-// under a temporary name and renamed, never through what stands at `chemin`.
-ErreurFichier RemplacerSansSuivre(const std::filesystem::path& chemin, std::span<const std::uint8_t> octets)
-{
-    const auto dossier = chemin.parent_path();
-    std::string modele = (dossier / ".vorlinde-XXXXXX").string();
-    const int fd = ::mkostemp(modele.data(), O_CLOEXEC);
-    if (fd < 0)
-        return ErreurFichier::Ecriture;
-    bool ok = ::fchmod(fd, 0600) == 0;
-    for (std::size_t ecrits = 0; ok && ecrits < octets.size();) {
-        const ssize_t n = ::write(fd, octets.data() + ecrits, octets.size() - ecrits);
-        if (n < 0 && errno == EINTR)
-            continue;
-        ok = n > 0;
-        ecrits += ok ? static_cast<std::size_t>(n) : 0;
-    }
-    ok = ::fsync(fd) == 0 && ok;
-    ok = ::close(fd) == 0 && ok;
-    // A folder at the name is set aside: rename cannot replace it.
-    struct stat etat { };
-    if (ok && ::lstat(chemin.c_str(), &etat) == 0 && S_ISDIR(etat.st_mode))
-        MettreDeCote(chemin, dossier, "en-travers", "");
-    if (!ok || ::rename(modele.c_str(), chemin.c_str()) != 0) {
-        ::unlink(modele.c_str());
-        return ErreurFichier::Ecriture;
-    }
-    const int dossierOuvert = ::open(dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dossierOuvert >= 0) {
-        ::fsync(dossierOuvert);
-        ::close(dossierOuvert);
-    }
-    return ErreurFichier::Aucune;
-}
-
 int LireIndices(const std::filesystem::path& partie)
 {
     std::vector<std::uint8_t> octets;
@@ -147,7 +111,7 @@ ErreurFichier PartieEnCours::Ecrire(std::span<const std::uint8_t> octets, int in
 {
     if (!verrou_.Tenu())
         return ErreurFichier::Ecriture;
-    const auto erreur = RemplacerSansSuivre(chemin_, octets);
+    const auto erreur = RemplacerPrive(chemin_, octets);
     if (erreur != ErreurFichier::Aucune)
         return erreur;
     const auto fichierIndices = AvecExtension(chemin_, ExtensionIndices);
@@ -156,8 +120,7 @@ ErreurFichier PartieEnCours::Ecrire(std::span<const std::uint8_t> octets, int in
         return ErreurFichier::Aucune;
     }
     const auto texte = std::to_string(indices);
-    return RemplacerSansSuivre(fichierIndices,
-                               std::span(reinterpret_cast<const std::uint8_t*>(texte.data()), texte.size()));
+    return RemplacerPrive(fichierIndices, std::span(reinterpret_cast<const std::uint8_t*>(texte.data()), texte.size()));
 }
 
 void PartieEnCours::Oublier()

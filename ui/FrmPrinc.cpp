@@ -56,7 +56,6 @@ FrmPrinc::FrmPrinc(ServicesPrinc services, QWidget* parent)
     enCours_ = std::make_unique<PartieEnCours>(services_.DossierDonnees);
     dial_ = std::make_unique<Dial>(this, services_.Dialogues);
     setWindowTitle(QStringLiteral("Vorlinde ") + Utf8(VersionProgramme));
-    SuivreTailleDuTexte();
     plateau_ = new Plateau(partie_, services_.Boites, this);
     setCentralWidget(plateau_);
     connect(plateau_, &Plateau::PartieChangee, this, &FrmPrinc::GarderPartie);
@@ -88,8 +87,6 @@ void FrmPrinc::SuivreTailleDuTexte()
                                        QStringLiteral("Valider le code"), QStringLiteral("Annuler")});
     // The other windows at the text's scale, never wider than the screen.
     FixerEchelle(std::max(1.0, std::min(voulue, (room.width() - 16.0) * TwipsParPixel / g::LargeurClient)));
-    if (plateau_ == nullptr)
-        return;
     // The title bar and the borders, once the desktop has drawn them; until
     // then, those of the usual desktops.
     const QSize bords = frameGeometry().size() != size() ? frameGeometry().size() - size() : QSize(16, 48);

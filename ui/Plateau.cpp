@@ -16,7 +16,6 @@
 
 #include "BoutonCouleur.h"
 #include "Etiquette.h"
-#include "Twips.h"
 #include "game/Messages.h"
 
 namespace vorlinde::ui {
@@ -116,8 +115,6 @@ void Plateau::ConstruireControles()
     VScroll1->setTracking(false);
     VScroll1->setPageStep(1);
     connect(VScroll1, &QScrollBar::valueChanged, this, &Plateau::VScroll1_Change);
-    // Until the window knows its screen: the described board at the scale set.
-    Disposer(Echelle(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
 }
 
 BesoinsTexte Plateau::MesurerTexte() const

@@ -39,7 +39,8 @@ public:
     // Places the controls for text that asks for scale `voulue`, within
     // `place` (the room for the board), from the current style's captions:
     // the described board when it fits, otherwise the arrangement that holds
-    // the text best (see ChoisirDisposition).
+    // the text best (see ChoisirDisposition). The window calls it before the
+    // board is first shown.
     void Disposer(double voulue, QSize place);
     const DispositionPrinc& Disposition() const { return disposition_; }
 
