@@ -68,6 +68,18 @@ lancer() {
   trouver_origine
 }
 
+# Starts the program in the background, without waiting for its window.
+demarrer() {
+  (cd "$DOSSIER" && exec ./vorlinde "$@" >>"$TRAVAIL/sortie.log" 2>&1) &
+  JEU_PID=$!
+}
+
+# Ends the program started last and waits for its end.
+finir() {
+  kill "$JEU_PID" 2>/dev/null || true
+  attendre_fin || true
+}
+
 capture() { import -window root "$TRAVAIL/ecran.png"; }
 
 # The colour of one pixel of the last capture, as RRGGBB.

@@ -18,12 +18,7 @@ COUPS_2187=(0000ff 00ff00 ffffff 00ffff)
 
 gardees() { ls "$donnees"/en-cours/*.prt 2>/dev/null || true; }
 
-demarrer() {
-  (cd "$DOSSIER" && exec ./vorlinde "$@" >>"$TRAVAIL/sortie.log" 2>&1) &
-  JEU_PID=$!
-}
-
-# Answers the box titled "Vorlinde" (or $2) with a key, and waits until it is gone.
+# Answers the window titled "Parties interrompues" (or $2) with a key, and waits until it is gone.
 repondre() {
   local boite
   boite=$(attendre_fenetre "${2:-^Parties interrompues\$}") || echouer "no box titled ${2:-Parties interrompues}"

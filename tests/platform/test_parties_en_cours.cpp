@@ -8,7 +8,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include "platform/Dossiers.h"
 #include "platform/PartiesEnCours.h"
 #include "tests/commun/DossierTemporaire.h"
 
@@ -75,7 +74,7 @@ TEST(PartiesEnCours, OnlyGamesOfEndedWindowsAreOfferedOnceEachNewestFirst)
 }
 
 // The kept games are the player's alone whatever the umask: folders made
-// 0700 (an earlier version's 0755 is narrowed), a game's file 0600; the
+// 0700, a game's file 0600; the
 // games left sort newest first in any year, past 2262 included; and the
 // unfinished writes of killed windows are cleared.
 TEST(PartiesEnCours, PrivateFilesAndDatesOfAnyYear)
@@ -85,19 +84,17 @@ TEST(PartiesEnCours, PrivateFilesAndDatesOfAnyYear)
     const mode_t masque = ::umask(022);
     std::vector<std::filesystem::path> chemins;
     {
-        std::filesystem::create_directories(DossierEnCours(donnees));
-        std::filesystem::permissions(DossierEnCours(donnees), std::filesystem::perms(0755));
         PartieEnCours a(donnees), b(donnees), c(donnees);
         const std::vector<std::uint8_t> octets{1, 0x12, 0x34, 0};
         for (auto* partie : {&a, &b, &c}) {
             ASSERT_EQ(partie->Ecrire(octets), ErreurFichier::Aucune);
             chemins.push_back(partie->Chemin());
         }
-        struct stat etat { };
-        ASSERT_EQ(::stat(a.Chemin().c_str(), &etat), 0);
-        EXPECT_EQ(etat.st_mode & 07777, 0600u);
-        ASSERT_EQ(::stat(DossierEnCours(donnees).c_str(), &etat), 0);
-        EXPECT_EQ(etat.st_mode & 07777, 0700u);
+        for (const auto& [chemin, mode] : {std::pair{a.Chemin(), 0600u}, {racine.Chemin() / "share", 0700u}}) {
+            struct stat etat { };
+            ASSERT_EQ(::stat(chemin.c_str(), &etat), 0);
+            EXPECT_EQ(etat.st_mode & 07777, mode) << chemin;
+        }
     }
     ::umask(masque);
     // 2200, 2300 and 2400: nanosecond counts past 2262 do not fit 64 bits.
@@ -116,10 +113,4 @@ TEST(PartiesEnCours, PrivateFilesAndDatesOfAnyYear)
     EXPECT_EQ(Chemins(PartiesLaissees(donnees)), (std::vector{chemins[2], chemins[1], chemins[0]}));
     EXPECT_FALSE(std::filesystem::exists(ancienne));
     EXPECT_TRUE(std::filesystem::exists(recente));
-
-    DossierTemporaire autre;
-    ASSERT_TRUE(CreerDossier(autre.Chemin() / "a" / "b"));
-    struct stat etat { };
-    ASSERT_EQ(::stat((autre.Chemin() / "a").c_str(), &etat), 0);
-    EXPECT_EQ(etat.st_mode & 07777, 0700u);
 }
