@@ -107,8 +107,12 @@ void FrmPrinc::ProposerReprise()
             == Reponse::Oui;
     };
     FrmReprise fenetre(std::move(premieres), std::move(sources), partie_.Palette, this);
-    if (fenetre.exec() != QDialog::Accepted)
+    if (fenetre.exec() != QDialog::Accepted) {
+        // Said once the board has the focus back: the window closing alone
+        // may leave a screen reader silent on a busy machine.
+        plateau_->Annoncer(QStringLiteral("Parties interrompues laissées pour plus tard"));
         return;
+    }
     const auto choisie = fenetre.Choisie();
     if (SurFichier(usages::ChargementPartie, choisie.Chemin, ChargementDePartie()) == IssueCommande::Echec) {
         // Changed since it was listed: kept for whoever wants to look at it.

@@ -82,10 +82,11 @@ verifier() {
   y=$(xwininfo -id "$FENETRE" | awk '/Absolute upper-left Y/{print $NF}')
   l=$(xwininfo -id "$FENETRE" | awk '/^ *Width/{print $NF}')
   h=$(xwininfo -id "$FENETRE" | awk '/^ *Height/{print $NF}')
+  # Set once the window manager has decorated the window, zero before.
   local extents=""
-  for _ in $(seq 50); do
+  for _ in $(seq 100); do
     extents=$(xprop -id "$FENETRE" _NET_FRAME_EXTENTS)
-    grep -q '= [0-9]' <<<"$extents" && break
+    grep -qE '= [0-9]+, [0-9]+, [1-9]' <<<"$extents" && break
     sleep 0.1
   done
   IFS=', ' read -r g d haut bas < <(sed 's/.*= //' <<<"$extents")

@@ -193,13 +193,15 @@ def reprise():
     for bouton in ("Reprendre", "Supprimer", "Tout supprimer", "Plus tard"):
         aller_a(r"^%s bouton" % bouton, fois=6)
     taper("Escape")
+    entendre(r"Parties interrompues laissées pour plus tard")
 
 
 def main():
     if os.environ.get("VORLINDE_REPRISE"):
         reprise()
-    # The focus starts on the first code cell.
-    entendre(r"^Case 1 : vide bouton")
+    else:
+        # The focus starts on the first code cell.
+        entendre(r"^Case 1 : vide bouton")
     possibles = list(itertools.permutations(range(1, 9), 4))
     essais_joues = []
     for coup in range(1, 11):
