@@ -17,11 +17,11 @@
 #include "LigneDeCommande.h"
 #include "platform/Dossiers.h"
 #include "platform/Fichiers.h"
-#include "ui/BoiteMessage.h"
 #include "ui/Dial.h"
 #include "ui/FinDeSession.h"
 #include "ui/FrmPrinc.h"
 #include "ui/Icone.h"
+#include "ui/plateau/BoiteMessage.h"
 
 namespace {
 

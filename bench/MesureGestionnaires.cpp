@@ -22,9 +22,9 @@
 #include "formats/FichierPartie.h"
 #include "formats/FichierProfil.h"
 #include "game/Codes.h"
-#include "ui/BoutonCouleur.h"
-#include "ui/Etiquette.h"
 #include "ui/FrmPrinc.h"
+#include "ui/plateau/BoutonCouleur.h"
+#include "ui/plateau/Etiquette.h"
 
 using namespace vorlinde;
 using namespace vorlinde::ui;

@@ -14,8 +14,8 @@
 #include <QLocale>
 #include <QMessageBox>
 
-#include "Cellule.h"
-#include "Traduction.h"
+#include "plateau/Cellule.h"
+#include "plateau/Traduction.h"
 
 namespace vorlinde::ui {
 namespace {

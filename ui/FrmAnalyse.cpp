@@ -9,8 +9,10 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "Etiquette.h"
+#include "accessibilite/Libelles.h"
+#include "accessibilite/Phrases.h"
 #include "game/Solveur.h"
+#include "plateau/Etiquette.h"
 
 namespace vorlinde::ui {
 namespace {
@@ -51,7 +53,7 @@ FrmAnalyse::FrmAnalyse(const Partie& partie, bool numeros, QWidget* parent) : QD
     for (std::size_t k = 0; k < analyse.size(); ++k) {
         const auto& a = analyse[k];
         const int ligne = static_cast<int>(k) + 1;
-        const QString score = QStringLiteral("%1 bien placé(s), %2 mal placé(s)").arg(a.Joue.BiPl).arg(a.Joue.MalPl);
+        const QString score = phrases::Score(a.Joue.BiPl, a.Joue.MalPl);
         const QString possibles = QStringLiteral("%1 → %2").arg(a.PossiblesAvant).arg(a.PossiblesApres);
         const QString encore = a.Compatible ? QStringLiteral("oui") : QStringLiteral("non");
         const QString solveur
@@ -80,7 +82,7 @@ FrmAnalyse::FrmAnalyse(const Partie& partie, bool numeros, QWidget* parent) : QD
             if (d >= 1 && d <= NbCouleurs) {
                 cellule->SetBackColor(partie.Palette[d - 1]);
                 cellule->SetNumero(numeros ? d : 0);
-                cellule->SetInfobulle(QStringLiteral("Case %1 : couleur %2").arg(j + 1).arg(d));
+                cellule->SetInfobulle(phrases::Case(j + 1, d));
             }
             cases->addWidget(cellule);
         }

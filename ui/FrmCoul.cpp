@@ -7,9 +7,9 @@
 
 #include <algorithm>
 
-#include "BoutonCouleur.h"
 #include "GeometrieCoul.h"
-#include "Twips.h"
+#include "plateau/BoutonCouleur.h"
+#include "plateau/Twips.h"
 
 namespace vorlinde::ui {
 namespace {

@@ -17,20 +17,22 @@
 #include <QSettings>
 #include <QWindow>
 
-#include "Etiquette.h"
 #include "FrmAnalyse.h"
 #include "FrmTexte.h"
-#include "GeometriePrinc.h"
 #include "Icone.h"
-#include "Plateau.h"
 #include "Reglages.h"
-#include "Traduction.h"
-#include "Twips.h"
+#include "accessibilite/Accessibilite.h"
+#include "accessibilite/Phrases.h"
 #include "formats/FichierProfil.h"
 #include "game/Aide.h"
 #include "game/Messages.h"
 #include "game/Solveur.h"
 #include "game/Version.h"
+#include "plateau/Etiquette.h"
+#include "plateau/GeometriePrinc.h"
+#include "plateau/Plateau.h"
+#include "plateau/Traduction.h"
+#include "plateau/Twips.h"
 #include "platform/Dossiers.h"
 #include "platform/Module1.h"
 
@@ -53,14 +55,21 @@ FrmPrinc::FrmPrinc(ServicesPrinc services, QWidget* parent)
         services_.LireNomUser = &Module1::LireNomUser;
     if (!services_.Graine)
         services_.Graine = &Aleatoire::GraineHorloge;
-    enCours_ = std::make_unique<PartieEnCours>(services_.DossierDonnees);
+    const auto signaler = [this](const QString& titre) {
+        return [this, titre](const QString& texte) { MsgBox(texte, styles::Exclamation, titre); };
+    };
+    gardee_ = std::make_unique<PartieGardee>(services_.DossierDonnees, signaler(QString()));
+    registre_ = std::make_unique<Registre>(services_.DossierDonnees, signaler(QStringLiteral("Statistiques")));
     dial_ = std::make_unique<Dial>(this, services_.Dialogues);
     setWindowTitle(QStringLiteral("Vorlinde ") + Utf8(VersionProgramme));
-    plateau_ = new Plateau(partie_, services_.Boites, this);
+    // What a saved game holds is on disk before the board shows it.
+    connect(&jeu_, &PartieActive::Change, this, [this](PartieActive::Aspects aspects) {
+        if (aspects & (PartieActive::Aspect::Historique | PartieActive::Aspect::Rangees))
+            gardee_->Garder(jeu_.Etat());
+    });
+    connect(&jeu_, &PartieActive::Finie, this, [this](FinDePartie fin) { registre_->Compter(fin, jeu_.Etat()); });
+    plateau_ = new Plateau(jeu_, services_.Boites, this);
     setCentralWidget(plateau_);
-    connect(plateau_, &Plateau::PartieChangee, this, &FrmPrinc::GarderPartie);
-    connect(plateau_, &Plateau::PartieFinie, this,
-            [this](bool gagnee) { CompterPartie(gagnee ? FinDePartie::Gagnee : FinDePartie::Perdue); });
     // The board does not follow a resize, so the window does not offer one.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     ConstruireMenus();
@@ -137,7 +146,7 @@ void FrmPrinc::ConstruireMenus()
     action(fichier, "MnuNew", QStringLiteral("&Nouveau"), QKeySequence(Qt::Key_F2), [this] {
         AbandonnerPartie();
         MnuNew_Click();
-        plateau_->Annoncer(QStringLiteral("Nouvelle partie"));
+        plateau_->Annoncer(phrases::NouvellePartie());
     });
     fichier->addSeparator();
     action(fichier, "MnuSave", QStringLiteral("&Sauvegarger"), QKeySequence(Qt::CTRL | Qt::Key_S),
@@ -188,25 +197,19 @@ void FrmPrinc::ConstruireMenus()
 // so that a listener need not walk the cells to learn it.
 void FrmPrinc::MnuIndice_Click()
 {
-    if (Issue(partie_) != IssuePartie::EnCours) {
+    if (Issue(jeu_.Etat()) != IssuePartie::EnCours) {
         MsgBox(QStringLiteral("La partie est finie : il n'y a plus d'indice à donner."), styles::Aucun,
                QStringLiteral("Indice"));
         return;
     }
-    const auto conseil = ConseillerCoup(partie_);
-    ++partie_.IndicesUtilises;
-    plateau_->ComposerCode(conseil.Coup.Code);
-    const auto& c = conseil.Coup.Code;
-    const QString code = QStringLiteral("%1, %2, %3, %4").arg(c[0]).arg(c[1]).arg(c[2]).arg(c[3]);
-    plateau_->Annoncer(
-        conseil.Possibles < 2
-            ? QStringLiteral("Indice : %1 ; 1 code est encore possible.").arg(code)
-            : QStringLiteral("Indice : %1 ; %2 codes sont encore possibles.").arg(code).arg(conseil.Possibles));
+    const auto conseil = ConseillerCoup(jeu_.Etat());
+    jeu_.ComposerIndice(conseil.Coup.Code);
+    plateau_->Annoncer(phrases::Indice(conseil.Coup.Code, conseil.Possibles));
 }
 
 void FrmPrinc::MnuAnalyse_Click()
 {
-    FrmAnalyse fenetre(partie_, findChild<QAction*>(QStringLiteral("MnuNumeros"))->isChecked(), this);
+    FrmAnalyse fenetre(jeu_.Etat(), findChild<QAction*>(QStringLiteral("MnuNumeros"))->isChecked(), this);
     fenetre.exec();
 }
 
@@ -281,12 +284,10 @@ void FrmPrinc::Form_Load()
     // looked up or read (a broken link, a folder that may not be entered) is
     // left as it is, and the game plays with the built-in colours.
     if (!dossier.empty() && TrouverProfilDefaut(dossier, nomUser_).Presence == PresenceProfil::Absent) {
-        AppliquerProfil(partie_, ProfilParDefaut);
-        plateau_->PeindreCases();
-        plateau_->EffacerLegendesCases();
+        jeu_.AppliquerProfil(ProfilParDefaut);
         // Start-up tells nothing: a folder that cannot be written leaves the
         // game on the built-in colours, which every new game falls back to.
-        EcrireProfil(dossier / (nomUser_ + ".usr"), CollecterProfil(partie_));
+        EcrireProfil(dossier / (nomUser_ + ".usr"), CollecterProfil(jeu_.Etat()));
     }
     MnuNew_Click();
 }
@@ -303,10 +304,7 @@ ProfilCouleurs FrmPrinc::ProfilDefautOuIntegre() const
 
 void FrmPrinc::MnuNew_Click()
 {
-    NouvellePartie(partie_, ProfilDefautOuIntegre(), std::ref(aleatoire_));
-    GarderPartie();
-    plateau_->Peindre();
-    plateau_->EffacerLegendesCases();
+    jeu_.Nouvelle(ProfilDefautOuIntegre(), std::ref(aleatoire_));
 }
 
 void FrmPrinc::MnuQuit_Click()
@@ -320,7 +318,7 @@ void FrmPrinc::closeEvent(QCloseEvent* event)
     // are tried once more.
     const auto compter = qScopeGuard([this, event] {
         if (event->isAccepted())
-            CompterEnAttente(sansQuestion_);
+            registre_->CompterEnAttente(sansQuestion_);
     });
     if (sansQuestion_) {
         event->accept();
@@ -328,11 +326,16 @@ void FrmPrinc::closeEvent(QCloseEvent* event)
         // Ended by the player's choice: nothing is left to offer, unless the
         // player asked to save it and then cancelled the save.
         if (!garderEnPartant_)
-            enCours_->Oublier();
+            gardee_->Oublier();
         event->accept();
     } else {
         event->ignore();
     }
+}
+
+void FrmPrinc::AbandonnerPartie()
+{
+    registre_->Abandonner(jeu_.Etat());
 }
 
 bool FrmPrinc::Form_Unload()

@@ -10,13 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "BoiteMessage.h"
 #include "Dial.h"
-#include "formats/FichierStatistiques.h"
-#include "game/Partie.h"
+#include "NomAffiche.h"
+#include "PartieGardee.h"
+#include "Registre.h"
+#include "plateau/BoiteMessage.h"
+#include "plateau/PartieActive.h"
 #include "platform/Aleatoire.h"
 #include "platform/Fichiers.h"
-#include "platform/PartiesEnCours.h"
 
 class QSettings;
 
@@ -24,9 +25,6 @@ namespace vorlinde::ui {
 
 class Plateau;
 struct UsageFichier;
-
-// A file's name as the player reads it in a message.
-QString NomAffiche(const std::filesystem::path& chemin);
 
 // What the board window takes from outside: the boxes and dialogs to show,
 // the program folder, the login name and the seed of the random draw.
@@ -47,11 +45,12 @@ struct ServicesPrinc {
     QString FichierReglages;
 };
 
-// The main window. It owns the game and holds the board that shows and plays
-// it, with the menus, the file commands, the settings and the dialogs around
-// it. A command changes the game through the rules of game/, then has the
-// board repaint. The player, and the tests, reach the commands through the
-// menus (named after the board's layout: "MnuNew", "MnuSave"...).
+// The main window. It owns the game in progress and holds the board that
+// shows and plays it, with the menus, the file commands, the settings and the
+// dialogs around it. A command changes the game through the game's own
+// commands (PartieActive), from which the board repaints itself; the window
+// keeps the game on disk and counts it in the record from what the game says. The player, and the tests, reach the
+// commands through the menus (named after the board's layout: "MnuNew", "MnuSave"...).
 class FrmPrinc : public QMainWindow {
     Q_OBJECT
 public:
@@ -59,7 +58,7 @@ public:
     ~FrmPrinc() override;
 
     // A read-only view of the state, for the tests.
-    const Partie& Etat() const { return partie_; }
+    const Partie& Etat() const { return jeu_.Etat(); }
 
     // Loads the saved game `chemin` as "Charger" does once the file is
     // chosen, with the same messages: a game opened from the command line or
@@ -113,54 +112,35 @@ private:
     void MnuAnalyse_Click();
     void MnuAPropos_Click();
 
-    // The player's record: a game that ended, or one left unfinished with a
-    // move played; a record that cannot be kept is told once.
-    void CompterPartie(FinDePartie fin);
-    // The games that a busy record has not taken yet, counted in order; a
-    // failure is told unless `enSilence` (the session is ending).
-    void CompterEnAttente(bool enSilence = false);
+    // The game in progress, left with a move played, counts as abandoned.
     void AbandonnerPartie();
-    std::filesystem::path FichierStatistiques() const;
-    void SignalerStatistiques(const ResultatStatistiques& resultat);
 
     // The file commands: the dialog of `usage`, set afresh, then
     // `operation` on the chosen file; a failure ends in an "Erreur" box.
     IssueCommande CommandeFichier(const UsageFichier& usage, const OperationFichier& operation);
     IssueCommande SurFichier(const UsageFichier& usage, const std::filesystem::path& chemin,
                              const OperationFichier& operation);
-    OperationFichier ChargementDePartie();
-    // After each change that a saved game holds: a game in progress with a
-    // move is written, whole and synced, to the window's own file; any other
-    // has nothing to keep. A failure is told once.
-    void GarderPartie();
+    // Loads the chosen game, played with `indices` hints.
+    OperationFichier ChargementDePartie(int indices = 0);
     IssueCommande SauvegarderPartie();
     ProfilCouleurs ProfilDefautOuIntegre() const;
     Reponse MsgBox(const QString& texte, StyleBoite style, const QString& titre = {});
 
     ServicesPrinc services_;
-    std::unique_ptr<PartieEnCours> enCours_;
+    std::unique_ptr<PartieGardee> gardee_;
+    std::unique_ptr<Registre> registre_;
     Aleatoire aleatoire_;
-    Partie partie_;
+    PartieActive jeu_;
     std::string nomUser_;
     std::unique_ptr<Dial> dial_;
     Plateau* plateau_ = nullptr;
-    struct FinACompter {
-        FinDePartie Fin;
-        int Coups;
-        bool AvecIndice;
-    };
-    std::vector<FinACompter> aCompter_;
     bool sansQuestion_ = false;
-    // The last GarderPartie left the game on disk, or had nothing to keep.
-    bool partieGardee_ = false;
     // The player chose to quit, but the game is kept for the next start.
     bool garderEnPartant_ = false;
     bool suiviEcran_ = false;
     bool bordsConnus_ = false;
-    // Preferences that cannot be kept are told once; so is a record.
+    // Preferences that cannot be kept are told once.
     bool reglagesSignales_ = false;
-    bool statistiquesSignalees_ = false;
-    bool enCoursSignale_ = false;
 };
 
 }  // namespace vorlinde::ui

@@ -8,19 +8,15 @@
 
 #include "FrmCoul.h"
 #include "FrmPrinc.h"
-#include "Plateau.h"
 #include "UsagesFichier.h"
+#include "accessibilite/Phrases.h"
 #include "formats/FichierPartie.h"
 #include "formats/FichierProfil.h"
 #include "game/Messages.h"
+#include "plateau/Plateau.h"
 #include "platform/Dossiers.h"
 
 namespace vorlinde::ui {
-
-QString NomAffiche(const std::filesystem::path& chemin)
-{
-    return QDir::toNativeSeparators(QFile::decodeName(chemin.c_str()));
-}
 
 FrmPrinc::IssueCommande FrmPrinc::CommandeFichier(const UsageFichier& usage, const OperationFichier& operation)
 {
@@ -47,26 +43,24 @@ FrmPrinc::IssueCommande FrmPrinc::SurFichier(const UsageFichier& usage, const st
 void FrmPrinc::MnuSave_Click()
 {
     if (SauvegarderPartie() == IssueCommande::Reussie)
-        plateau_->Annoncer(QStringLiteral("Partie enregistrée"));
+        plateau_->Annoncer(phrases::PartieEnregistree());
 }
 
 FrmPrinc::IssueCommande FrmPrinc::SauvegarderPartie()
 {
     return CommandeFichier(usages::SauvegardePartie, [this](const std::filesystem::path& chemin) {
-        return EcrireFichierPartie(chemin, SauverPartie(partie_));
+        return EcrireFichierPartie(chemin, SauverPartie(jeu_.Etat()));
     });
 }
 
-FrmPrinc::OperationFichier FrmPrinc::ChargementDePartie()
+FrmPrinc::OperationFichier FrmPrinc::ChargementDePartie(int indices)
 {
-    return [this](const std::filesystem::path& chemin) {
+    return [this, indices](const std::filesystem::path& chemin) {
         // The whole file is checked before anything of the game changes.
         const auto lecture = LireFichierPartie(chemin);
         if (lecture.Erreur == ErreurFichier::Aucune) {
             AbandonnerPartie();
-            ChargerPartie(partie_, lecture.Partie);
-            GarderPartie();
-            plateau_->Peindre();
+            jeu_.Charger(lecture.Partie, indices);
         }
         return lecture.Erreur;
     };
@@ -75,14 +69,14 @@ FrmPrinc::OperationFichier FrmPrinc::ChargementDePartie()
 void FrmPrinc::MnuLoad_Click()
 {
     if (CommandeFichier(usages::ChargementPartie, ChargementDePartie()) == IssueCommande::Reussie)
-        plateau_->Annoncer(QStringLiteral("Partie chargée"));
+        plateau_->Annoncer(phrases::PartieChargee());
 }
 
 bool FrmPrinc::OuvrirPartie(const std::filesystem::path& chemin)
 {
     if (SurFichier(usages::ChargementPartie, chemin, ChargementDePartie()) != IssueCommande::Reussie)
         return false;
-    plateau_->Annoncer(QStringLiteral("Partie chargée"));
+    plateau_->Annoncer(phrases::PartieChargee());
     return true;
 }
 
@@ -96,10 +90,7 @@ void FrmPrinc::MnuAffLoad_Click()
     CommandeFichier(usages::ChargementProfil, [this](const std::filesystem::path& chemin) {
         const auto lecture = LireProfil(chemin);
         if (lecture.Erreur == ErreurFichier::Aucune) {
-            AppliquerProfil(partie_, lecture.Profil);
-            plateau_->PeindreCases();
-            plateau_->EffacerLegendesCases();
-            plateau_->RafraichirCouleurs();
+            jeu_.AppliquerProfil(lecture.Profil);
         }
         return lecture.Erreur;
     });
@@ -108,18 +99,15 @@ void FrmPrinc::MnuAffLoad_Click()
 void FrmPrinc::MnuAffSave_Click()
 {
     CommandeFichier(usages::SauvegardeProfil, [this](const std::filesystem::path& chemin) {
-        return EcrireProfil(chemin, CollecterProfil(partie_));
+        return EcrireProfil(chemin, CollecterProfil(jeu_.Etat()));
     });
 }
 
 void FrmPrinc::MnuCoul_Click()
 {
-    {
-        FrmCoul editeur(partie_.Palette, services_.Dialogues, this);
-        if (editeur.exec() == QDialog::Accepted)
-            partie_.Palette = editeur.Palette();
-    }
-    plateau_->RafraichirCouleurs();
+    FrmCoul editeur(jeu_.Etat().Palette, services_.Dialogues, this);
+    // Closed either way, the board takes its colours afresh.
+    jeu_.ChangerPalette(editeur.exec() == QDialog::Accepted ? editeur.Palette() : jeu_.Etat().Palette);
 }
 
 }  // namespace vorlinde::ui

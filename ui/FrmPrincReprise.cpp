@@ -10,38 +10,16 @@
 
 #include "FrmPrinc.h"
 #include "FrmReprise.h"
-#include "Plateau.h"
 #include "UsagesFichier.h"
+#include "accessibilite/Phrases.h"
 #include "formats/FichierPartie.h"
+#include "plateau/Plateau.h"
 
 namespace vorlinde::ui {
-void FrmPrinc::GarderPartie()
-{
-    partieGardee_ = false;
-    if (enCours_->Erreur() != ErreurFichier::Aucune)
-        return;
-    // After the 100th move the game still awaits the guess that shows the
-    // loss: it is kept as long as the window keeps it in play.
-    if (partie_.NbCoups < 1 || !partie_.EnCours) {
-        enCours_->Oublier();
-        partieGardee_ = true;
-        return;
-    }
-    const auto erreur = enCours_->Ecrire(OctetsPartie(SauverPartie(partie_)), partie_.IndicesUtilises);
-    partieGardee_ = erreur == ErreurFichier::Aucune;
-    if (erreur == ErreurFichier::Aucune || enCoursSignale_)
-        return;
-    enCoursSignale_ = true;
-    MsgBox(QStringLiteral("La partie en cours n'a pas pu être gardée dans « %1 » : elle serait perdue si le jeu "
-                          "s'arrêtait sans que vous le quittiez. %2")
-               .arg(NomAffiche(enCours_->Chemin()), QString::fromStdString(RaisonErreurFichier(erreur))),
-           styles::Exclamation);
-}
-
 void FrmPrinc::InterrompreSession()
 {
-    GarderPartie();
-    CompterEnAttente(true);
+    gardee_->Garder(jeu_.Etat());
+    registre_->CompterEnAttente(true);
     if (services_.Reglages)
         services_.Reglages->sync();
     sansQuestion_ = true;
@@ -106,37 +84,34 @@ void FrmPrinc::ProposerReprise()
                       styles::QuestionOuiNon, QStringLiteral("Parties interrompues"))
             == Reponse::Oui;
     };
-    FrmReprise fenetre(std::move(premieres), std::move(sources), partie_.Palette, this);
+    FrmReprise fenetre(std::move(premieres), std::move(sources), jeu_.Etat().Palette, this);
     if (fenetre.exec() != QDialog::Accepted) {
         // Said once the board has the focus back: the window closing alone
         // may leave a screen reader silent on a busy machine.
-        plateau_->Annoncer(QStringLiteral("Parties interrompues laissées pour plus tard"));
+        plateau_->Annoncer(phrases::PartiesLaisseesPourPlusTard());
         return;
     }
     const auto choisie = fenetre.Choisie();
-    if (SurFichier(usages::ChargementPartie, choisie.Chemin, ChargementDePartie()) == IssueCommande::Echec) {
+    // With the hints it was played with, which a saved game has not.
+    if (SurFichier(usages::ChargementPartie, choisie.Chemin, ChargementDePartie(choisie.Indices))
+        == IssueCommande::Echec) {
         // Changed since it was listed: kept for whoever wants to look at it.
         MettreDeCote(choisie.Chemin, services_.DossierDonnees, "interrompue", ".prt");
         Retirer(PartieLaissee{choisie.Chemin});
         return;
     }
-    // With the hints it was played with, which a loaded game has not.
-    if (choisie.Indices > 0) {
-        partie_.IndicesUtilises = choisie.Indices;
-        GarderPartie();
-    }
     // Now in the window's own file, unless it could not be written (a full
     // disk): then the game stays where it was, for the next start. The
     // others wait for the next start too.
-    if (partieGardee_)
+    if (gardee_->Gardee())
         Retirer(PartieLaissee{choisie.Chemin});
-    plateau_->Annoncer(QStringLiteral("Partie chargée"));
+    plateau_->Annoncer(phrases::PartieChargee());
 }
 
 QString FrmPrinc::AlerteDossierDonnees() const
 {
     const bool couleurs = services_.DossierProgramme.empty();
-    if (enCours_->Erreur() == ErreurFichier::Aucune && !couleurs)
+    if (gardee_->Erreur() == ErreurFichier::Aucune && !couleurs)
         return {};
     const auto quoi = couleurs ? QStringLiteral("les couleurs par défaut et les parties interrompues")
                                : QStringLiteral("les parties interrompues");

@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "Cellule.h"
+#include "plateau/Cellule.h"
 
 namespace vorlinde::ui {
 namespace {

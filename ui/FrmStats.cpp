@@ -12,7 +12,8 @@
 
 #include <algorithm>
 
-#include "Etiquette.h"
+#include "accessibilite/Libelles.h"
+#include "plateau/Etiquette.h"
 
 namespace vorlinde::ui {
 namespace {

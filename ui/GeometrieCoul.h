@@ -3,7 +3,7 @@
 #pragma once
 
 // The colour editor's geometry in twips, relative to its client area.
-#include "GeometriePrinc.h"
+#include "plateau/GeometriePrinc.h"
 
 namespace vorlinde::ui::geometrie_coul {
 

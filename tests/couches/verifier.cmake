@@ -1,16 +1,25 @@
 # SPDX-FileCopyrightText: 2026 The Vorlinde developers
 # SPDX-License-Identifier: MIT
 #
-# Compiles three one-line files with the include path of layer COUCHE: one of
-# its own headers must build; a header of ui/ and a Qt header must not.
-set(dossier ${CMAKE_CURRENT_BINARY_DIR}/couche-${COUCHE})
+# Compiles one-line files with the include path of layer COUCHE (a folder of
+# the tree): one of its own headers must build; the headers of the layers
+# above it (INTERDITS) must not, nor Qt's unless QT is set. No file of the
+# layer reaches out of its folder by a relative path ("../").
+string(REPLACE "/" "-" nom ${COUCHE})
+set(dossier ${CMAKE_CURRENT_BINARY_DIR}/couche-${nom})
 file(MAKE_DIRECTORY ${dossier})
-set(options -std=c++20 -fsyntax-only)
+set(options -std=c++20 -fsyntax-only -fPIC)
 foreach(chemin ${INCLUSIONS})
     list(APPEND options -I${chemin})
 endforeach()
-file(GLOB entetes RELATIVE ${SOURCES} ${SOURCES}/${COUCHE}/*.h)
+# Its headers as the layer's include root shows them: "plateau/Plateau.h".
+cmake_path(GET COUCHE PARENT_PATH parent)
+file(GLOB entetes RELATIVE ${SOURCES}/${parent} ${SOURCES}/${COUCHE}/*.h)
 list(GET entetes 0 propre)
+if(NOT DEFINED INTERDITS)
+    set(INTERDITS "ui/FrmPrinc.h")
+endif()
+string(REPLACE "," ";" INTERDITS "${INTERDITS}")
 
 function(compiler nom inclusion resultat)
     file(WRITE ${dossier}/${nom}.cpp "#include ${inclusion}\n")
@@ -25,15 +34,26 @@ compiler(propre "\"${propre}\"" statut)
 if(NOT statut EQUAL 0)
     message(FATAL_ERROR "${COUCHE}: its own header ${propre} does not build:\n${erreurs_propre}")
 endif()
-compiler(ui "\"ui/FrmPrinc.h\"" statut)
-if(statut EQUAL 0 OR NOT erreurs_ui MATCHES "No such file")
-    message(FATAL_ERROR "${COUCHE} can include ui/FrmPrinc.h:\n${erreurs_ui}")
+foreach(interdit ${INTERDITS})
+    compiler(au_dessus "\"${interdit}\"" statut)
+    if(statut EQUAL 0 OR NOT erreurs_au_dessus MATCHES "No such file")
+        message(FATAL_ERROR "${COUCHE} can include ${interdit}:\n${erreurs_au_dessus}")
+    endif()
+endforeach()
+if(NOT QT)
+    compiler(qt "<QWidget>" statut)
+    if(statut EQUAL 0 OR NOT erreurs_qt MATCHES "No such file")
+        message(FATAL_ERROR "${COUCHE} can include a Qt header:\n${erreurs_qt}")
+    endif()
 endif()
-compiler(qt "<QWidget>" statut)
-if(statut EQUAL 0 OR NOT erreurs_qt MATCHES "No such file")
-    message(FATAL_ERROR "${COUCHE} can include a Qt header:\n${erreurs_qt}")
-endif()
-message(STATUS "${COUCHE}: sees ${propre}, not ui/ nor Qt")
+file(GLOB_RECURSE sources ${SOURCES}/${COUCHE}/*.cpp ${SOURCES}/${COUCHE}/*.h)
+foreach(source ${sources})
+    file(STRINGS ${source} remontees REGEX "#include \"\\.\\./")
+    if(remontees)
+        message(FATAL_ERROR "${source} reaches out of ${COUCHE}: ${remontees}")
+    endif()
+endforeach()
+message(STATUS "${COUCHE}: sees ${propre}, not ${INTERDITS}")
 
 # The file layouts call no system function of their own: the platform's file
 # services open, lock, sync and rename for them.

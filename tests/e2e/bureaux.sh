@@ -52,15 +52,7 @@ fenetre_immobile() {
   (cd "$DOSSIER" && exec ./vorlinde >"$TRAVAIL/sortie.log" 2>&1) &
   JEU_PID=$!
   FENETRE=$(attendre_fenetre '^Vorlinde 1\.0$')
-  local avant="" apres
-  for _ in $(seq 60); do
-    import -window root "$TRAVAIL/ecran.png"
-    apres=$(md5sum <"$TRAVAIL/ecran.png")
-    [ "$apres" = "$avant" ] && return 0
-    avant=$apres
-    sleep 0.25
-  done
-  echouer "the window never stood still"
+  attendre_immobile
 }
 
 verifier() {

@@ -64,7 +64,6 @@ lancer() {
   JEU_PID=$!
   FENETRE=$(timeout 30 xdotool search --sync --onlyvisible --name '^Vorlinde 1\.0$' | head -n1)
   [ -n "$FENETRE" ] || echouer "the window did not appear"
-  sleep 0.5
   trouver_origine
 }
 
@@ -106,16 +105,16 @@ trouver_origine() {
 ecran_x() { echo $(( ORIGINE_X + $1 / 15 )); }
 ecran_y() { echo $(( ORIGINE_Y + $1 / 15 )); }
 
+# Clicks and keys reach the program in the order they are sent; what they
+# do is waited for by the checks that follow (a window, a pixel, a file).
 cliquer_twips() {
   xdotool mousemove --sync "$(ecran_x "$1")" "$(ecran_y "$2")" click 1
-  sleep 0.2
 }
 
 touches() {
   xdotool windowfocus --sync "$1" 2>/dev/null || true
   shift
   xdotool key --delay 80 "$@"
-  sleep 0.3
 }
 
 # Centres, in twips from the client area's corner, from the geometry of the
@@ -137,10 +136,27 @@ attendre_fenetre() {
   echo "$id"
 }
 
-# True when no visible window has this title after a moment.
+# Waits until no visible window has this title; false when one still has
+# after 15 seconds.
 absente() {
-  sleep 0.7
-  [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]
+  for _ in $(seq 150); do
+    [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits until two screenshots in a row are the same: the window is drawn.
+attendre_immobile() {
+  local avant="" apres
+  for _ in $(seq 60); do
+    import -window root "$TRAVAIL/ecran.png"
+    apres=$(md5sum <"$TRAVAIL/ecran.png")
+    [ "$apres" = "$avant" ] && return 0
+    avant=$apres
+    sleep 0.25
+  done
+  echouer "the window never stood still"
 }
 
 # Types a path into the focused file dialog and confirms it.

@@ -7,7 +7,7 @@
 #include <cstdio>
 
 #include "ui/GeometrieCoul.h"
-#include "ui/GeometriePrinc.h"
+#include "ui/plateau/GeometriePrinc.h"
 
 namespace g = vorlinde::ui::geometrie;
 

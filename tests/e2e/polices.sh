@@ -41,7 +41,7 @@ fenetre() {
   (cd "$DOSSIER" && exec ./vorlinde >"$TRAVAIL/sortie.log" 2>&1) &
   JEU_PID=$!
   FENETRE=$(attendre_fenetre '^Vorlinde 1\.0$')
-  sleep 1
+  attendre_immobile
 }
 
 # What the window's picture reads, one caption a line, from a 3× enlargement.

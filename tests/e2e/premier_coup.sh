@@ -29,7 +29,6 @@ cp "$TRAVAIL/ecran.png" "$ARTEFACTS/depart.png"
 cliquer_twips "$(centre_case_x 0)" $CENTRE_CASE_Y
 for s in 2 6 0 7; do cliquer_twips "$(centre_source_x $s)" $CENTRE_SOURCE_Y; done
 cliquer_twips $CENTRE_OK_X $CENTRE_CASE_Y
-sleep 0.5
 verifier_ligne 0 ff0000 00ffff 00ff00 ffffff
 cp "$TRAVAIL/ecran.png" "$ARTEFACTS/un-coup.png"
 

@@ -59,7 +59,8 @@ demarrer "$TRAVAIL/a.prt"
 premiere=$(attendre_fenetre '^Vorlinde 1\.0$')
 touches "$premiere" 8 7 1 2 Return
 premier_pid=$JEU_PID
-sleep 1
+# The move is on disk once the window's file holds it (two digits a byte).
+for _ in $(seq 100); do gardees | xargs -r od -An -tx1 -v | tr -d ' \n' | grep -q 8712 && break; sleep 0.1; done
 demarrer "$TRAVAIL/b.prt"
 for _ in $(seq 50); do
   seconde=$(xdotool search --onlyvisible --name '^Vorlinde 1\.0$' | grep -v "^$premiere\$" | head -n1 || true)
@@ -68,7 +69,7 @@ for _ in $(seq 50); do
 done
 [ -n "$seconde" ] || echouer "the second window did not appear"
 touches "$seconde" 2 1 8 7 Return
-sleep 1
+for _ in $(seq 100); do [ "$(gardees | wc -l)" = 2 ] && break; sleep 0.1; done
 [ "$(gardees | wc -l)" = 2 ] || echouer "two windows keep $(gardees | wc -l) games instead of two"
 tuer "$premier_pid"
 tuer "$JEU_PID"

@@ -35,7 +35,6 @@ dialogue=$(attendre_fenetre '^Chargement d.une partie$')
 xdotool windowfocus --sync "$dialogue"
 xdotool type --delay 20 "$partie.prt"
 touches "$dialogue" Return
-sleep 0.3
 verifier_ligne 0 ff00ff 000000 0000ff ffff00
 
 # Cancel keeps the window; Yes then a cancelled save dialog ends the program.

@@ -9,8 +9,8 @@
 #include <variant>
 #include <vector>
 
-#include "ui/BoiteMessage.h"
 #include "ui/Dial.h"
+#include "ui/plateau/BoiteMessage.h"
 
 namespace vorlinde::ui {
 

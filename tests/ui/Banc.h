@@ -20,9 +20,9 @@
 
 #include "Scripts.h"
 #include "game/Codes.h"
-#include "ui/BoutonCouleur.h"
-#include "ui/Etiquette.h"
 #include "ui/FrmPrinc.h"
+#include "ui/plateau/BoutonCouleur.h"
+#include "ui/plateau/Etiquette.h"
 
 namespace banc {
 

@@ -16,8 +16,8 @@
 #include "formats/FichierProfil.h"
 #include "game/Couleurs.h"
 #include "game/Messages.h"
-#include "ui/Cellule.h"
 #include "ui/FrmCoul.h"
+#include "ui/plateau/Cellule.h"
 
 using namespace banc;
 

@@ -16,10 +16,10 @@
 #include <QTreeView>
 #include <QtTest>
 
-#include "ui/BoiteMessage.h"
 #include "ui/Dial.h"
-#include "ui/Traduction.h"
 #include "ui/UsagesFichier.h"
+#include "ui/plateau/BoiteMessage.h"
+#include "ui/plateau/Traduction.h"
 
 using namespace vorlinde::ui;
 

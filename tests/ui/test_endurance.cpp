@@ -14,8 +14,8 @@
 #include "formats/FichierProfil.h"
 #include "game/Defilement.h"
 #include "ui/FrmCoul.h"
-#include "ui/GeometriePrinc.h"
-#include "ui/Twips.h"
+#include "ui/plateau/GeometriePrinc.h"
+#include "ui/plateau/Twips.h"
 
 using namespace banc;
 

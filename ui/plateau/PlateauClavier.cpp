@@ -13,6 +13,7 @@
 #include "BoutonCouleur.h"
 #include "Etiquette.h"
 #include "Plateau.h"
+#include "accessibilite/Annonceur.h"
 
 namespace vorlinde::ui {
 namespace {
@@ -54,7 +55,7 @@ void Plateau::mousePressEvent(QMouseEvent* event)
 bool Plateau::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate)
-        Reprendre();
+        voix_->Reprendre();
     return QWidget::event(event);
 }
 
@@ -75,8 +76,7 @@ void Plateau::changeEvent(QEvent* event)
 
 // A focused button would take Left and Right to move the focus; on the board
 // they move the cursor (the scroll bar keeps them). A code
-// cell reached by Tab becomes the cursor's cell; a control that said
-// something says it no more once the focus leaves it.
+// cell reached by Tab becomes the cursor's cell.
 bool Plateau::eventFilter(QObject* objet, QEvent* event)
 {
     switch (event->type()) {
@@ -92,27 +92,11 @@ bool Plateau::eventFilter(QObject* objet, QEvent* event)
     }
     case QEvent::FocusIn: {
         const auto raison = static_cast<QFocusEvent*>(event)->reason();
-        if (raison == Qt::TabFocusReason || raison == Qt::BacktabFocusReason || raison == Qt::MouseFocusReason)
-            pretee_ = nullptr;
         const auto cellule = std::find(LblCode.begin(), LblCode.end(), objet);
-        if (cellule != LblCode.end() && (raison == Qt::TabFocusReason || raison == Qt::BacktabFocusReason)) {
-            ChoisirCase(partie_, static_cast<int>(cellule - LblCode.begin()));
-            PeindreCurseur();
-        }
+        if (cellule != LblCode.end() && (raison == Qt::TabFocusReason || raison == Qt::BacktabFocusReason))
+            jeu_.ChoisirCase(static_cast<int>(cellule - LblCode.begin()));
         break;
     }
-    case QEvent::FocusOut:
-        if (objet == annonce_) {
-            // Left for a menu or a dialog: the focus comes back to a control
-            // that only held it to speak, and goes back to the cursor (see
-            // Reprendre) unless the player moves it first.
-            const auto raison = static_cast<QFocusEvent*>(event)->reason();
-            if (raison == Qt::ActiveWindowFocusReason || raison == Qt::PopupFocusReason)
-                pretee_ = annonce_;
-            annonce_->setAccessibleDescription({});
-            annonce_ = nullptr;
-        }
-        break;
     default:
         break;
     }
@@ -163,86 +147,6 @@ void Plateau::SuivreCurseur()
 {
     PeindreCurseur();
     LblCode[partie_.CaseCourante]->setFocus(Qt::OtherFocusReason);
-}
-
-void Plateau::Annoncer(const QString& texte, const QWidget* sujet)
-{
-    QWidget* fenetre = window();
-    if (fenetre->isVisible() && !fenetre->isActiveWindow()) {
-        enAttente_ = true;
-        texteEnAttente_ = texte;
-        sujetEnAttente_ = sujet;
-        fenetre->activateWindow();
-        // A desktop that never gives the focus back still hears the message.
-        QTimer::singleShot(1500, this, [this] {
-            if (enAttente_)
-                Reprendre();
-        });
-        return;
-    }
-    Dire(texte, sujet);
-}
-
-void Plateau::Reprendre()
-{
-    const bool message = enAttente_;
-    enAttente_ = false;
-    QWidget* focus = window()->focusWidget();
-    const bool dansLeCode
-        = focus == nullptr || focus == pretee_ || std::find(LblCode.begin(), LblCode.end(), focus) != LblCode.end();
-    pretee_ = nullptr;
-    if (message)
-        Dire(texteEnAttente_, sujetEnAttente_);
-    else if (dansLeCode && focus != LblCode[partie_.CaseCourante] && LblCode[partie_.CaseCourante]->isEnabled())
-        SuivreCurseur();
-    texteEnAttente_.clear();
-}
-
-void Plateau::Dire(const QString& texte, const QWidget* sujet)
-{
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    // Qt sends announcements, which screen readers read as they come: the
-    // focus only follows the cursor, and the message is said once, after
-    // what the focus says. It comes from the focused control: Orca drops
-    // announcements that follow each other within 0.1 s, but for those of
-    // the object that has the focus.
-    if (LblCode[partie_.CaseCourante]->isEnabled() && !LblCode[partie_.CaseCourante]->hasFocus())
-        SuivreCurseur();
-    if (sujet != nullptr && sujet->hasFocus())
-        return;
-    if (!texte.isEmpty()) {
-        QWidget* source = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-        QAccessibleAnnouncementEvent annonce(source, texte);
-        QAccessible::updateAccessibility(&annonce);
-    }
-#else
-    Q_UNUSED(sujet);
-    // The first of these that has not the focus yet, and can take it (a
-    // finished game leaves « Valider le code » disabled).
-    QWidget* cible = nullptr;
-    for (QWidget* candidat : {static_cast<QWidget*>(LblCode[partie_.CaseCourante]), static_cast<QWidget*>(CmdOK),
-                              static_cast<QWidget*>(LblCoulSource[0])})
-        if (candidat->isEnabled() && !candidat->hasFocus()) {
-            cible = candidat;
-            break;
-        }
-    // Described before it takes the focus: Orca reads the description with
-    // the focus, and drops the change itself.
-    cible->setAccessibleDescription(texte);
-    cible->setFocus(Qt::OtherFocusReason);
-    annonce_ = cible;
-#endif
-}
-
-// Each scroll by a key says the moves then shown; the scroll bar keeps the
-// focus.
-void Plateau::DireDefilement()
-{
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    // From Qt 6.8 the new name of the focused scroll bar is read as it comes.
-    if (VScroll1->hasFocus())
-        DireLaPosition(VScroll1);
-#endif
 }
 
 }  // namespace vorlinde::ui

@@ -1,32 +1,22 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
-#include "Etiquette.h"
-
-#include "ElementMenu.h"
+//
+// What screen readers are given instead of Qt's own interfaces: labels read
+// by their own names, the history's scroll bar by the moves it shows, menu
+// items with their shortcuts.
+#include "Accessibilite.h"
 
 #include <QAccessibleWidget>
-#include <QPaintEvent>
 #include <QPointer>
 #include <QScrollBar>
+#include <QVariant>
 #include <QWindow>
 
 #include <map>
 
+#include "ElementMenu.h"
+
 namespace vorlinde::ui {
-
-Etiquette::Etiquette(QWidget* parent) : Cellule<QLabel>(parent)
-{
-    setFrameShape(QFrame::NoFrame);
-    setAlignment(Qt::AlignCenter);
-}
-
-void Etiquette::paintEvent(QPaintEvent*)
-{
-    QPainter peintre(this);
-    PeindreFond(peintre);
-    PeindreTexte(peintre, text());
-    PeindreNumero(peintre);
-}
 
 namespace {
 
@@ -115,17 +105,18 @@ private:
     std::map<int, QAccessible::Id> pages_;
 };
 
+const char* const ProprieteRole = "vorlindeLuParSonNom";
+
 QAccessibleInterface* FabriqueAccessible(const QString& classe, QObject* objet)
 {
-    if (auto* etiquette = qobject_cast<Etiquette*>(objet);
-        etiquette != nullptr && classe == QLatin1String(Etiquette::staticMetaObject.className()))
-        return new EtiquetteAccessible(etiquette, QAccessible::StaticText);
-    if (auto* vu = qobject_cast<LibelleVu*>(objet);
-        vu != nullptr && classe == QLatin1String(LibelleVu::staticMetaObject.className()))
-        return new EtiquetteAccessible(vu, QAccessible::StaticText);
-    if (auto* lu = qobject_cast<LibelleLu*>(objet);
-        lu != nullptr && classe == QLatin1String(LibelleLu::staticMetaObject.className()))
-        return new EtiquetteAccessible(lu, QAccessible::Client);
+    // Asked once per class of the object's ancestry, from its own: the
+    // interface is made for the most derived one.
+    if (auto* widget = qobject_cast<QWidget*>(objet);
+        widget != nullptr && classe == QLatin1String(objet->metaObject()->className())) {
+        const QVariant role = widget->property(ProprieteRole);
+        if (role.isValid())
+            return new EtiquetteAccessible(widget, static_cast<QAccessible::Role>(role.toInt()));
+    }
     // The history's scroll bar says which moves it shows, by its name; the
     // position it would give as a value is a bare number to the listener.
     if (auto* defilement = qobject_cast<QScrollBar*>(objet); defilement != nullptr
@@ -135,6 +126,11 @@ QAccessibleInterface* FabriqueAccessible(const QString& classe, QObject* objet)
 }
 
 }  // namespace
+
+void LuParSonNom(QWidget* widget, QAccessible::Role role)
+{
+    widget->setProperty(ProprieteRole, static_cast<int>(role));
+}
 
 void DireLaPosition(QScrollBar* barre)
 {

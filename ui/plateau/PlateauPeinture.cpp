@@ -10,20 +10,10 @@
 #include "BoutonCouleur.h"
 #include "Etiquette.h"
 #include "Plateau.h"
+#include "accessibilite/Phrases.h"
 #include "game/Defilement.h"
 
 namespace vorlinde::ui {
-namespace {
-
-// Descriptions are rebuilt at every repaint: plain concatenation costs a
-// fraction of QString::arg, which parses its placeholders each time.
-QString Nombre(int n)
-{
-    return QString::number(n);
-}
-
-}  // namespace
-
 std::int32_t Plateau::BackColorFenetre() const
 {
     return DepuisQColor(palette().color(QPalette::Window));
@@ -60,7 +50,7 @@ void Plateau::PeindrePalette()
         auto* source = LblCoulSource[k];
         source->SetBackColor(partie_.Palette[k]);
         source->setGeometry(disposition_.Source(k, partie_.RangeeCoulSource[k]));
-        source->SetDescription(QStringLiteral("Couleur ") + Nombre(k + 1));
+        source->SetDescription(phrases::Source(k + 1));
         source->SetNumero(numeros_ ? k + 1 : 0);
     }
 }
@@ -71,8 +61,7 @@ void Plateau::PeindreCases()
     for (int k = 0; k < LongueurCode; ++k) {
         const int n = partie_.CasesCode[k];
         LblCode[k]->SetBackColor(partie_.CouleursCases[k]);
-        LblCode[k]->SetDescription(QStringLiteral("Case ") + Nombre(k + 1)
-                                   + (n > 0 ? QStringLiteral(" : couleur ") + Nombre(n) : QStringLiteral(" : vide")));
+        LblCode[k]->SetDescription(phrases::Case(k + 1, n));
         // A cell shows its number only while it shows that number's colour
         // (a new game shows the cells empty although they keep their numbers).
         const bool montre = n > 0 && partie_.CouleursCases[k] == partie_.Palette[n - 1];
@@ -132,44 +121,26 @@ void Plateau::PeindreHistorique()
     for (int r = 0; r < LignesHistorique; ++r) {
         const int i = etat.CoupDeLigne[r];
         const Coup* coup = i > 0 ? &partie_.Historique[i] : nullptr;
-        QString couleurs;
         for (int j = 0; j < LongueurCode; ++j) {
             auto* cellule = LblResult[4 * r + j];
             const int d = coup ? coup->Code[j] - '0' : 0;
             const bool colore = d >= 1 && d <= NbCouleurs;
             cellule->SetBackColor(colore ? partie_.Palette[d - 1] : fond);
-            cellule->SetInfobulle(colore ? QStringLiteral("Coup ") + Nombre(i) + QStringLiteral(", case ")
-                                          + Nombre(j + 1) + QStringLiteral(" : couleur ") + Nombre(d)
-                                         : QString());
+            cellule->SetInfobulle(colore ? phrases::CaseDuCoup(i, j + 1, d) : QString());
             cellule->SetNumero(numeros_ && colore ? d : 0);
-            if (coup)
-                couleurs += (j == 0 ? QString() : QStringLiteral(", ")) + (colore ? Nombre(d) : QStringLiteral("vide"));
         }
-        LblBiPl[r]->setText(coup ? Nombre(coup->BiPl) : QString());
-        LblMalPl[r]->setText(coup ? Nombre(coup->MalPl) : QString());
-        const QString score = coup ? Nombre(coup->BiPl) + QStringLiteral(" bien placé(s), ") + Nombre(coup->MalPl)
-                + QStringLiteral(" mal placé(s)")
-                                   : QString();
-        const QString numero = QStringLiteral("Coup ") + Nombre(i) + QStringLiteral(" : ");
-        LblBiPl[r]->SetInfobulle(coup ? numero + score : QString());
-        LblMalPl[r]->SetInfobulle(coup ? numero + score : QString());
+        LblBiPl[r]->setText(coup ? QString::number(coup->BiPl) : QString());
+        LblMalPl[r]->setText(coup ? QString::number(coup->MalPl) : QString());
+        const QString score = coup ? phrases::Coup(i, coup->BiPl, coup->MalPl) : QString();
+        LblBiPl[r]->SetInfobulle(score);
+        LblMalPl[r]->SetInfobulle(score);
         // A screen reader meets each move once, whole, on its « Bien placé(s) »
         // counter, which Tab reaches; an empty row is not there for it.
-        LblBiPl[r]->SetNomAccessible(
-            coup ? numero + QStringLiteral("couleurs ") + couleurs + QStringLiteral(" ; ") + score : QString());
+        LblBiPl[r]->SetNomAccessible(coup ? phrases::LigneHistorique(i, *coup) : QString());
         LblBiPl[r]->setFocusPolicy(coup ? Qt::TabFocus : Qt::NoFocus);
     }
-    VScroll1->setAccessibleName(etat.Enabled ? QStringLiteral("Historique : coups ") + Nombre(etat.CoupDeLigne[0])
-                                        + QStringLiteral(" à ") + Nombre(etat.CoupDeLigne[LignesHistorique - 1])
-                                             : QStringLiteral("Historique"));
-}
-
-void Plateau::RafraichirCouleurs()
-{
-    vorlinde::RafraichirCouleurs(partie_);
-    PeindrePalette();
-    PeindreCases();
-    PeindreHistorique();
+    VScroll1->setAccessibleName(
+        phrases::Historique(etat.Enabled, etat.CoupDeLigne[0], etat.CoupDeLigne[LignesHistorique - 1]));
 }
 
 }  // namespace vorlinde::ui

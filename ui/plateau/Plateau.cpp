@@ -16,6 +16,9 @@
 
 #include "BoutonCouleur.h"
 #include "Etiquette.h"
+#include "accessibilite/Accessibilite.h"
+#include "accessibilite/Annonceur.h"
+#include "accessibilite/Phrases.h"
 #include "game/Messages.h"
 
 namespace vorlinde::ui {
@@ -59,13 +62,55 @@ template <typename Controle> Controle* Nommer(Controle* controle, const char* no
 
 }  // namespace
 
-Plateau::Plateau(Partie& partie, std::shared_ptr<BoiteMessage> boites, QWidget* parent)
-    : QWidget(parent), partie_(partie), boites_(std::move(boites))
+Plateau::Plateau(PartieActive& jeu, std::shared_ptr<BoiteMessage> boites, QWidget* parent)
+    : QWidget(parent), jeu_(jeu), partie_(jeu.Etat()), boites_(std::move(boites))
 {
     InstallerAccessibilite();
     ConstruireControles();
     ConstruireAccessibilite();
     SuivrePalette();
+    connect(&jeu_, &PartieActive::Change, this, &Plateau::SurChange);
+}
+
+Plateau::~Plateau() = default;
+
+// Every change is painted whole before anything of it is said: a name the
+// voice reads is the one just painted.
+void Plateau::SurChange(PartieActive::Aspects aspects)
+{
+    using A = PartieActive::Aspect;
+    const int cellule = jeu_.CaseColoree();
+    const QString nomAvant = LblCode[cellule]->accessibleName();
+    if (aspects & A::Palette)
+        aspects |= A::Cases | A::Historique;
+    if (aspects & (A::Palette | A::Rangees))
+        PeindrePalette();
+    if (aspects & A::Cases)
+        PeindreCases();
+    else if (aspects & A::Curseur)
+        PeindreCurseur();
+    if (aspects & A::CasesVidees)
+        EffacerLegendesCases();
+    if (aspects & A::Issue)
+        PeindreValider();
+    if (aspects & A::Historique)
+        PeindreHistorique();
+
+    if (aspects & A::CoupJoue) {
+        const Coup& coup = partie_.Historique[partie_.NbCoups];
+        Annoncer(phrases::Coup(partie_.NbCoups, coup.BiPl, coup.MalPl));
+    }
+    if (aspects & A::CouleurPosee) {
+        // Said by the cell's own name when the focus reaches it or is on it
+        // as the name changes, not when the same colour is placed again.
+        const bool nomDit = !LblCode[cellule]->hasFocus() || LblCode[cellule]->accessibleName() != nomAvant;
+        Annoncer(phrases::Case(cellule + 1, partie_.CasesCode[cellule]), nomDit ? LblCode[cellule] : nullptr);
+    }
+}
+
+void Plateau::Annoncer(const QString& texte, const QWidget* sujet)
+{
+    voix_->Annoncer(texte, sujet);
 }
 
 void Plateau::ConstruireControles()
@@ -175,12 +220,23 @@ void Plateau::ConstruireAccessibilite()
             controle->setFocusPolicy(Qt::TabFocus);
     for (std::size_t k = 0; k + 1 < ordre.size(); ++k)
         setTabOrder(ordre[k], ordre[k + 1]);
-    for (QWidget* controle : ordre)
+    Annonceur::Plateau vu;
+    vu.Fenetre = this;
+    vu.CaseDuCurseur = [this] { return LblCode[partie_.CaseCourante]; };
+    vu.DansLeCode = [this](const QWidget* controle) {
+        return std::find(LblCode.begin(), LblCode.end(), controle) != LblCode.end();
+    };
+    vu.SuivreCurseur = [this] { SuivreCurseur(); };
+    vu.Relais = {CmdOK, LblCoulSource[0]};
+    voix_ = new Annonceur(std::move(vu), this);
+    for (QWidget* controle : ordre) {
         controle->installEventFilter(this);
+        voix_->Suivre(controle);
+    }
     for (auto* ligne : LblBiPl)
         ligne->setFocusPolicy(Qt::NoFocus);
-    CmdMove[0]->setAccessibleDescription(QStringLiteral("Monte d'une rangée la dernière couleur choisie"));
-    CmdMove[1]->setAccessibleDescription(QStringLiteral("Descend d'une rangée la dernière couleur choisie"));
+    CmdMove[0]->setAccessibleDescription(phrases::MonterSource());
+    CmdMove[1]->setAccessibleDescription(phrases::DescendreSource());
     for (auto* bouton : CmdMove)
         bouton->setToolTip(bouton->accessibleDescription());
     LblCode[0]->setFocus();
@@ -196,75 +252,43 @@ void Plateau::CmdOK_Click()
     const auto exclamation = [this](const std::string& texte, const char* titre) {
         MsgBox(QString::fromStdString(texte), styles::Exclamation, Utf8(titre));
     };
-    const auto resultat = ValiderCode(partie_);
-    if (resultat == ResultatValidation::Enregistre || resultat == ResultatValidation::Gagne
-        || resultat == ResultatValidation::Perdu)
-        emit PartieChangee();
-    if (resultat == ResultatValidation::Gagne || resultat == ResultatValidation::Perdu)
-        emit PartieFinie(resultat == ResultatValidation::Gagne);
-    switch (resultat) {
+    // The move is said once its box, if any, is closed.
+    const Annonceur::Retenue retenue(*voix_);
+    switch (jeu_.Valider()) {
     case ResultatValidation::Incomplet:
         exclamation(messages::CodeIncomplet, messages::TitreCode);
-        return;
+        break;
     case ResultatValidation::CouleurEnDouble:
         exclamation(messages::CouleurEnDouble, messages::TitreCode);
-        return;
+        break;
     case ResultatValidation::DejaJoue:
         MsgBox(Utf8(messages::CodeDejaJoue), styles::Aucun);
-        return;
+        break;
     case ResultatValidation::Perdu:
         exclamation(messages::TextePerdu(partie_.CodeSecret), messages::TitreFinDePartie);
-        PeindreValider();
-        return;
+        break;
     case ResultatValidation::Gagne:
         exclamation(messages::TexteGagne(partie_.NbCoups), messages::TitreFinDePartie);
-        PeindreValider();
         break;
     case ResultatValidation::Enregistre:
         break;
     }
-    PeindreHistorique();
-    const Coup& coup = partie_.Historique[partie_.NbCoups];
-    Annoncer(QStringLiteral("Coup %1 : %2 bien placé(s), %3 mal placé(s)")
-                 .arg(partie_.NbCoups)
-                 .arg(coup.BiPl)
-                 .arg(coup.MalPl));
 }
 
 void Plateau::LblCode_Click(int index)
 {
-    ChoisirCase(partie_, index);
+    jeu_.ChoisirCase(index);
     SuivreCurseur();
 }
 
 void Plateau::LblCoulSource_Click(int index)
 {
-    const int cellule = partie_.CaseCourante;
-    const QString nomAvant = LblCode[cellule]->accessibleName();
-    ChoisirCouleur(partie_, index);
-    PeindreCases();
-    // Said by the cell's own name when the focus reaches it or is on it as
-    // the name changes, not when the same colour is placed again.
-    const bool nomDit = !LblCode[cellule]->hasFocus() || LblCode[cellule]->accessibleName() != nomAvant;
-    Annoncer(QStringLiteral("Case %1 : couleur %2").arg(cellule + 1).arg(index + 1),
-             nomDit ? LblCode[cellule] : nullptr);
-}
-
-void Plateau::ComposerCode(const Code4& code)
-{
-    for (int k = 0; k < LongueurCode; ++k) {
-        ChoisirCase(partie_, k);
-        ChoisirCouleur(partie_, code[k] - 1);
-    }
-    ChoisirCase(partie_, 0);
-    PeindreCases();
+    jeu_.ChoisirCouleur(index);
 }
 
 void Plateau::CmdMove_Click(int index)
 {
-    DeplacerSource(partie_, index);
-    emit PartieChangee();
-    PeindrePalette();
+    jeu_.DeplacerSource(index);
 }
 
 void Plateau::LblCode_Change(int index)
@@ -275,7 +299,7 @@ void Plateau::LblCode_Change(int index)
 void Plateau::VScroll1_Change()
 {
     PeindreHistorique();
-    DireDefilement();
+    voix_->DireDefilement(VScroll1);
 }
 
 }  // namespace vorlinde::ui
