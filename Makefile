@@ -7,7 +7,7 @@ BUILD_BENCH   ?= build/bench
 GENERATOR     ?= Ninja
 JOBS          ?= $(shell nproc)
 
-.PHONY: deps run test test-debian13 bench fuzz package clean
+.PHONY: deps run test test-debian13 orca-charge bench fuzz package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -23,6 +23,11 @@ test: deps
 	cmake -S . -B $(BUILD_TEST) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DVORLINDE_SANITIZE=ON -DVORLINDE_WERROR=ON
 	cmake --build $(BUILD_TEST) -j $(JOBS)
 	ctest --test-dir $(BUILD_TEST) --output-on-failure -j $(JOBS)
+
+# The Orca test five times while two processes keep both cores busy, on the
+# build of `make test` (in a Debian 13 root: bash scripts/debian13.sh orca-charge).
+orca-charge:
+	bash scripts/orca-charge.sh
 
 # The same tests in a Debian 13 root of their own, made once under build/ (as root).
 test-debian13:

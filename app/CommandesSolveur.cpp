@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
 #include "CommandesSolveur.h"
+#include "textes/Textes.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,13 +56,13 @@ QString Etat(const Partie& partie)
 {
     switch (Issue(partie)) {
     case IssuePartie::Gagnee:
-        return QStringLiteral("gagnée");
+        return QString::fromUtf8(textes::Gagnee);
     case IssuePartie::Perdue:
-        return QStringLiteral("perdue");
+        return QString::fromUtf8(textes::Perdue);
     case IssuePartie::EnCours:
         break;
     }
-    return QStringLiteral("en cours");
+    return QString::fromUtf8(textes::EnCours);
 }
 
 }  // namespace
@@ -73,12 +74,10 @@ int CommandeIndice(const std::filesystem::path& fichier, std::FILE* sortie, std:
         return SortieErreurFichier;
     switch (Issue(*partie)) {
     case IssuePartie::Gagnee:
-        Ecrire(sortie,
-               QStringLiteral("La partie est gagnée, en %1 : il n'y a plus rien à chercher.\n")
-                   .arg(Pluriel(partie->NbCoups, "coup", "coups")));
+        Ecrire(sortie, QString::fromUtf8(textes::PartieGagneeEn).arg(Pluriel(partie->NbCoups, "coup", "coups")));
         return 0;
     case IssuePartie::Perdue:
-        Ecrire(sortie, QStringLiteral("La partie est perdue : les 100 coups ont été joués.\n"));
+        Ecrire(sortie, QString::fromUtf8(textes::PartiePerdueCent));
         return 0;
     case IssuePartie::EnCours:
         break;
@@ -86,8 +85,8 @@ int CommandeIndice(const std::filesystem::path& fichier, std::FILE* sortie, std:
     const auto conseil = ConseillerCoup(*partie);
     Ecrire(sortie, Chiffres(conseil.Coup.Code) + QLatin1Char('\n'));
     Ecrire(sortie,
-           conseil.Possibles < 2 ? QStringLiteral("%1 code est encore possible.\n").arg(conseil.Possibles)
-                                 : QStringLiteral("%1 codes sont encore possibles.\n").arg(conseil.Possibles));
+           conseil.Possibles < 2 ? QString::fromUtf8(textes::UnCodePossible).arg(conseil.Possibles)
+                                 : QString::fromUtf8(textes::CodesPossibles).arg(conseil.Possibles));
     return 0;
 }
 
@@ -129,25 +128,22 @@ int CommandeAnalyse(const std::filesystem::path& fichier, bool json, std::FILE* 
     for (std::size_t k = 0; k < analyse.size(); ++k) {
         const auto& a = analyse[k];
         Ecrire(sortie,
-               QStringLiteral("Coup %1 : %2, %3 bien placé(s), %4 mal placé(s) ; %5 avant, %6 après ; "
-                              "%7 ; le solveur aurait joué %8, qui laisse au pire %9.\n")
+               QString::fromUtf8(textes::LigneAnalyseTexte)
                    .arg(k + 1)
                    .arg(QString::fromStdString(a.Joue.TexteCode()))
                    .arg(a.Joue.BiPl)
                    .arg(a.Joue.MalPl)
                    .arg(Pluriel(a.PossiblesAvant, "code possible", "codes possibles"))
                    .arg(a.PossiblesApres)
-                   .arg(a.Compatible ? QStringLiteral("ce coup était possible")
-                                     : QStringLiteral("ce coup n'était plus possible"))
+                   .arg(QString::fromUtf8(a.Compatible ? textes::CoupPossible : textes::CoupPlusPossible))
                    .arg(Chiffres(a.Conseil.Code))
                    .arg(Pluriel(a.Conseil.PireCas, "code", "codes")));
     }
-    const QString bilan = QStringLiteral("Bilan : %1, partie %2")
+    const QString bilan = QString::fromUtf8(textes::BilanTexte)
                               .arg(Pluriel(partie->NbCoups, "coup joué", "coups joués"), Etat(*partie));
     Ecrire(sortie,
-           finie
-               ? bilan + QStringLiteral(" ; le solveur trouve ce code en %1.\n").arg(Pluriel(solveur, "coup", "coups"))
-               : bilan + QStringLiteral(".\n"));
+           finie ? bilan + QString::fromUtf8(textes::BilanSolveurTexte).arg(Pluriel(solveur, "coup", "coups"))
+                 : bilan + QStringLiteral(".\n"));
     return 0;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
 #include "LigneDeCommande.h"
+#include "textes/Textes.h"
 
 #include <QCommandLineParser>
 
@@ -37,7 +38,7 @@ Demande Erreur(const QString& texte)
 {
     Demande demande;
     demande.Quoi = Demande::Mode::Erreur;
-    demande.Erreur = QStringLiteral("vorlinde : ") + texte;
+    demande.Erreur = QString::fromUtf8(textes::PrefixeErreur) + texte;
     return demande;
 }
 
@@ -70,11 +71,10 @@ Demande AnalyserArguments(const QStringList& arguments)
     if (!analyse.parse(arguments)) {
         const QStringList inconnues = analyse.unknownOptionNames();
         if (inconnues.isEmpty())  // "--indice=F": a value given to a flag
-            return Erreur(QStringLiteral("« --indice » et « --analyse » prennent le fichier de la partie après un "
-                                         "espace, pas après « = »."));
+            return Erreur(QString::fromUtf8(textes::FichierApresEgal));
         for (const QString& nom : inconnues)
             if (!OptionsDeQt.contains(nom))
-                return Erreur(QStringLiteral("option inconnue « %1 ».").arg(TelleQueTapee(arguments, nom)));
+                return Erreur(QString::fromUtf8(textes::OptionInconnue).arg(TelleQueTapee(arguments, nom)));
         optionsQt = true;
     }
     if (analyse.isSet(aide))
@@ -84,13 +84,13 @@ Demande AnalyserArguments(const QStringList& arguments)
     const QStringList fichiers = analyse.positionalArguments();
     const bool solveur = analyse.isSet(indice) || analyse.isSet(analyser);
     if (analyse.isSet(indice) && analyse.isSet(analyser))
-        return Erreur(QStringLiteral("--indice et --analyse ne vont pas ensemble."));
+        return Erreur(QString::fromUtf8(textes::IndiceEtAnalyse));
     if (analyse.isSet(json) && !analyse.isSet(analyser))
-        return Erreur(QStringLiteral("--json ne s'emploie qu'avec --analyse."));
+        return Erreur(QString::fromUtf8(textes::JsonSansAnalyse));
     if (solveur && (fichiers.size() > 1 || optionsQt))
-        return Erreur(QStringLiteral("--indice et --analyse n'ouvrent pas de fenêtre ni d'autre partie."));
+        return Erreur(QString::fromUtf8(textes::SansFenetre));
     if (solveur && fichiers.isEmpty())
-        return Erreur(QStringLiteral("il manque le fichier de la partie après « %1 ».")
+        return Erreur(QString::fromUtf8(textes::FichierManquant)
                           .arg(analyse.isSet(indice) ? QStringLiteral("--indice") : QStringLiteral("--analyse")));
     if (analyse.isSet(indice))
         return Pour(Demande::Mode::Indice, fichiers.first());
@@ -100,7 +100,7 @@ Demande AnalyserArguments(const QStringList& arguments)
         return demande;
     }
     if (fichiers.size() > 1 && !optionsQt)
-        return Erreur(QStringLiteral("une seule partie peut être ouverte à la fois."));
+        return Erreur(QString::fromUtf8(textes::UneSeulePartie));
     auto demande = Pour(Demande::Mode::Fenetre, fichiers.value(0));
     demande.OptionsQt = optionsQt;
     return demande;
@@ -108,36 +108,12 @@ Demande AnalyserArguments(const QStringList& arguments)
 
 QString TexteAide()
 {
-    return QStringLiteral("Usage : vorlinde [OPTION] [FICHIER.prt]\n"
-                          "Vorlinde, jeu de déduction : trouver un code caché de quatre couleurs\n"
-                          "différentes parmi huit, en au plus 100 coups.\n"
-                          "\n"
-                          "Sans option, le jeu s'ouvre dans sa fenêtre. Une partie sauvegardée\n"
-                          "FICHIER.prt y est chargée comme par la commande « Charger ».\n"
-                          "\n"
-                          "Options :\n"
-                          "  -h, --help                 affiche cette aide et quitte\n"
-                          "  -v, --version              affiche le nom et la version du programme et quitte\n"
-                          "  --indice FICHIER.prt       écrit le prochain coup conseillé pour la partie\n"
-                          "                             sauvegardée, puis le nombre de codes encore possibles\n"
-                          "  --analyse FICHIER.prt      écrit chaque coup de la partie vu par le solveur\n"
-                          "  --json                     avec --analyse : la même analyse en un objet JSON\n"
-                          "  --                         la suite est un nom de fichier, même s'il commence\n"
-                          "                             par un tiret\n"
-                          "\n"
-                          "Les options et le fichier vont dans n'importe quel ordre. --indice et --analyse\n"
-                          "n'ouvrent pas de fenêtre et n'ont pas besoin d'écran.\n"
-                          "\n"
-                          "Codes de sortie :\n"
-                          "  0  tout s'est bien passé\n"
-                          "  1  la partie sauvegardée n'a pas pu être lue, la sortie standard n'a pas pu être\n"
-                          "     écrite, ou la fenêtre n'a pas d'écran\n"
-                          "  2  la ligne de commande est incorrecte\n");
+    return QString::fromUtf8(textes::Usage);
 }
 
 QString TexteVersion()
 {
-    return QStringLiteral("Vorlinde ") + QString::fromUtf8(VersionProgramme) + QLatin1Char('\n');
+    return QString::fromUtf8(textes::TitreFenetre).arg(QString::fromUtf8(VersionProgramme)) + QLatin1Char('\n');
 }
 
 }  // namespace vorlinde

@@ -17,6 +17,7 @@
 #include "LigneDeCommande.h"
 #include "platform/Dossiers.h"
 #include "platform/Fichiers.h"
+#include "textes/Textes.h"
 #include "ui/Dial.h"
 #include "ui/FinDeSession.h"
 #include "ui/FrmPrinc.h"
@@ -74,10 +75,7 @@ std::filesystem::path CheminBrut(int argc, char* argv[], const QString& fichier)
     return QFile::encodeName(fichier).toStdString();
 }
 
-const QString PasDEcran
-    = QStringLiteral("vorlinde : aucun écran n'est disponible, la fenêtre du jeu ne peut pas s'ouvrir.\n"
-                     "Lancez le jeu depuis une session graphique ; « vorlinde --indice » et « vorlinde --analyse »\n"
-                     "n'ont pas besoin d'écran.\n");
+const QString PasDEcran = QString::fromUtf8(vorlinde::textes::SansEcran);
 
 // The Qt module that opens windows of the kind asked for, when it is not
 // installed: named by Qt's warning before it ends the program.
@@ -93,19 +91,12 @@ void SansEcran(QtMsgType type, const QMessageLogContext&, const QString& message
         ModuleAbsent = message.mid(introuvable.size()).section(QLatin1Char('"'), 0, 0);
     if (type == QtFatalMsg) {
         Ecrire(stderr,
-               ModuleAbsent.isNull()
-                   ? PasDEcran
-                   : QStringLiteral("vorlinde : le module de Qt qui ouvre les fenêtres de type « %1 » n'est "
-                                    "pas installé : la fenêtre du jeu ne peut pas s'ouvrir.\nInstallez le "
-                                    "paquet qt6-qpa-plugins (ou qt6-wayland), ou réinstallez le jeu.\n")
-                         .arg(ModuleAbsent));
+               ModuleAbsent.isNull() ? PasDEcran : QString::fromUtf8(vorlinde::textes::ModuleAbsent).arg(ModuleAbsent));
         std::_Exit(1);
     }
 }
 
-const QString EcranPerdu
-    = QStringLiteral("vorlinde : la connexion à l'écran a été perdue, le jeu s'arrête. La partie en cours est "
-                     "gardée : elle sera proposée au prochain démarrage.\n");
+const QString EcranPerdu = QString::fromUtf8(vorlinde::textes::EcranPerdu);
 
 QtMessageHandler gestionnaireQt = nullptr;
 
@@ -154,7 +145,7 @@ int Fenetre(int argc, char* argv[], vorlinde::Demande demande)
     if (demande.OptionsQt)
         demande = vorlinde::AnalyserArguments(QCoreApplication::arguments());
     if (demande.Quoi != vorlinde::Demande::Mode::Fenetre) {
-        Ecrire(stderr, demande.Erreur + QStringLiteral("\nEssayez « vorlinde --help ».\n"));
+        Ecrire(stderr, demande.Erreur + QString::fromUtf8(vorlinde::textes::EssayezAide));
         return vorlinde::SortieErreurLigne;
     }
     QApplication::setApplicationName(QStringLiteral("Vorlinde"));
@@ -189,7 +180,7 @@ int Fenetre(int argc, char* argv[], vorlinde::Demande demande)
         QApplication::setWindowIcon(vorlinde::ui::IconeProgramme());
         // Boxes open over the window.
         if (const auto alerte = fenetre.AlerteDossierDonnees(); !alerte.isEmpty()) {
-            Ecrire(stderr, QStringLiteral("vorlinde : ") + alerte + QLatin1Char('\n'));
+            Ecrire(stderr, QString::fromUtf8(vorlinde::textes::PrefixeErreur) + alerte + QLatin1Char('\n'));
             services.Boites->MsgBox(&fenetre, alerte, vorlinde::ui::styles::Exclamation);
         }
         // A game the player named comes first; the games left then wait for
@@ -206,7 +197,7 @@ int SortieEcrite(int statut)
 {
     if (std::fflush(stdout) == 0 && !std::ferror(stdout))
         return statut;
-    Ecrire(stderr, QStringLiteral("vorlinde : la sortie standard n'a pas pu être écrite.\n"));
+    Ecrire(stderr, QString::fromUtf8(vorlinde::textes::SortieIllisible));
     return statut == 0 ? vorlinde::SortieErreurFichier : statut;
 }
 
@@ -223,7 +214,7 @@ int main(int argc, char* argv[])
         Ecrire(stdout, vorlinde::TexteVersion());
         return SortieEcrite(0);
     case vorlinde::Demande::Mode::Erreur:
-        Ecrire(stderr, demande.Erreur + QStringLiteral("\nEssayez « vorlinde --help ».\n"));
+        Ecrire(stderr, demande.Erreur + QString::fromUtf8(vorlinde::textes::EssayezAide));
         return vorlinde::SortieErreurLigne;
     case vorlinde::Demande::Mode::Indice:
     case vorlinde::Demande::Mode::Analyse: {

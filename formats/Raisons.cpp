@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "Raisons.h"
 
+#include "textes/Textes.h"
+
 namespace vorlinde {
 
 std::string RaisonErreurFichier(ErreurFichier erreur)
@@ -10,47 +12,54 @@ std::string RaisonErreurFichier(ErreurFichier erreur)
     case ErreurFichier::Aucune:
         return {};
     case ErreurFichier::PasUnFichierOrdinaire:
-        return "Ce n'est pas un fichier ordinaire, mais un dossier, un tube ou un périphérique.";
+        return textes::RaisonPasUnFichier;
     case ErreurFichier::Illisible:
-        return "Le fichier ne peut pas être lu.";
+        return textes::RaisonIllisible;
     case ErreurFichier::Ecriture:
-        return "Le fichier ne peut pas être écrit.";
+        return textes::RaisonEcriture;
     case ErreurFichier::ConflitDeVersion:
-        return "Le fichier a été écrit par une version plus récente.";
+        return textes::RaisonPlusRecent;
     case ErreurFichier::TropCourt:
-        return "Le fichier est incomplet.";
+        return textes::RaisonTropCourt;
     case ErreurFichier::TropDeCoups:
-        return "Le fichier annonce plus de 100 coups.";
+        return textes::RaisonTropDeCoups;
     case ErreurFichier::CouleurInvalide:
-        return "Le fichier contient un numéro de couleur hors de 1 à 8.";
+        return textes::RaisonCouleurInvalide;
     case ErreurFichier::CodeSecretInvalide:
-        return "Le code secret du fichier répète une couleur.";
+        return textes::RaisonCodeSecretInvalide;
     case ErreurFichier::CoupApresVictoire:
-        return "Le fichier contient des coups joués après le coup gagnant.";
+        return textes::RaisonCoupApresVictoire;
     case ErreurFichier::CoupRepete:
-        return "Le fichier contient deux fois le même coup.";
+        return textes::RaisonCoupRepete;
     case ErreurFichier::TropPeuDeValeurs:
-        return "Le fichier contient moins de neuf couleurs.";
+        return textes::RaisonTropPeuDeValeurs;
     case ErreurFichier::ValeurInvalide:
-        return "Le fichier contient une valeur qui n'est pas une couleur (un nombre entier de 0 à 16777215).";
+        return textes::RaisonValeurInvalide;
     }
     return {};
 }
 
 std::string TexteEchec(CommandeFichier commande, const std::string& nom, ErreurFichier erreur)
 {
-    const std::string raison = RaisonErreurFichier(erreur);
+    const char* quoi = nullptr;
     switch (commande) {
     case CommandeFichier::SauvegardePartie:
-        return "La partie n'a pas pu être enregistrée dans le fichier « " + nom + " ». " + raison;
+        quoi = textes::EchecSauvegardePartie;
+        break;
     case CommandeFichier::ChargementPartie:
-        return "La partie du fichier « " + nom + " » ne peut pas être chargée. " + raison;
+        quoi = textes::EchecChargementPartie;
+        break;
     case CommandeFichier::ChargementProfil:
-        return "Le profil du fichier « " + nom + " » ne peut pas être chargé. " + raison;
+        quoi = textes::EchecChargementProfil;
+        break;
     case CommandeFichier::SauvegardeProfil:
-        return "Le profil n'a pas pu être enregistré dans le fichier « " + nom + " ». " + raison;
+        quoi = textes::EchecSauvegardeProfil;
+        break;
     }
-    return raison;
+    std::string texte = quoi != nullptr ? quoi : "";
+    if (const auto place = texte.find("%1"); place != std::string::npos)
+        texte.replace(place, 2, nom);
+    return texte + RaisonErreurFichier(erreur);
 }
 
 }  // namespace vorlinde

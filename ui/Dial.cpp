@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
 #include "Dial.h"
+#include "accessibilite/Texte.h"
 
 #include <QAbstractItemView>
 #include <QColorDialog>
@@ -91,7 +92,7 @@ private:
     void DireDossier(const QString& dossier)
     {
         if (auto* nom = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-            nom->setAccessibleDescription(QStringLiteral("Dossier : ") + QDir::toNativeSeparators(dossier));
+            nom->setAccessibleDescription(Utf8(textes::DossierDuFichier) + QDir::toNativeSeparators(dossier));
     }
 
     bool Acceptable(const QString& chemin)
@@ -100,7 +101,7 @@ private:
         const QFileInfo dossier(fichier.absolutePath());
         const QString nomDossier = QDir::toNativeSeparators(dossier.filePath());
         if (flags_.DossierDoitExister && !dossier.isDir())
-            return Refuser(QStringLiteral("Le dossier « %1 » n'existe pas.").arg(nomDossier));
+            return Refuser(Utf8(textes::DossierInexistant).arg(nomDossier));
         // Opening a named pipe or a device would wait for ever or read without end.
         if (fichier.exists() && !fichier.isFile())
             return Refuser(QStringLiteral("« %1 » n'est pas un fichier ordinaire, mais un dossier, un tube ou un "
@@ -108,16 +109,16 @@ private:
                                .arg(fichier.fileName()));
         if (flags_.RefuserLectureSeule) {
             if (fichier.exists() && !fichier.isWritable())
-                return Refuser(QStringLiteral("Le fichier « %1 » est en lecture seule.").arg(fichier.fileName()));
+                return Refuser(Utf8(textes::FichierLectureSeule).arg(fichier.fileName()));
             if (!fichier.exists() && !dossier.isWritable())
-                return Refuser(QStringLiteral("Le dossier « %1 » est protégé en écriture.").arg(nomDossier));
+                return Refuser(Utf8(textes::DossierProtege).arg(nomDossier));
         }
         return true;
     }
 
     bool Refuser(const QString& texte)
     {
-        QMessageBox::critical(this, QStringLiteral("Erreur"), texte);
+        QMessageBox::critical(this, Utf8(textes::TitreErreur), texte);
         return false;
     }
 

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
 #include "FrmAnalyse.h"
+#include "accessibilite/Texte.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -31,18 +32,15 @@ QString Codes(int n)
 
 FrmAnalyse::FrmAnalyse(const Partie& partie, bool numeros, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Analyse de la partie"));
+    setWindowTitle(Utf8(textes::TitreAnalyse));
     auto* plan = new QVBoxLayout(this);
     auto* contenu = new QWidget;
     auto* grille = new QGridLayout(contenu);
     grille->setHorizontalSpacing(12);
-    const QStringList titres{QStringLiteral("Coup"),
-                             QStringLiteral("Essai"),
-                             QString(),
-                             QStringLiteral("Score"),
-                             QStringLiteral("Codes possibles"),
-                             QStringLiteral("Encore possible"),
-                             QStringLiteral("Le solveur aurait joué")};
+    const QStringList titres{
+        Utf8(textes::ColonneCoup),   Utf8(textes::ColonneEssai),     QString(),
+        Utf8(textes::ColonneScore),  Utf8(textes::ColonnePossibles), Utf8(textes::ColonneEncorePossible),
+        Utf8(textes::ColonneSolveur)};
     for (int c = 0; c < titres.size(); ++c) {
         auto* titre = new LibelleVu(QStringLiteral("<b>%1</b>").arg(titres[c]));
         grille->addWidget(titre, 0, c);
@@ -55,20 +53,18 @@ FrmAnalyse::FrmAnalyse(const Partie& partie, bool numeros, QWidget* parent) : QD
         const int ligne = static_cast<int>(k) + 1;
         const QString score = phrases::Score(a.Joue.BiPl, a.Joue.MalPl);
         const QString possibles = QStringLiteral("%1 → %2").arg(a.PossiblesAvant).arg(a.PossiblesApres);
-        const QString encore = a.Compatible ? QStringLiteral("oui") : QStringLiteral("non");
+        const QString encore = a.Compatible ? Utf8(textes::Oui) : Utf8(textes::Non);
         const QString solveur
             = Chiffres(a.Conseil.Code) + QStringLiteral(" (au pire ") + Codes(a.Conseil.PireCas) + QLatin1Char(')');
         // The move whole for Tab: a screen reader says it once, and none of
         // the row's texts.
-        auto* numero = new LibelleLu(QStringLiteral("Coup %1").arg(ligne));
+        auto* numero = new LibelleLu(Utf8(textes::CoupN).arg(ligne));
         numero->setObjectName(QStringLiteral("LblCoup%1").arg(ligne));
-        numero->setAccessibleName(
-            QStringLiteral("Coup %1 : %2 ; %3 ; codes possibles %4 ; %5 ; le solveur aurait joué %6")
-                .arg(ligne)
-                .arg(QString::fromStdString(a.Joue.TexteCode()), score, possibles,
-                     a.Compatible ? QStringLiteral("ce coup était possible")
-                                  : QStringLiteral("ce coup n'était plus possible"),
-                     solveur));
+        numero->setAccessibleName(Utf8(textes::LigneAnalyse)
+                                      .arg(ligne)
+                                      .arg(QString::fromStdString(a.Joue.TexteCode()), score, possibles,
+                                           a.Compatible ? Utf8(textes::CoupPossible) : Utf8(textes::CoupPlusPossible),
+                                           solveur));
         grille->addWidget(numero, ligne, 0);
         ordre.append(numero);
         auto* essai = new QWidget;
@@ -102,22 +98,22 @@ FrmAnalyse::FrmAnalyse(const Partie& partie, bool numeros, QWidget* parent) : QD
     defilement->setMinimumSize(contenu->sizeHint().width() + 24, 260);
     plan->addWidget(defilement);
 
-    QString bilan = QStringLiteral("%1 coup(s) joué(s), partie ").arg(partie.NbCoups);
+    QString bilan = Utf8(textes::BilanCoups).arg(partie.NbCoups);
     switch (Issue(partie)) {
     case IssuePartie::EnCours:
-        bilan += QStringLiteral("en cours.");
+        bilan += Utf8(textes::BilanEnCours);
         break;
     case IssuePartie::Gagnee:
     case IssuePartie::Perdue:
-        bilan += Issue(partie) == IssuePartie::Gagnee ? QStringLiteral("gagnée") : QStringLiteral("perdue");
-        bilan += QStringLiteral(" ; le solveur trouve ce code en %1 coup(s).").arg(CoupsDuSolveur(partie.CodeSecret));
+        bilan += Issue(partie) == IssuePartie::Gagnee ? Utf8(textes::Gagnee) : Utf8(textes::Perdue);
+        bilan += Utf8(textes::BilanSolveur).arg(CoupsDuSolveur(partie.CodeSecret));
         break;
     }
-    auto* resume = new LibelleLu(QStringLiteral("Bilan : ") + bilan);
+    auto* resume = new LibelleLu(Utf8(textes::Bilan) + bilan);
     resume->setObjectName(QStringLiteral("LblBilan"));
     plan->addWidget(resume);
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Close);
-    boutons->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Fermer"));
+    boutons->button(QDialogButtonBox::Close)->setText(Utf8(textes::BoutonFermer));
     connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     plan->addWidget(boutons);
     ordre << resume << boutons->button(QDialogButtonBox::Close);

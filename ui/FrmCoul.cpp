@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
 #include "FrmCoul.h"
+#include "accessibilite/Texte.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -26,7 +27,7 @@ FrmCoul::FrmCoul(const std::array<std::int32_t, NbCouleurs>& palette, std::share
     : QDialog(parent), palette_(palette), dial_(this, std::move(dialogues))
 {
     namespace g = geometrie_coul;
-    setWindowTitle(QStringLiteral("Sélectionner la couleur à modifier"));
+    setWindowTitle(Utf8(textes::TitreEditeur));
     setFixedSize(TailleTwips(g::LargeurClient, g::HauteurClient));
     setModal(true);
 
@@ -40,13 +41,13 @@ FrmCoul::FrmCoul(const std::array<std::int32_t, NbCouleurs>& palette, std::share
         LblCoulSource[k]->SetBackColor(palette[k]);
         LblCoulSource[k]->SetCaption({});
         LblCoulSource[k]->SetContour(ContourPour(QDialog::palette()));
-        LblCoulSource[k]->SetInfobulle(QStringLiteral("Couleur %1").arg(k + 1));
-        LblCoulSource[k]->setAccessibleDescription(QStringLiteral("Espace ou Entrée pour changer cette couleur"));
+        LblCoulSource[k]->SetInfobulle(Utf8(textes::CouleurN).arg(k + 1));
+        LblCoulSource[k]->setAccessibleDescription(Utf8(textes::ChangerCouleur));
         LblCoulSource[k]->setFocusPolicy(Qt::TabFocus);
         NommerSource(k);
         connect(LblCoulSource[k], &BoutonCouleur::clicked, this, [this, k] { LblCoulSource_Click(k); });
     }
-    auto* CmdCancel = new QPushButton(QStringLiteral("&Annuler"), this);
+    auto* CmdCancel = new QPushButton(Utf8(textes::BoutonAnnuler), this);
     CmdCancel->setObjectName(QStringLiteral("CmdCancel"));
     CmdCancel->setGeometry(Rect(g::CmdCancel));
     for (auto* bouton : {CmdOK, CmdCancel}) {
@@ -82,7 +83,7 @@ void FrmCoul::LblCoulSource_Click(int index)
 
 void FrmCoul::NommerSource(int index)
 {
-    LblCoulSource[index]->SetNomAccessible(QStringLiteral("Couleur %1 : ").arg(index + 1)
+    LblCoulSource[index]->SetNomAccessible(Utf8(textes::NomCouleurN).arg(index + 1)
                                            + QString::fromUtf8(NomDeCouleur(palette_[index])));
 }
 

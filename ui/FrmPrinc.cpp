@@ -23,9 +23,8 @@
 #include "Reglages.h"
 #include "accessibilite/Accessibilite.h"
 #include "accessibilite/Phrases.h"
+#include "accessibilite/Texte.h"
 #include "formats/FichierProfil.h"
-#include "game/Aide.h"
-#include "game/Messages.h"
 #include "game/Solveur.h"
 #include "game/Version.h"
 #include "plateau/Etiquette.h"
@@ -35,14 +34,10 @@
 #include "plateau/Twips.h"
 #include "platform/Dossiers.h"
 #include "platform/Module1.h"
+#include "textes/Aide.h"
 
 namespace vorlinde::ui {
 namespace {
-
-QString Utf8(const char* texte)
-{
-    return QString::fromUtf8(texte);
-}
 
 const QString CleNumeros = QStringLiteral("Affichage/NumerosDesCouleurs");
 
@@ -59,9 +54,9 @@ FrmPrinc::FrmPrinc(ServicesPrinc services, QWidget* parent)
         return [this, titre](const QString& texte) { MsgBox(texte, styles::Exclamation, titre); };
     };
     gardee_ = std::make_unique<PartieGardee>(services_.DossierDonnees, signaler(QString()));
-    registre_ = std::make_unique<Registre>(services_.DossierDonnees, signaler(QStringLiteral("Statistiques")));
+    registre_ = std::make_unique<Registre>(services_.DossierDonnees, signaler(Utf8(textes::TitreStatistiques)));
     dial_ = std::make_unique<Dial>(this, services_.Dialogues);
-    setWindowTitle(QStringLiteral("Vorlinde ") + Utf8(VersionProgramme));
+    setWindowTitle(Utf8(textes::TitreFenetre).arg(Utf8(VersionProgramme)));
     // What a saved game holds is on disk before the board shows it.
     connect(&jeu_, &PartieActive::Change, this, [this](PartieActive::Aspects aspects) {
         if (aspects & (PartieActive::Aspect::Historique | PartieActive::Aspect::Rangees))
@@ -90,10 +85,11 @@ void FrmPrinc::SuivreTailleDuTexte()
     namespace g = geometrie;
     QScreen* ecran = windowHandle() != nullptr ? windowHandle()->screen() : screen();
     const QSize room = ecran->availableGeometry().size();
-    const double voulue = EchellePour(font(),
-                                      {QStringLiteral("Listes de couleurs"), QStringLiteral("Codes et résultats"),
-                                       QStringLiteral("Bien placé(s)"), QStringLiteral("Mal placé(s)"),
-                                       QStringLiteral("Valider le code"), QStringLiteral("Annuler")});
+    const double voulue
+        = EchellePour(font(),
+                      {Utf8(textes::CadreListes), Utf8(textes::CadreCodesResultats), Utf8(textes::CadreBienPlaces),
+                       Utf8(textes::CadreMalPlaces), Utf8(textes::BoutonValider).remove(QLatin1Char('&')),
+                       Utf8(textes::BoutonAnnuler).remove(QLatin1Char('&'))});
     // The other windows at the text's scale, never wider than the screen.
     FixerEchelle(std::max(1.0, std::min(voulue, (room.width() - 16.0) * TwipsParPixel / g::LargeurClient)));
     // The title bar and the borders, once the desktop has drawn them; until
@@ -142,46 +138,44 @@ void FrmPrinc::ConstruireMenus()
               connect(a, &QAction::triggered, this, handler);
               return a;
           };
-    auto* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
-    action(fichier, "MnuNew", QStringLiteral("&Nouveau"), QKeySequence(Qt::Key_F2), [this] {
+    auto* fichier = menuBar()->addMenu(Utf8(textes::MenuFichier));
+    action(fichier, "MnuNew", Utf8(textes::MenuNouveau), QKeySequence(Qt::Key_F2), [this] {
         AbandonnerPartie();
         MnuNew_Click();
         plateau_->Annoncer(phrases::NouvellePartie());
     });
     fichier->addSeparator();
-    action(fichier, "MnuSave", QStringLiteral("&Sauvegarger"), QKeySequence(Qt::CTRL | Qt::Key_S),
+    action(fichier, "MnuSave", Utf8(textes::MenuSauvegarder), QKeySequence(Qt::CTRL | Qt::Key_S),
            &FrmPrinc::MnuSave_Click);
-    action(fichier, "MnuLoad", QStringLiteral("&Charger"), QKeySequence(Qt::CTRL | Qt::Key_O),
-           &FrmPrinc::MnuLoad_Click);
+    action(fichier, "MnuLoad", Utf8(textes::MenuCharger), QKeySequence(Qt::CTRL | Qt::Key_O), &FrmPrinc::MnuLoad_Click);
     fichier->addSeparator();
-    action(fichier, "MnuQuit", QStringLiteral("&Quitter"), QKeySequence(Qt::CTRL | Qt::Key_Q),
-           &FrmPrinc::MnuQuit_Click);
+    action(fichier, "MnuQuit", Utf8(textes::MenuQuitter), QKeySequence(Qt::CTRL | Qt::Key_Q), &FrmPrinc::MnuQuit_Click);
 
-    auto* affichage = menuBar()->addMenu(QStringLiteral("&Affichage"));
-    action(affichage, "MnuCoul", QStringLiteral("&Choix des couleurs"), QKeySequence(Qt::CTRL | Qt::Key_C),
+    auto* affichage = menuBar()->addMenu(Utf8(textes::MenuAffichage));
+    action(affichage, "MnuCoul", Utf8(textes::MenuChoixCouleurs), QKeySequence(Qt::CTRL | Qt::Key_C),
            &FrmPrinc::MnuCoul_Click);
     affichage->addSeparator();
-    action(affichage, "MnuAffLoad", QStringLiteral("Chargement d'un &profil"), {}, &FrmPrinc::MnuAffLoad_Click);
-    action(affichage, "MnuAffSave", QStringLiteral("&Sauvegarde d'un profil"), {}, &FrmPrinc::MnuAffSave_Click);
+    action(affichage, "MnuAffLoad", Utf8(textes::MenuChargementProfil), {}, &FrmPrinc::MnuAffLoad_Click);
+    action(affichage, "MnuAffSave", Utf8(textes::MenuSauvegardeProfil), {}, &FrmPrinc::MnuAffSave_Click);
     affichage->addSeparator();
-    auto* numeros = affichage->addAction(QStringLiteral("Numéros des couleurs"));
+    auto* numeros = affichage->addAction(Utf8(textes::MenuNumeros));
     numeros->setObjectName(QStringLiteral("MnuNumeros"));
     numeros->setCheckable(true);
 
     // Menus of the program's own, after the board's.
-    auto* partie = menuBar()->addMenu(QStringLiteral("&Partie"));
-    action(partie, "MnuIndice", QStringLiteral("&Indice"), QKeySequence(Qt::CTRL | Qt::Key_I),
+    auto* partie = menuBar()->addMenu(Utf8(textes::MenuPartie));
+    action(partie, "MnuIndice", Utf8(textes::MenuIndice), QKeySequence(Qt::CTRL | Qt::Key_I),
            &FrmPrinc::MnuIndice_Click);
-    action(partie, "MnuAnalyse", QStringLiteral("&Analyse de la partie"), {}, &FrmPrinc::MnuAnalyse_Click);
+    action(partie, "MnuAnalyse", Utf8(textes::MenuAnalyse), {}, &FrmPrinc::MnuAnalyse_Click);
     partie->addSeparator();
-    action(partie, "MnuStats", QStringLiteral("&Statistiques"), {}, &FrmPrinc::MnuStats_Click);
-    auto* aide = menuBar()->addMenu(QStringLiteral("Ai&de"));
-    action(aide, "MnuRegles", QStringLiteral("&Règles du jeu"), QKeySequence(Qt::Key_F1),
-           [this] { FrmTexte(Utf8(aide::TitreRegles), Utf8(aide::Regles), this).exec(); });
-    action(aide, "MnuRaccourcis", QStringLiteral("Raccourcis &clavier"), {},
-           [this] { FrmTexte(Utf8(aide::TitreRaccourcis), Utf8(aide::Raccourcis), this).exec(); });
+    action(partie, "MnuStats", Utf8(textes::MenuStatistiques), {}, &FrmPrinc::MnuStats_Click);
+    auto* aide = menuBar()->addMenu(Utf8(textes::MenuAide));
+    action(aide, "MnuRegles", Utf8(textes::MenuRegles), QKeySequence(Qt::Key_F1),
+           [this] { FrmTexte(Utf8(textes::aide::TitreRegles), Utf8(textes::aide::Regles), this).exec(); });
+    action(aide, "MnuRaccourcis", Utf8(textes::MenuRaccourcis), {},
+           [this] { FrmTexte(Utf8(textes::aide::TitreRaccourcis), Utf8(textes::aide::Raccourcis), this).exec(); });
     aide->addSeparator();
-    action(aide, "MnuAPropos", QStringLiteral("À &propos de Vorlinde"), {}, &FrmPrinc::MnuAPropos_Click);
+    action(aide, "MnuAPropos", Utf8(textes::MenuAPropos), {}, &FrmPrinc::MnuAPropos_Click);
 
     // F10 opens the first menu, as on the desktops.
     auto* premierMenu = new QAction(this);
@@ -198,8 +192,7 @@ void FrmPrinc::ConstruireMenus()
 void FrmPrinc::MnuIndice_Click()
 {
     if (Issue(jeu_.Etat()) != IssuePartie::EnCours) {
-        MsgBox(QStringLiteral("La partie est finie : il n'y a plus d'indice à donner."), styles::Aucun,
-               QStringLiteral("Indice"));
+        MsgBox(Utf8(textes::PlusDIndice), styles::Aucun, Utf8(textes::TitreIndice));
         return;
     }
     const auto conseil = ConseillerCoup(jeu_.Etat());
@@ -216,16 +209,11 @@ void FrmPrinc::MnuAnalyse_Click()
 void FrmPrinc::MnuAPropos_Click()
 {
     QMessageBox boite(this);
-    boite.setWindowTitle(QStringLiteral("À propos de Vorlinde"));
+    boite.setWindowTitle(Utf8(textes::TitreAPropos));
     boite.setIconPixmap(IconeProgramme().pixmap(64, 64));
     boite.setTextFormat(Qt::PlainText);
-    boite.setText(QStringLiteral("Vorlinde ") + Utf8(VersionProgramme));
-    boite.setInformativeText(QStringLiteral("Jeu de déduction : trouver un code caché de quatre couleurs différentes "
-                                            "parmi huit.\n\nLogiciel libre, sous licence MIT : vous pouvez "
-                                            "l'utiliser, l'étudier, le modifier et le redistribuer, à condition "
-                                            "d'en garder la mention de copyright et de licence.\n"
-                                            "Site du projet : https://vorlinde.org/\n"
-                                            "© 2026 Les développeurs de Vorlinde"));
+    boite.setText(Utf8(textes::TitreFenetre).arg(Utf8(VersionProgramme)));
+    boite.setInformativeText(Utf8(textes::APropos));
     boite.setStandardButtons(QMessageBox::Ok);
     TraduireAuBesoin();
     boite.exec();
@@ -257,10 +245,7 @@ void FrmPrinc::MnuNumeros_Click(bool affiches)
     if ((reglages == nullptr || reglages->status() != QSettings::NoError) && !reglagesSignales_) {
         reglagesSignales_ = true;
         const QString fichier = reglages ? reglages->fileName() : services_.FichierReglages;
-        MsgBox(QStringLiteral("Ce choix vaut jusqu'à la fin de la partie en cours, mais le prochain démarrage ne "
-                              "le retrouvera pas : le fichier des préférences « %1 » ne peut pas être écrit.")
-                   .arg(QDir::toNativeSeparators(fichier)),
-               styles::Exclamation);
+        MsgBox(Utf8(textes::ReglagesNonGardes).arg(QDir::toNativeSeparators(fichier)), styles::Exclamation);
     }
 }
 
@@ -341,7 +326,7 @@ void FrmPrinc::AbandonnerPartie()
 bool FrmPrinc::Form_Unload()
 {
     const auto reponse
-        = MsgBox(Utf8(messages::QuestionQuitter), styles::QuestionOuiNonAnnuler, Utf8(messages::TitreQuitter));
+        = MsgBox(Utf8(textes::QuestionQuitter), styles::QuestionOuiNonAnnuler, Utf8(textes::TitreQuitter));
     if (reponse == Reponse::Oui) {
         // A save that failed keeps the window, and so the game, open.
         // A save cancelled still closes the window; the game, which the

@@ -12,7 +12,6 @@
 #include "accessibilite/Phrases.h"
 #include "formats/FichierPartie.h"
 #include "formats/FichierProfil.h"
-#include "game/Messages.h"
 #include "plateau/Plateau.h"
 #include "platform/Dossiers.h"
 
@@ -36,7 +35,7 @@ FrmPrinc::IssueCommande FrmPrinc::SurFichier(const UsageFichier& usage, const st
     const auto erreur = operation(chemin);
     if (erreur == ErreurFichier::Aucune)
         return IssueCommande::Reussie;
-    MsgBox(TexteEchec(usage, NomAffiche(chemin), erreur), styles::Stop, QString::fromUtf8(messages::TitreErreur));
+    MsgBox(TexteEchec(usage, NomAffiche(chemin), erreur), styles::Stop, QString::fromUtf8(textes::TitreErreur));
     return IssueCommande::Echec;
 }
 

@@ -12,6 +12,7 @@
 #include "FrmReprise.h"
 #include "UsagesFichier.h"
 #include "accessibilite/Phrases.h"
+#include "accessibilite/Texte.h"
 #include "formats/FichierPartie.h"
 #include "plateau/Plateau.h"
 
@@ -71,7 +72,7 @@ void FrmPrinc::ProposerReprise()
         premieres = lire(20);
     if (premieres.Parties.empty()) {
         if (!misesDeCote.isEmpty())
-            MsgBox(phrase(), styles::Exclamation, QStringLiteral("Parties interrompues"));
+            MsgBox(phrase(), styles::Exclamation, Utf8(textes::TitrePartiesInterrompues));
         return;
     }
     FrmReprise::Sources sources;
@@ -79,9 +80,8 @@ void FrmPrinc::ProposerReprise()
     sources.MisesDeCote = phrase;
     sources.Supprimer = [](const FrmReprise::Partie& partie) { Retirer(PartieLaissee{partie.Chemin}); };
     sources.ConfirmerTout = [this](int n) {
-        return MsgBox(QStringLiteral("Supprimer les %1 parties interrompues ? Elles ne pourront plus être reprises.")
-                          .arg(n),
-                      styles::QuestionOuiNon, QStringLiteral("Parties interrompues"))
+        return MsgBox(Utf8(textes::SupprimerToutes).arg(n), styles::QuestionOuiNon,
+                      Utf8(textes::TitrePartiesInterrompues))
             == Reponse::Oui;
     };
     FrmReprise fenetre(std::move(premieres), std::move(sources), jeu_.Etat().Palette, this);
@@ -113,16 +113,12 @@ QString FrmPrinc::AlerteDossierDonnees() const
     const bool couleurs = services_.DossierProgramme.empty();
     if (gardee_->Erreur() == ErreurFichier::Aucune && !couleurs)
         return {};
-    const auto quoi = couleurs ? QStringLiteral("les couleurs par défaut et les parties interrompues")
-                               : QStringLiteral("les parties interrompues");
+    const auto quoi = couleurs ? Utf8(textes::CouleursEtParties) : Utf8(textes::Parties);
     if (services_.DossierDonnees.empty())
-        return QStringLiteral("Aucun dossier de données n'est connu (ni XDG_DATA_HOME ni HOME ne donnent un chemin "
-                              "absolu) : %1 ne pourront pas être gardées.")
-            .arg(quoi);
+        return Utf8(textes::AucunDossierDeDonnees).arg(quoi);
     // The folder that exists but refuses, or that cannot be made.
-    return (QFileInfo(NomAffiche(services_.DossierDonnees)).isDir()
-                ? QStringLiteral("Le dossier « %1 » ne peut pas être écrit : %2 ne pourront pas y être gardées.")
-                : QStringLiteral("Le dossier « %1 » ne peut pas être créé : %2 ne pourront pas y être gardées."))
+    return (QFileInfo(NomAffiche(services_.DossierDonnees)).isDir() ? Utf8(textes::DossierNonEcrit)
+                                                                    : Utf8(textes::DossierNonCree))
         .arg(NomAffiche(services_.DossierDonnees), quoi);
 }
 

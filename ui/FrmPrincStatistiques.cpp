@@ -4,6 +4,7 @@
 // The window of the player's record.
 #include "FrmPrinc.h"
 #include "FrmStats.h"
+#include "accessibilite/Texte.h"
 
 namespace vorlinde::ui {
 
@@ -13,8 +14,7 @@ void FrmPrinc::MnuStats_Click()
         registre_->Lire(),
         [this] {
             const auto reponse
-                = MsgBox(QStringLiteral("Voulez-vous vraiment remettre à zéro les statistiques de vos parties ?"),
-                         styles::QuestionOuiNon, QStringLiteral("Statistiques"));
+                = MsgBox(Utf8(textes::RemettreAZero), styles::QuestionOuiNon, Utf8(textes::TitreStatistiques));
             return reponse == Reponse::Oui ? registre_->RemettreAZero() : registre_->Lire();
         },
         this);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
 #include "FrmReprise.h"
+#include "accessibilite/Texte.h"
 
 #include <QDateTime>
 #include <QHBoxLayout>
@@ -44,13 +45,13 @@ FrmReprise::FrmReprise(Lot premieres, Sources sources, const std::array<std::int
                        QWidget* parent)
     : QDialog(parent), sources_(std::move(sources)), palette_(palette)
 {
-    setWindowTitle(QStringLiteral("Parties interrompues"));
+    setWindowTitle(Utf8(textes::TitrePartiesInterrompues));
     auto* texte = new QLabel(QStringLiteral("Ces parties ont été interrompues sans que vous les quittiez (le jeu s'est "
                                             "arrêté, ou la session a pris fin). Laquelle voulez-vous reprendre ?"));
     texte->setWordWrap(true);
     liste_ = new QListWidget;
     liste_->setObjectName(QStringLiteral("Parties"));
-    liste_->setAccessibleName(QStringLiteral("Parties interrompues"));
+    liste_->setAccessibleName(Utf8(textes::TitrePartiesInterrompues));
     liste_->setUniformItemSizes(true);
     const int cote = fontMetrics().height();
     liste_->setIconSize(QSize(cote * LongueurCode + (LongueurCode - 1) * 2, cote));
@@ -68,10 +69,10 @@ FrmReprise::FrmReprise(Lot premieres, Sources sources, const std::array<std::int
     Ajouter(premieres);
     liste_->setCurrentRow(0);
 
-    auto* reprendre = new QPushButton(QStringLiteral("&Reprendre"));
-    auto* effacer = new QPushButton(QStringLiteral("&Supprimer"));
-    auto* toutEffacer = new QPushButton(QStringLiteral("&Tout supprimer"));
-    auto* plusTard = new QPushButton(QStringLiteral("&Plus tard"));
+    auto* reprendre = new QPushButton(Utf8(textes::BoutonReprendre));
+    auto* effacer = new QPushButton(Utf8(textes::BoutonSupprimer));
+    auto* toutEffacer = new QPushButton(Utf8(textes::BoutonToutSupprimer));
+    auto* plusTard = new QPushButton(Utf8(textes::BoutonPlusTard));
     reprendre->setDefault(true);
     connect(reprendre, &QPushButton::clicked, this, &QDialog::accept);
     connect(liste_, &QListWidget::itemActivated, this, &QDialog::accept);
@@ -109,11 +110,8 @@ void FrmReprise::Ajouter(const Lot& lot)
         icone.addPixmap(image, QIcon::Selected);
         auto* element = new QListWidgetItem(icone, ligne, liste_);
         const auto& d = partie.Dernier;
-        element->setData(
-            Qt::AccessibleTextRole,
-            d[0] >= 1 ? ligne
-                    + QStringLiteral(", dernier coup : couleurs %1, %2, %3, %4").arg(d[0]).arg(d[1]).arg(d[2]).arg(d[3])
-                      : ligne);
+        element->setData(Qt::AccessibleTextRole,
+                         d[0] >= 1 ? ligne + Utf8(textes::DernierCoup).arg(d[0]).arg(d[1]).arg(d[2]).arg(d[3]) : ligne);
         parties_.push_back(partie);
     }
     if (liste_->currentRow() < 0 && liste_->count() > 0)

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
 #include "FrmStats.h"
+#include "accessibilite/Texte.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -43,7 +44,7 @@ public:
         meilleure_ = meilleure;
         const QString coups = colonne_ + 1 < ColonnesCoups
             ? Pluriel(colonne_ + 1, QStringLiteral("coup"), QStringLiteral("coups"))
-            : QStringLiteral("11 coups et plus");
+            : Utf8(textes::OnzeCoupsEtPlus);
         setAccessibleName(coups + QStringLiteral(" : ")
                           + Pluriel(compte, QStringLiteral("partie"), QStringLiteral("parties")));
         update();
@@ -93,7 +94,7 @@ private:
 FrmStats::FrmStats(const Statistiques& figures, std::function<Statistiques()> remettreAZero, QWidget* parent)
     : QDialog(parent), remettreAZero_(std::move(remettreAZero))
 {
-    setWindowTitle(QStringLiteral("Statistiques"));
+    setWindowTitle(Utf8(textes::TitreStatistiques));
     auto* plan = new QVBoxLayout(this);
     auto* grille = new QGridLayout;
     for (std::size_t k = 0; k < textes_.size(); ++k) {
@@ -102,7 +103,7 @@ FrmStats::FrmStats(const Statistiques& figures, std::function<Statistiques()> re
         grille->addWidget(textes_[k], static_cast<int>(k % 5), static_cast<int>(k / 5));
     }
     plan->addLayout(grille);
-    auto* titre = new QLabel(QStringLiteral("Parties gagnées selon le nombre de coups"), this);
+    auto* titre = new QLabel(Utf8(textes::GagneesSelonCoups), this);
     titre->setAlignment(Qt::AlignCenter);
     plan->addSpacing(8);
     plan->addWidget(titre);
@@ -112,9 +113,9 @@ FrmStats::FrmStats(const Statistiques& figures, std::function<Statistiques()> re
         graphique->addWidget(barres_[c] = new Barre(c, this));
     plan->addLayout(graphique);
     auto* boutons = new QHBoxLayout;
-    auto* raz = new QPushButton(QStringLiteral("&Remettre à zéro"), this);
+    auto* raz = new QPushButton(Utf8(textes::BoutonRemettreAZero), this);
     raz->setObjectName(QStringLiteral("CmdRaz"));
-    auto* fermer = new QPushButton(QStringLiteral("&Fermer"), this);
+    auto* fermer = new QPushButton(Utf8(textes::BoutonFermer), this);
     fermer->setObjectName(QStringLiteral("CmdFermer"));
     fermer->setDefault(true);
     boutons->addWidget(raz);
@@ -131,17 +132,16 @@ void FrmStats::Afficher(const Statistiques& s)
 {
     const auto n = [](Compte valeur) { return QString::number(valeur); };
     const QStringList textes{
-        QStringLiteral("Parties jouées : ") + n(s.Jouees()),
-        QStringLiteral("Parties gagnées : ") + n(s.Gagnees),
-        QStringLiteral("Parties perdues : ") + n(s.Perdues),
-        QStringLiteral("Parties abandonnées : ") + n(s.Abandonnees),
-        QStringLiteral("Parties gagnées avec un indice : ") + n(s.GagneesAvecIndice),
-        QStringLiteral("Série en cours : ") + n(s.SerieEnCours),
-        QStringLiteral("Meilleure série : ") + n(s.MeilleureSerie),
+        Utf8(textes::StatJouees) + n(s.Jouees()),
+        Utf8(textes::StatGagnees) + n(s.Gagnees),
+        Utf8(textes::StatPerdues) + n(s.Perdues),
+        Utf8(textes::StatAbandonnees) + n(s.Abandonnees),
+        Utf8(textes::StatAvecIndice) + n(s.GagneesAvecIndice),
+        Utf8(textes::StatSerie) + n(s.SerieEnCours),
+        Utf8(textes::StatMeilleureSerie) + n(s.MeilleureSerie),
         // Before the first win there is neither an average nor a best game.
-        QStringLiteral("Coups en moyenne : ")
-            + (s.Gagnees == 0 ? QStringLiteral("—") : QString::fromStdString(MoyenneDesCoups(s))),
-        QStringLiteral("Meilleure partie : ")
+        Utf8(textes::StatMoyenne) + (s.Gagnees == 0 ? QStringLiteral("—") : QString::fromStdString(MoyenneDesCoups(s))),
+        Utf8(textes::StatMeilleurePartie)
             + (s.MeilleurePartie == 0 ? QStringLiteral("—")
                                       : n(s.MeilleurePartie)
                        + (s.MeilleurePartie < 2 ? QStringLiteral(" coup") : QStringLiteral(" coups"))),

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
 #include "FrmTexte.h"
+#include "accessibilite/Texte.h"
 
 #include <QDialogButtonBox>
 #include <QPlainTextEdit>
@@ -24,7 +25,7 @@ FrmTexte::FrmTexte(const QString& titre, const QString& texte, QWidget* parent) 
     zone->setMinimumSize(mesures.averageCharWidth() * 72, mesures.lineSpacing() * 30);
 
     auto* boutons = new QDialogButtonBox(this);
-    auto* fermer = boutons->addButton(QStringLiteral("&Fermer"), QDialogButtonBox::RejectRole);
+    auto* fermer = boutons->addButton(Utf8(textes::BoutonFermer), QDialogButtonBox::RejectRole);
     fermer->setObjectName(QStringLiteral("CmdFermer"));
     connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -3,6 +3,7 @@
 #include "PartieGardee.h"
 
 #include "NomAffiche.h"
+#include "accessibilite/Texte.h"
 #include "formats/FichierPartie.h"
 #include "formats/Raisons.h"
 
@@ -30,8 +31,7 @@ void PartieGardee::Garder(const Partie& partie)
     if (erreur == ErreurFichier::Aucune || signale_)
         return;
     signale_ = true;
-    signaler_(QStringLiteral("La partie en cours n'a pas pu être gardée dans « %1 » : elle serait perdue si le jeu "
-                             "s'arrêtait sans que vous le quittiez. %2")
+    signaler_(Utf8(textes::PartieNonGardee)
                   .arg(NomAffiche(enCours_.Chemin()), QString::fromStdString(RaisonErreurFichier(erreur))));
 }
 

@@ -3,6 +3,7 @@
 #include "Registre.h"
 
 #include "NomAffiche.h"
+#include "accessibilite/Texte.h"
 #include "platform/Dossiers.h"
 
 namespace vorlinde::ui {
@@ -73,20 +74,14 @@ void Registre::Signaler(const ResultatStatistiques& resultat)
     const QString fichier = NomAffiche(Fichier());
     QString texte;
     if (resultat.Occupees)
-        texte = QStringLiteral("Le relevé de vos parties « %1 » est utilisé par une autre fenêtre de Vorlinde : "
-                               "cette partie y sera comptée dès qu'il sera libre, rien n'est perdu.")
-                    .arg(fichier);
+        texte = Utf8(textes::ReleveOccupe).arg(fichier);
     else if (resultat.Etat == EtatStatistiques::Abimees)
-        texte = QStringLiteral("Le relevé de vos parties « %1 » était abîmé ou illisible : les statistiques repartent "
-                               "de zéro. L'ancien relevé est gardé sous le nom « %2 ».")
-                    .arg(fichier, NomAffiche(resultat.MisDeCote));
+        texte = Utf8(textes::ReleveAbime).arg(fichier, NomAffiche(resultat.MisDeCote));
     else if (resultat.Etat == EtatStatistiques::PlusRecentes)
-        texte = QStringLiteral("Le relevé de vos parties « %1 » a été écrit par une version plus récente de Vorlinde : "
-                               "il est laissé tel quel, et les parties jouées ici n'y sont pas comptées.")
-                    .arg(fichier);
+        texte = Utf8(textes::RelevePlusRecent).arg(fichier);
     else if (resultat.Ecriture != ErreurFichier::Aucune)
-        texte = QStringLiteral("Le relevé de vos parties « %1 » n'a pas pu être enregistré. %2")
-                    .arg(fichier, QString::fromStdString(RaisonErreurFichier(resultat.Ecriture)));
+        texte
+            = Utf8(textes::ReleveNonEcrit).arg(fichier, QString::fromStdString(RaisonErreurFichier(resultat.Ecriture)));
     if (texte.isEmpty() || signale_)
         return;
     signale_ = true;

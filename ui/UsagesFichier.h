@@ -7,7 +7,7 @@
 // at every use), and the text of the "Erreur" box that a failure ends in.
 #include "Dial.h"
 #include "formats/Raisons.h"
-#include "game/Messages.h"
+#include "textes/Textes.h"
 
 namespace vorlinde::ui {
 
@@ -35,27 +35,17 @@ inline constexpr OptionsFichier Enregistrement{.ConfirmerRemplacement = true,
 static_assert(ValeurOptions(Ouverture) == 6148);
 static_assert(ValeurOptions(Enregistrement) == 2131974);
 
-inline constexpr UsageFichier SauvegardePartie{"Enregistrer une partie en cours",
-                                               Enregistrement,
-                                               "Fichier partie (*.prt)|*.prt|Tous le fichiers (*.*)|*.*",
-                                               "*.prt",
-                                               true,
-                                               CommandeFichier::SauvegardePartie};
+inline constexpr UsageFichier SauvegardePartie{
+    textes::TitreSauvegardePartie,    Enregistrement, textes::FiltreSauvegardePartie, "*.prt", true,
+    CommandeFichier::SauvegardePartie};
 inline constexpr UsageFichier ChargementPartie{
-    "Chargement d'une partie",        Ouverture, "Fichier partie|*.prt|Tous le fichiers|*.*", "*.prt", false,
+    textes::TitreChargementPartie,    Ouverture, textes::FiltreChargementPartie, "*.prt", false,
     CommandeFichier::ChargementPartie};
-inline constexpr UsageFichier ChargementProfil{"Chargement d'un profil couleur",
-                                               Ouverture,
-                                               "Fichier user (*.usr)|*.usr|Tous le fichiers (*.*)|*.*",
-                                               "*.usr",
-                                               false,
-                                               CommandeFichier::ChargementProfil};
-inline constexpr UsageFichier SauvegardeProfil{"Enregistrer le profil couleur en cours",
-                                               Enregistrement,
-                                               "Fichier user (*.usr)|*.usr|Tous le fichiers (*.*)|*.*",
-                                               "*.usr",
-                                               true,
-                                               CommandeFichier::SauvegardeProfil};
+inline constexpr UsageFichier ChargementProfil{
+    textes::TitreChargementProfil, Ouverture, textes::FiltreProfil, "*.usr", false, CommandeFichier::ChargementProfil};
+inline constexpr UsageFichier SauvegardeProfil{
+    textes::TitreSauvegardeProfil,    Enregistrement, textes::FiltreProfil, "*.usr", true,
+    CommandeFichier::SauvegardeProfil};
 
 }  // namespace usages
 
@@ -77,7 +67,7 @@ inline void Parametrer(ParametresDial& dial, const UsageFichier& usage, const QS
 inline QString TexteEchec(const UsageFichier& usage, const QString& nom, ErreurFichier erreur)
 {
     if (erreur == ErreurFichier::ConflitDeVersion)
-        return QString::fromUtf8(messages::ConflitDeVersion);
+        return QString::fromUtf8(textes::ConflitDeVersion);
     return QString::fromStdString(vorlinde::TexteEchec(usage.Commande, nom.toStdString(), erreur));
 }
 

@@ -7,9 +7,9 @@
 
 #include "game/Codes.h"
 #include "game/Couleurs.h"
-#include "game/Messages.h"
 #include "game/Partie.h"
 #include "platform/Aleatoire.h"
+#include "textes/Textes.h"
 
 using namespace vorlinde;
 
@@ -224,11 +224,11 @@ TEST(CodeEntry, HAndBMoveTheLastSwatchBetweenTheFourRows)
 
 TEST(Messages, TextsAreExactToTheCharacter)
 {
-    EXPECT_EQ(messages::TextePerdu({5, 2, 8, 1}),
+    EXPECT_EQ(textes::TextePerdu({5, 2, 8, 1}),
               "Vous avez perdu ! Vous avez dépasser le nombre maximum de coups possible. Le code était : 5281 .");
-    EXPECT_EQ(messages::TexteGagne(7), "Bravo ! Vous avez gagné ! Au bout de 7 coup(s).");
-    EXPECT_EQ(messages::TexteGagne(100), "Bravo ! Vous avez gagné ! Au bout de 100 coup(s).");
-    EXPECT_STREQ(messages::CodeIncomplet, "Veuillez complèter toutes le cases code.");
+    EXPECT_EQ(textes::TexteGagne(7), "Bravo ! Vous avez gagné ! Au bout de 7 coup(s).");
+    EXPECT_EQ(textes::TexteGagne(100), "Bravo ! Vous avez gagné ! Au bout de 100 coup(s).");
+    EXPECT_STREQ(textes::CodeIncomplet, "Veuillez complèter toutes le cases code.");
 }
 
 TEST(Couleurs, ForeColorIsTwoToTheTwentyFourMinusTheBackground)

@@ -15,7 +15,7 @@
 #include "formats/FichierPartie.h"
 #include "formats/FichierProfil.h"
 #include "game/Couleurs.h"
-#include "game/Messages.h"
+#include "textes/Textes.h"
 #include "ui/FrmCoul.h"
 #include "ui/plateau/Cellule.h"
 
@@ -246,7 +246,7 @@ private slots:
         // A refusal is a box, not an announcement.
         const QString avant = ecoute.Derniere(f);
         valider();
-        QCOMPARE(b.Boites->Appels.back().Texte, QString::fromUtf8(messages::CodeDejaJoue));
+        QCOMPARE(b.Boites->Appels.back().Texte, QString::fromUtf8(textes::CodeDejaJoue));
         QCOMPARE(ecoute.Derniere(f), avant);
 
         jouer(b.CodeSecret());

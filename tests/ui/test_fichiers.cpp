@@ -12,7 +12,7 @@
 #include "Banc.h"
 #include "formats/FichierPartie.h"
 #include "formats/FichierProfil.h"
-#include "game/Messages.h"
+#include "textes/Textes.h"
 #include "ui/FrmCoul.h"
 
 using namespace banc;

@@ -8,7 +8,7 @@
 
 #include "Banc.h"
 #include "formats/FichierProfil.h"
-#include "game/Messages.h"
+#include "textes/Textes.h"
 #include "ui/FrmCoul.h"
 #include "ui/Icone.h"
 
@@ -296,13 +296,13 @@ private slots:
         };
         // Start-up left every cell at 0.
         b.Clic(b.Ok());
-        QCOMPARE(b.Boites->Appels.back().Texte, Texte(messages::CodeIncomplet));
-        refuser({3, 3, 1, 2}, messages::CouleurEnDouble, "Code", styles::Exclamation);
-        refuser({1, 5, 2, 1}, messages::CouleurEnDouble, "Code", styles::Exclamation);
+        QCOMPARE(b.Boites->Appels.back().Texte, Texte(textes::CodeIncomplet));
+        refuser({3, 3, 1, 2}, textes::CouleurEnDouble, "Code", styles::Exclamation);
+        refuser({1, 5, 2, 1}, textes::CouleurEnDouble, "Code", styles::Exclamation);
         const auto premier = b.AutreCode(0);
         b.Jouer(premier);
         QCOMPARE(b.Etat().NbCoups, 1);
-        refuser(premier, messages::CodeDejaJoue, "Vorlinde", styles::Aucun);
+        refuser(premier, textes::CodeDejaJoue, "Vorlinde", styles::Aucun);
     }
 
     void uneVictoireAfficheLeMessageEtDesactiveValider()
@@ -343,7 +343,7 @@ private slots:
         QCOMPARE(b.BiPl(9)->accessibleName().left(9), QStringLiteral("Coup 100 "));
 
         b.Jouer(b.AutreCode(3));  // already played: refused, the game goes on
-        QCOMPARE(b.Boites->Appels.back().Texte, Texte(messages::CodeDejaJoue));
+        QCOMPARE(b.Boites->Appels.back().Texte, Texte(textes::CodeDejaJoue));
         QVERIFY(b.Ok()->isEnabled());
 
         const auto secret = b.CodeSecret();

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
 #include "ElementMenu.h"
+#include "Texte.h"
 
 #include <QAccessibleObject>
 #include <QAction>
@@ -54,7 +55,7 @@ public:
             // This Qt does not pass the state on to the bus: the name says it.
             // Later ones do, and screen readers say it themselves.
             if (action_->isCheckable())
-                nom += action_->isChecked() ? QStringLiteral(", coché") : QStringLiteral(", non coché");
+                nom += action_->isChecked() ? Utf8(textes::Coche) : Utf8(textes::NonCoche);
 #endif
             return nom;
         }

@@ -5,6 +5,8 @@
 // fraction of QString::arg, which parses its placeholders each time.
 #include "Phrases.h"
 
+#include "Texte.h"
+
 namespace vorlinde::ui::phrases {
 namespace {
 
@@ -63,38 +65,37 @@ QString Historique(bool defile, int premier, int dernier)
 QString Indice(const Code4& c, std::size_t possibles)
 {
     const QString code = QStringLiteral("%1, %2, %3, %4").arg(c[0]).arg(c[1]).arg(c[2]).arg(c[3]);
-    return possibles < 2 ? QStringLiteral("Indice : %1 ; 1 code est encore possible.").arg(code)
-                         : QStringLiteral("Indice : %1 ; %2 codes sont encore possibles.").arg(code).arg(possibles);
+    return possibles < 2 ? Utf8(textes::IndiceUnCode).arg(code) : Utf8(textes::IndiceCodes).arg(code).arg(possibles);
 }
 
 QString NouvellePartie()
 {
-    return QStringLiteral("Nouvelle partie");
+    return Utf8(textes::NouvellePartie);
 }
 
 QString PartieChargee()
 {
-    return QStringLiteral("Partie chargée");
+    return Utf8(textes::PartieChargee);
 }
 
 QString PartieEnregistree()
 {
-    return QStringLiteral("Partie enregistrée");
+    return Utf8(textes::PartieEnregistree);
 }
 
 QString PartiesLaisseesPourPlusTard()
 {
-    return QStringLiteral("Parties interrompues laissées pour plus tard");
+    return Utf8(textes::PartiesLaisseesPourPlusTard);
 }
 
 QString MonterSource()
 {
-    return QStringLiteral("Monte d'une rangée la dernière couleur choisie");
+    return Utf8(textes::MonterSource);
 }
 
 QString DescendreSource()
 {
-    return QStringLiteral("Descend d'une rangée la dernière couleur choisie");
+    return Utf8(textes::DescendreSource);
 }
 
 }  // namespace vorlinde::ui::phrases

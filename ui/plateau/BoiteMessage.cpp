@@ -6,7 +6,7 @@
 
 #include <QMessageBox>
 
-#include "game/Messages.h"
+#include "textes/Textes.h"
 
 namespace vorlinde::ui {
 namespace {
@@ -30,7 +30,7 @@ QMessageBox::Icon IconeQt(IconeBoite icone)
 
 Reponse BoiteMessage::MsgBox(QWidget* parent, const QString& texte, StyleBoite style, const QString& titre)
 {
-    return Montrer(parent, texte, style, titre.isEmpty() ? QString::fromUtf8(messages::TitreApplication) : titre);
+    return Montrer(parent, texte, style, titre.isEmpty() ? QString::fromUtf8(textes::Application) : titre);
 }
 
 Reponse BoiteMessageQt::Montrer(QWidget* parent, const QString& texte, StyleBoite style, const QString& titre)

@@ -19,7 +19,7 @@
 #include "accessibilite/Accessibilite.h"
 #include "accessibilite/Annonceur.h"
 #include "accessibilite/Phrases.h"
-#include "game/Messages.h"
+#include "accessibilite/Texte.h"
 
 namespace vorlinde::ui {
 namespace {
@@ -47,11 +47,6 @@ public:
         return {bas, legende.width() + 2 * marge};
     }
 };
-
-QString Utf8(const char* texte)
-{
-    return QString::fromUtf8(texte);
-}
 
 // Control arrays keep their index in their object names: "LblCode2".
 template <typename Controle> Controle* Nommer(Controle* controle, const char* nom, int index)
@@ -119,19 +114,20 @@ void Plateau::ConstruireControles()
         Frame[numero] = Nommer(new CadrePlateau(Utf8(titre), parent), "Frame", numero);
         return Frame[numero];
     };
-    auto* frame1 = cadre(this, "Listes de couleurs", 1);
-    auto* frame2 = cadre(this, "Code", 2);
-    auto* frame3 = cadre(this, "Codes et résultats", 3);
-    auto* frame4 = cadre(frame3, "Codes", 4);
-    auto* frame5 = cadre(frame3, "Bien placé(s)", 5);
-    auto* frame6 = cadre(frame3, "Mal placé(s)", 6);
+    auto* frame1 = cadre(this, textes::CadreListes, 1);
+    auto* frame2 = cadre(this, textes::CadreCode, 2);
+    auto* frame3 = cadre(this, textes::CadreCodesResultats, 3);
+    auto* frame4 = cadre(frame3, textes::CadreCodes, 4);
+    auto* frame5 = cadre(frame3, textes::CadreBienPlaces, 5);
+    auto* frame6 = cadre(frame3, textes::CadreMalPlaces, 6);
 
     for (int k = 0; k < NbCouleurs; ++k) {
         LblCoulSource[k] = Nommer(new BoutonCouleur(frame1), "LblCoulSource", k);
         connect(LblCoulSource[k], &BoutonCouleur::clicked, this, [this, k] { LblCoulSource_Click(k); });
     }
     for (int k = 0; k < 2; ++k) {
-        CmdMove[k] = Nommer(new QPushButton(k == 0 ? QStringLiteral("H") : QStringLiteral("B"), frame1), "CmdMove", k);
+        CmdMove[k] = Nommer(new QPushButton(Utf8(k == 0 ? textes::BoutonMonter : textes::BoutonDescendre), frame1),
+                            "CmdMove", k);
         CmdMove[k]->setAutoDefault(false);
         connect(CmdMove[k], &QPushButton::clicked, this, [this, k] { CmdMove_Click(k); });
     }
@@ -140,7 +136,7 @@ void Plateau::ConstruireControles()
         connect(LblCode[k], &BoutonCouleur::clicked, this, [this, k] { LblCode_Click(k); });
         connect(LblCode[k], &BoutonCouleur::CaptionChange, this, [this, k] { LblCode_Change(k); });
     }
-    CmdOK = new QPushButton(QStringLiteral("&Valider le code"), frame2);
+    CmdOK = new QPushButton(Utf8(textes::BoutonValider), frame2);
     CmdOK->setObjectName(QStringLiteral("CmdOK"));
     CmdOK->setAutoDefault(false);
     connect(CmdOK, &QPushButton::clicked, this, &Plateau::CmdOK_Click);
@@ -256,19 +252,19 @@ void Plateau::CmdOK_Click()
     const Annonceur::Retenue retenue(*voix_);
     switch (jeu_.Valider()) {
     case ResultatValidation::Incomplet:
-        exclamation(messages::CodeIncomplet, messages::TitreCode);
+        exclamation(textes::CodeIncomplet, textes::TitreCode);
         break;
     case ResultatValidation::CouleurEnDouble:
-        exclamation(messages::CouleurEnDouble, messages::TitreCode);
+        exclamation(textes::CouleurEnDouble, textes::TitreCode);
         break;
     case ResultatValidation::DejaJoue:
-        MsgBox(Utf8(messages::CodeDejaJoue), styles::Aucun);
+        MsgBox(Utf8(textes::CodeDejaJoue), styles::Aucun);
         break;
     case ResultatValidation::Perdu:
-        exclamation(messages::TextePerdu(partie_.CodeSecret), messages::TitreFinDePartie);
+        exclamation(textes::TextePerdu(partie_.CodeSecret), textes::TitreFinDePartie);
         break;
     case ResultatValidation::Gagne:
-        exclamation(messages::TexteGagne(partie_.NbCoups), messages::TitreFinDePartie);
+        exclamation(textes::TexteGagne(partie_.NbCoups), textes::TitreFinDePartie);
         break;
     case ResultatValidation::Enregistre:
         break;

@@ -76,7 +76,6 @@ private:
 
     // What the game says has changed, repainted, then told.
     void SurChange(PartieActive::Aspects aspects);
-    void Peindre();
     void PeindreCases();
     // Assigns the code cells' captions, which keeps their text colour: the
     // board does so whenever it shows the cells empty.

@@ -25,14 +25,6 @@ void Plateau::PeindreCompteur(Etiquette& compteur) const
     compteur.SetForeColor(DepuisQColor(palette().color(QPalette::WindowText)));
 }
 
-void Plateau::Peindre()
-{
-    PeindrePalette();
-    PeindreCases();
-    PeindreValider();
-    PeindreHistorique();
-}
-
 void Plateau::AfficherNumeros(bool affiches)
 {
     if (affiches == numeros_)

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The help that the « Aide » menu shows, in UTF-8: the rules of the game, with
-// a worked example, and every key. Plain text, one thought a line, so that a
+// The help that the « Aide » menu shows, in UTF-8: the rules of the game,
+// with a worked example, and every key. Plain text, one thought a line, so that a
 // screen reader reads it line by line.
-namespace vorlinde::aide {
+namespace vorlinde::textes::aide {
 
 inline constexpr const char* TitreRegles = "Règles du jeu";
 inline constexpr const char* Regles
@@ -88,4 +88,4 @@ inline constexpr const char* Raccourcis
       "Tab : atteint la rangée des couleurs ; Gauche, Droite : couleur précédente, couleur suivante\n"
       "Espace, Entrée : ouvre le sélecteur de la couleur qui a le focus";
 
-}  // namespace vorlinde::aide
+}  // namespace vorlinde::textes::aide

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
-#include "Messages.h"
+#include "Textes.h"
 
-namespace vorlinde::messages {
+namespace vorlinde::textes {
 
 std::string TextePerdu(const Code4& codeSecret)
 {
@@ -16,4 +16,4 @@ std::string TexteGagne(int nbCoups)
     return "Bravo ! Vous avez gagné ! Au bout de " + std::to_string(nbCoups) + " coup(s).";
 }
 
-}  // namespace vorlinde::messages
+}  // namespace vorlinde::textes

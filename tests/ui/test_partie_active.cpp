@@ -1,0 +1,118 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+//
+// The game in progress tells every change it makes: over thousands of
+// commands drawn at random, each command that changes the game sends one
+// change naming at least every part of the game it changed (the board
+// repaints nothing else), a command that changes nothing sends none, and
+// each end of a game is sent once, after its change.
+#include <QtTest>
+
+#include <optional>
+#include <random>
+
+#include "ui/plateau/PartieActive.h"
+
+using namespace vorlinde;
+using namespace vorlinde::ui;
+using A = PartieActive::Aspect;
+
+namespace {
+
+// The parts of the game that differ between two states.
+PartieActive::Aspects Differences(const Partie& avant, const Partie& apres)
+{
+    PartieActive::Aspects d;
+    if (avant.CasesCode != apres.CasesCode || avant.CouleursCases != apres.CouleursCases)
+        d |= A::Cases;
+    if (avant.CaseCourante != apres.CaseCourante)
+        d |= A::Curseur;
+    if (avant.Palette != apres.Palette)
+        d |= A::Palette;
+    if (avant.RangeeCoulSource != apres.RangeeCoulSource)
+        d |= A::Rangees;
+    if (avant.NbCoups != apres.NbCoups || avant.Historique != apres.Historique)
+        d |= A::Historique;
+    if (avant.EnCours != apres.EnCours)
+        d |= A::Issue;
+    return d;
+}
+
+}  // namespace
+
+class TestPartieActive : public QObject {
+    Q_OBJECT
+private slots:
+    void EveryChangeIsSentOnceWithWhatItChanged()
+    {
+        PartieActive jeu;
+        std::mt19937 hasard(20261209);
+        const auto aleatoire = [&] { return std::uniform_real_distribution<double>(0, 1)(hasard); };
+        std::vector<PartieActive::Aspects> changes;
+        std::vector<FinDePartie> fins;
+        std::size_t changesALaFin = 0;
+        connect(&jeu, &PartieActive::Change, this, [&](PartieActive::Aspects a) { changes.push_back(a); });
+        connect(&jeu, &PartieActive::Finie, this, [&](FinDePartie fin) {
+            fins.push_back(fin);
+            changesALaFin = changes.size();
+        });
+        ProfilCouleurs autre = ProfilParDefaut;
+        autre[0] = 0x123456;
+        jeu.Nouvelle(ProfilParDefaut, aleatoire);
+        int gagnees = 0, perdues = 0;
+        for (int pas = 0; pas < 40000; ++pas) {
+            const Partie avant = jeu.Etat();
+            const std::size_t n = changes.size(), f = fins.size();
+            const int tirage = static_cast<int>(hasard() % 1000);
+            std::optional<ResultatValidation> r;
+            if (!jeu.Etat().EnCours)
+                jeu.Nouvelle(ProfilParDefaut, aleatoire);
+            else if (tirage < 300)
+                jeu.ChoisirCouleur(static_cast<int>(hasard() % NbCouleurs));
+            else if (tirage < 450)
+                jeu.ChoisirCase(static_cast<int>(hasard() % LongueurCode));
+            else if (tirage < 750)
+                r = jeu.Valider();
+            else if (tirage < 850)
+                jeu.DeplacerSource(static_cast<int>(hasard() % 2));
+            else if (tirage < 880)
+                jeu.ComposerIndice({static_cast<std::int16_t>(1 + hasard() % 8), 2, 3, 4});
+            else if (tirage < 881)
+                // Now and then the hidden code itself: the walk wins games too.
+                jeu.ComposerIndice(jeu.Etat().CodeSecret);
+            else if (tirage < 900)
+                jeu.AppliquerProfil(hasard() % 2 ? autre : ProfilParDefaut);
+            else if (tirage < 920)
+                jeu.ChangerPalette(hasard() % 2 ? jeu.Etat().Palette
+                                                : std::array<std::int32_t, NbCouleurs>{1, 2, 3, 4, 5, 6, 7, 8});
+            else if (tirage < 930)
+                jeu.Charger(SauverPartie(avant), 2);
+            const auto differences = Differences(avant, jeu.Etat());
+            if (differences) {
+                QCOMPARE(changes.size(), n + 1);
+                QVERIFY2((changes.back() & differences) == differences,
+                         qPrintable(QStringLiteral("step %1: changed 0x%2, told 0x%3")
+                                        .arg(pas)
+                                        .arg(differences.toInt(), 0, 16)
+                                        .arg(changes.back().toInt(), 0, 16)));
+            }
+            QVERIFY(changes.size() <= n + 1);
+            const bool finie = r == ResultatValidation::Gagne || r == ResultatValidation::Perdu;
+            QCOMPARE(fins.size(), f + (finie ? 1 : 0));
+            if (finie) {
+                QCOMPARE(changesALaFin, n + 1);
+                QCOMPARE(fins.back(), r == ResultatValidation::Gagne ? FinDePartie::Gagnee : FinDePartie::Perdue);
+                (r == ResultatValidation::Gagne ? gagnees : perdues)++;
+            }
+            // A refused guess changes nothing, and says nothing.
+            if (r && !finie && *r != ResultatValidation::Enregistre)
+                QVERIFY(jeu.Etat() == avant && changes.size() == n);
+        }
+        // The walk went through both ends of a game.
+        QVERIFY(gagnees > 0);
+        QVERIFY(perdues > 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPartieActive)
+#include "test_partie_active.moc"

@@ -1,0 +1,17 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+#include "textes/Textes.h"
+
+namespace vorlinde::ui {
+
+// A text of the catalogue (textes/) as the windows show it.
+inline QString Utf8(const char* texte)
+{
+    return QString::fromUtf8(texte);
+}
+
+}  // namespace vorlinde::ui
