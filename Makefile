@@ -7,7 +7,7 @@ BUILD_BENCH   ?= build/bench
 GENERATOR     ?= Ninja
 JOBS          ?= $(shell nproc)
 
-.PHONY: deps run test test-debian13 orca-charge bench fuzz package clean
+.PHONY: deps run test test-debian13 orca-charge bench fuzz dist package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -43,6 +43,10 @@ fuzz: deps
 
 bench: deps
 	bash scripts/bench.sh
+
+# The release tarball, build/dist/vorlinde-<version>.tar.xz, from tag v<version>.
+dist:
+	bash scripts/dist.sh
 
 package: deps
 	bash scripts/paquet.sh build/paquet

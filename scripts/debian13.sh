@@ -56,5 +56,5 @@ monter_racine "$racine"
 
 echo "debian13: make $commande in $(chroot "$racine" sh -c '. /etc/os-release; echo "$PRETTY_NAME"')"
 chroot "$racine" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-  HOME=/root LANG=fr_FR.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" \
+  HOME=/root LANG=fr_FR.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" VORLINDE_RACINE_DEBIAN13=1 \
   bash -c 'cd /vorlinde && exec make "$1"' make "$commande"

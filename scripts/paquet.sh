@@ -2,21 +2,43 @@
 # SPDX-FileCopyrightText: 2026 The Vorlinde developers
 # SPDX-License-Identifier: MIT
 #
-# Builds the Debian package from debian/ with dpkg-buildpackage, in a copy of
-# the source tree under OUT (build/paquet by default), so that nothing is
-# written beside the tree: OUT then holds vorlinde_1.0_amd64.deb, its
+# Builds the Debian source and binary packages as a distribution would: the
+# release tarball (scripts/dist.sh) becomes vorlinde_<version>.orig.tar.xz,
+# debian/ is put beside its unpacked tree, and dpkg-buildpackage builds from
+# there, its tests included (DEB_BUILD_OPTIONS=nocheck skips them). OUT
+# (build/paquet by default) then holds the .dsc, the tarballs, the .deb, its
 # debugging symbols and the .changes and .buildinfo files.
+#
+# With --source after OUT, only the source package is made.
+#
+# The tarball is made from the tree as it stands: the files git holds or
+# would hold (not what it ignores), committed or not.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 sortie=$(realpath -m "${1:-$racine/build/paquet}")
 version=$(dpkg-parsechangelog -l "$racine/debian/changelog" -S Version)
-copie="$sortie/vorlinde-$version"
+amont=${version%-*}
 
 rm -rf "$sortie"
-mkdir -p "$copie"
-# The files of the tree as they stand, committed or not, without the builds.
-(cd "$racine" && git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$copie")
-(cd "$copie" && DEB_BUILD_OPTIONS="parallel=$(nproc)" dpkg-buildpackage -b -us -uc >"$sortie/construction.log" 2>&1) \
-  || { tail -n 40 "$sortie/construction.log"; exit 1; }
-rm -rf "$copie"
-ls "$sortie"/*.deb
+mkdir -p "$sortie"
+index=$(mktemp)
+trap 'rm -f "$index"' EXIT
+arbre=$(cd "$racine" && cp "$(git rev-parse --git-path index)" "$index" \
+  && GIT_INDEX_FILE=$index git add -A && GIT_INDEX_FILE=$index git write-tree)
+archive=$(bash "$racine/scripts/dist.sh" "$sortie/dist" "$arbre")
+mv "$archive" "$sortie/vorlinde_$amont.orig.tar.xz"
+rmdir "$sortie/dist"
+tar -xf "$sortie/vorlinde_$amont.orig.tar.xz" -C "$sortie"
+cp -a "$racine/debian" "$sortie/vorlinde-$amont/debian"
+if [ "${2:-}" = --source ]; then
+  (cd "$sortie" && dpkg-source -b "vorlinde-$amont" >"$sortie/construction.log" 2>&1) \
+    || { cat "$sortie/construction.log"; exit 1; }
+  rm -rf "$sortie/vorlinde-$amont"
+  ls "$sortie"/*.dsc
+  exit 0
+fi
+(cd "$sortie/vorlinde-$amont" && DEB_BUILD_OPTIONS="parallel=$(nproc) ${DEB_BUILD_OPTIONS:-}" \
+  dpkg-buildpackage -us -uc >"$sortie/construction.log" 2>&1) \
+  || { tail -n 60 "$sortie/construction.log"; exit 1; }
+rm -rf "$sortie/vorlinde-$amont"
+ls "$sortie"/*.dsc "$sortie"/*.deb

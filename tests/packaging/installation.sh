@@ -16,7 +16,8 @@ cmake --install "$build" --prefix "$prefixe" >/dev/null
 
 id=org.vorlinde.Vorlinde
 attendus=(bin/vorlinde "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
-          "share/icons/hicolor/scalable/apps/$id.svg" "share/mime/packages/$id.xml" share/man/man6/vorlinde.6)
+          "share/icons/hicolor/scalable/apps/$id.svg" "share/mime/packages/$id.xml" share/man/man6/vorlinde.6
+          share/man/fr/man6/vorlinde.6)
 for taille in 16 32 48 64 128; do attendus+=("share/icons/hicolor/${taille}x$taille/apps/$id.png"); done
 for f in "${attendus[@]}"; do
   [ -e "$prefixe/$f" ] || { echo "FAIL: $f is not installed"; exit 1; }

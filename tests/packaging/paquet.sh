@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 The Vorlinde developers
 # SPDX-License-Identifier: MIT
 #
-# Builds the .deb as `make package` does, has Debian's checker look at it
-# (no error, no warning), reads its manual page, checks what it declares and
+# Builds the source and binary packages as `make package` does (the tests of
+# the package build are skipped: the suite runs them), has Debian's checker
+# look at both (no error, no warning), reads the manual pages, checks what it declares and
 # holds, unpacks it into a throwaway root and starts the installed game under
 # Xvfb as a user who cannot write its folder: the default profile goes to
 # that user's ~/.local/share/vorlinde/. Last, racine_propre.sh installs it on
@@ -45,13 +46,25 @@ nettoyer() {
 }
 trap nettoyer EXIT
 
-bash "$(dirname "$0")/../../scripts/paquet.sh" "$travail/paquet" >/dev/null
-deb="$travail/paquet/vorlinde_1.0_$(dpkg --print-architecture).deb"
+DEB_BUILD_OPTIONS=nocheck bash "$(dirname "$0")/../../scripts/paquet.sh" "$travail/paquet" >/dev/null
+deb="$travail/paquet/vorlinde_1.0-1_$(dpkg --print-architecture).deb"
 [ -f "$deb" ] || { echo "FAIL: no $deb"; ls "$travail/paquet"; exit 1; }
+# A source package in the format of a release with its upstream tarball.
+for f in vorlinde_1.0-1.dsc vorlinde_1.0.orig.tar.xz vorlinde_1.0-1.debian.tar.xz; do
+  [ -f "$travail/paquet/$f" ] || { echo "FAIL: no $f"; ls "$travail/paquet"; exit 1; }
+done
+# The upstream tarball holds neither the packaging nor what runs write.
+tar -tf "$travail/paquet/vorlinde_1.0.orig.tar.xz" | grep -E '/(debian|build|e2e-artefacts|__pycache__)/' \
+  && { echo "FAIL: the upstream tarball holds what it should not"; exit 1; }
 
 # Debian's checker: no error and no warning (informational tags may stay).
+# Debian 12's checker knows policy up to 4.6.2, older than the one followed.
+. /etc/os-release
+ignorees=()
+[ "$VERSION_ID" != 12 ] || ignorees=(--suppress-tags newer-standards-version)
 statut=0
-rapport=$(lintian --fail-on error,warning "$deb" 2>&1) || statut=$?
+rapport=$(lintian --fail-on error,warning "${ignorees[@]}" \
+  "$travail/paquet/vorlinde_1.0-1_$(dpkg --print-architecture).changes" 2>&1) || statut=$?
 grep -v 'running with root privileges' <<<"$rapport" || true
 [ "$statut" = 0 ] || { echo "FAIL: lintian finds errors or warnings"; exit 1; }
 
@@ -65,18 +78,23 @@ dpkg-deb -f "$deb" Recommends | grep -q qt6-wayland || { echo "FAIL: the package
 dpkg-deb -f "$deb" Description | grep -q 'The interface is in French' \
   || { echo "FAIL: the description does not say the interface is French"; exit 1; }
 contenu=$(dpkg-deb -c "$deb")
-for f in ./usr/games/vorlinde ./usr/share/man/man6/vorlinde.6.gz ./usr/share/doc/vorlinde/copyright \
-         ./usr/share/doc/vorlinde/changelog.gz ./usr/share/mime/packages/org.vorlinde.Vorlinde.xml; do
+for f in ./usr/games/vorlinde ./usr/share/man/man6/vorlinde.6.gz ./usr/share/man/fr/man6/vorlinde.6.gz \
+         ./usr/share/doc/vorlinde/copyright \
+         ./usr/share/doc/vorlinde/changelog.Debian.gz ./usr/share/mime/packages/org.vorlinde.Vorlinde.xml; do
   grep -q " $f\$" <<<"$contenu" || { echo "FAIL: no $f in the package"; exit 1; }
 done
 dpkg -x "$deb" "$travail/racine"
 file "$travail/racine/usr/games/vorlinde" | grep -q 'stripped' && ! file "$travail/racine/usr/games/vorlinde" | grep -q 'not stripped' \
   || { echo "FAIL: the program is not stripped"; exit 1; }
 
-# The manual page reads without a warning, and its summary is found.
-page="$travail/racine/usr/share/man/man6/vorlinde.6.gz"
-avertissements=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
-[ -z "$avertissements" ] || { echo "FAIL: the manual page has warnings: $avertissements"; exit 1; }
+# The manual pages, French and English, read without a warning, and their
+# summaries are found.
+for page in "$travail/racine/usr/share/man/fr/man6/vorlinde.6.gz" "$travail/racine/usr/share/man/man6/vorlinde.6.gz"; do
+  avertissements=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+  [ -z "$avertissements" ] || { echo "FAIL: $page has warnings: $avertissements"; exit 1; }
+done
+lexgrog "$page" | grep -q 'vorlinde - colour code-breaking game' || { echo "FAIL: lexgrog: $(lexgrog "$page")"; exit 1; }
+page="$travail/racine/usr/share/man/fr/man6/vorlinde.6.gz"
 lexgrog "$page" | grep -q 'vorlinde - jeu de déduction' || { echo "FAIL: lexgrog: $(lexgrog "$page")"; exit 1; }
 # Every option of --help is in the manual page, and every option of the manual page in --help.
 aide=$(env -u DISPLAY "$travail/racine/usr/games/vorlinde" --help)
@@ -90,7 +108,7 @@ done
 
 # One version number: the program's, its manual page's and the package's.
 version=$(env -u DISPLAY "$travail/racine/usr/games/vorlinde" --version | sed 's/^Vorlinde //')
-[ "$version" = "$(dpkg-deb -f "$deb" Version)" ] \
+[ "$version-1" = "$(dpkg-deb -f "$deb" Version)" ] \
   || { echo "FAIL: the program is at $version, the package at $(dpkg-deb -f "$deb" Version)"; exit 1; }
 grep -q "Vorlinde $version" <<<"$manuel" || { echo "FAIL: the manual page does not name version $version"; exit 1; }
 

@@ -37,6 +37,7 @@ dans_racine dpkg -i /tmp-vorlinde.deb >"$2/dpkg.log" 2>&1 || { cat "$2/dpkg.log"
 
 # The installed game starts and shows its window.
 version=$(dpkg-deb -f "$deb" Version)
+version=${version%-*}
 dans_racine DISPLAY="$DISPLAY" HOME=/tmp/maison XDG_RUNTIME_DIR=/tmp /usr/games/vorlinde >"$2/jeu.log" 2>&1 &
 jeu=$!
 fenetre=$(timeout 30 xdotool search --sync --onlyvisible --name "^Vorlinde ${version//./\\.}\$" | head -n1) || true

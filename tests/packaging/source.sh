@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vorlinde developers
+# SPDX-License-Identifier: MIT
+#
+# The source package as a Debian sponsor checks it. The release tarball made
+# twice from one commit is the same, byte for byte. In a clean root of SUITE
+# (trixie, Debian 13, by default; unstable too)
+# (mmdebstrap's buildd variant: build-essential, then the Build-Depends alone,
+# as apt-get build-dep brings them) the package builds with its tests, which
+# dh_auto_test runs; autopkgtest then runs the installed package's tests with
+# its null runner inside the root, and lintian --pedantic --display-info has
+# nothing to say but what debian/ overrides, with its reasons.
+set -euo pipefail
+suite=${1:-trixie}
+projet=$(cd "$(dirname "$0")/../.." && pwd)
+source "$projet/scripts/racine.sh"
+for outil in mmdebstrap dpkg-source git xz; do
+  command -v "$outil" >/dev/null || { echo "SKIP: $outil is not installed"; exit 77; }
+done
+[ "$(id -u)" -eq 0 ] || { echo "SKIP: needs root (a root of its own, mounts)"; exit 77; }
+# The Debian 13 half of the suite runs in a Debian 13 root already.
+if [ -n "${VORLINDE_RACINE_DEBIAN13:-}" ]; then
+  echo "SKIP: already in the Debian 13 root of scripts/debian13.sh"
+  exit 77
+fi
+
+travail=$(mktemp -d)
+racine=$travail/racine
+echouer() { echo "FAIL: $*"; exit 1; }
+nettoyer() {
+  local statut=$?
+  set +e
+  if demonter_racine "$racine"; then rm -rf --one-file-system "$travail"; else echo "FAIL: $racine is still mounted"; statut=1; fi
+  exit "$statut"
+}
+trap nettoyer EXIT
+
+# The release tarball, twice from the same commit.
+commit=$(git -C "$projet" rev-parse HEAD)
+premiere=$(bash "$projet/scripts/dist.sh" "$travail/dist1" "$commit")
+seconde=$(umask 077 && TZ=Pacific/Kiritimati LC_ALL=C bash "$projet/scripts/dist.sh" "$travail/dist2" "$commit")
+cmp "$premiere" "$seconde" || echouer "two tarballs of one commit differ"
+
+# The source package, from the tree as it stands.
+bash "$projet/scripts/paquet.sh" "$travail/source" --source >/dev/null
+dsc=$(ls "$travail"/source/vorlinde_*.dsc)
+
+# The archive a machine reaches may be a snapshot whose Release file has
+# expired (unstable's, a few weeks after it was taken).
+mmdebstrap --quiet --variant=buildd --include=ca-certificates --aptopt='Acquire::Check-Valid-Until "false"' \
+  "$suite" "$racine" \
+  || echouer "no clean $suite root"
+mkdir -p "$racine/construction"
+cp "$travail"/source/vorlinde_* "$racine/construction/"
+cp /etc/resolv.conf "$racine/etc/resolv.conf"
+monter_racine "$racine"
+dans_racine() {
+  chroot "$racine" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LC_ALL=C.UTF-8 \
+    DEBIAN_FRONTEND=noninteractive "$@"
+}
+journal=$travail/racine.log
+dans_racine apt-get update >"$journal" 2>&1 || { cat "$journal"; echouer "apt-get update failed"; }
+dans_racine apt-get build-dep -y --no-install-recommends "/construction/$(basename "$dsc")" >>"$journal" 2>&1 \
+  || { tail -n 30 "$journal"; echouer "the Build-Depends cannot be installed"; }
+dans_racine sh -c "cd /construction && dpkg-source -x $(basename "$dsc") vorlinde && cd vorlinde \
+  && DEB_BUILD_OPTIONS=parallel=$(nproc) dpkg-buildpackage -us -uc" >"$travail/construction.log" 2>&1 \
+  || { tail -n 60 "$travail/construction.log"; echouer "the package does not build in a clean $suite root"; }
+grep -E '^[0-9]+% tests passed' "$travail/construction.log" || echouer "dh_auto_test ran no test"
+grep -q '^100% tests passed' "$travail/construction.log" || echouer "a test failed in dh_auto_test"
+
+dans_racine apt-get install -y --no-install-recommends autopkgtest lintian >>"$journal" 2>&1 \
+  || { tail -n 30 "$journal"; echouer "autopkgtest and lintian cannot be installed"; }
+statut=0
+dans_racine sh -c 'cd /construction && autopkgtest ./vorlinde_*.deb ./vorlinde -- null' >"$travail/autopkgtest.log" 2>&1 \
+  || statut=$?
+tail -n 8 "$travail/autopkgtest.log"
+[ "$statut" = 0 ] || { cat "$travail/autopkgtest.log"; echouer "autopkgtest failed with status $statut"; }
+rapport=$(dans_racine sh -c 'cd /construction && lintian --pedantic --display-info --fail-on error,warning,info,pedantic \
+  vorlinde_*.changes' 2>&1) || statut=$?
+rapport=$(grep -v 'running with root privileges' <<<"$rapport" || true)
+[ -z "$rapport" ] && [ "$statut" = 0 ] || echouer "lintian in $suite says: $rapport"
+echo "PASS: in a clean $suite root the source package builds with its tests, passes its autopkgtests and lintian"
