@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The state of the board and the rules that change it. The window only shows
-// this state; every handler changes it through the functions below and then
-// repaints what changed.
+// The state of the board and the rules that change it. The game in progress
+// of the windows changes it through the functions below, and only there; the
+// board shows it.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -53,8 +53,8 @@ struct PartieSauvee {
     bool operator==(const PartieSauvee&) const = default;
 };
 
-// The whole state of the board. Owned by the main window; the widgets are
-// painted from it and never read back.
+// The whole state of the board. Owned by the game in progress of the windows;
+// the widgets are painted from it and never read back.
 struct Partie {
     Code4 CodeSecret{1, 2, 3, 4};
     std::array<Coup, MaxCoups + 1> Historique{};  // entry 0 is never used

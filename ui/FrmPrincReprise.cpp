@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
 //
-// The game in progress on disk: written after every change, so that no end
-// of the program loses it, and offered back at the next start.
+// The games that windows left on disk when they ended, offered back at the
+// next start, and the end of a session, which leaves this window's game
+// there for the next one.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
