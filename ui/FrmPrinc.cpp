@@ -142,7 +142,7 @@ void FrmPrinc::ConstruireMenus()
     action(fichier, "MnuNew", Utf8(textes::MenuNouveau), QKeySequence(Qt::Key_F2), [this] {
         AbandonnerPartie();
         MnuNew_Click();
-        plateau_->Annoncer(phrases::NouvellePartie());
+        plateau_->Annoncer(Utf8(textes::NouvellePartie));
     });
     fichier->addSeparator();
     action(fichier, "MnuSave", Utf8(textes::MenuSauvegarder), QKeySequence(Qt::CTRL | Qt::Key_S),

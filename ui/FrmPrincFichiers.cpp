@@ -9,7 +9,7 @@
 #include "FrmCoul.h"
 #include "FrmPrinc.h"
 #include "UsagesFichier.h"
-#include "accessibilite/Phrases.h"
+#include "accessibilite/Texte.h"
 #include "formats/FichierPartie.h"
 #include "formats/FichierProfil.h"
 #include "plateau/Plateau.h"
@@ -42,7 +42,7 @@ FrmPrinc::IssueCommande FrmPrinc::SurFichier(const UsageFichier& usage, const st
 void FrmPrinc::MnuSave_Click()
 {
     if (SauvegarderPartie() == IssueCommande::Reussie)
-        plateau_->Annoncer(phrases::PartieEnregistree());
+        plateau_->Annoncer(Utf8(textes::PartieEnregistree));
 }
 
 FrmPrinc::IssueCommande FrmPrinc::SauvegarderPartie()
@@ -68,14 +68,14 @@ FrmPrinc::OperationFichier FrmPrinc::ChargementDePartie(int indices)
 void FrmPrinc::MnuLoad_Click()
 {
     if (CommandeFichier(usages::ChargementPartie, ChargementDePartie()) == IssueCommande::Reussie)
-        plateau_->Annoncer(phrases::PartieChargee());
+        plateau_->Annoncer(Utf8(textes::PartieChargee));
 }
 
 bool FrmPrinc::OuvrirPartie(const std::filesystem::path& chemin)
 {
     if (SurFichier(usages::ChargementPartie, chemin, ChargementDePartie()) != IssueCommande::Reussie)
         return false;
-    plateau_->Annoncer(phrases::PartieChargee());
+    plateau_->Annoncer(Utf8(textes::PartieChargee));
     return true;
 }
 

@@ -12,7 +12,6 @@
 #include "FrmPrinc.h"
 #include "FrmReprise.h"
 #include "UsagesFichier.h"
-#include "accessibilite/Phrases.h"
 #include "accessibilite/Texte.h"
 #include "formats/FichierPartie.h"
 #include "plateau/Plateau.h"
@@ -89,7 +88,7 @@ void FrmPrinc::ProposerReprise()
     if (fenetre.exec() != QDialog::Accepted) {
         // Said once the board has the focus back: the window closing alone
         // may leave a screen reader silent on a busy machine.
-        plateau_->Annoncer(phrases::PartiesLaisseesPourPlusTard());
+        plateau_->Annoncer(Utf8(textes::PartiesLaisseesPourPlusTard));
         return;
     }
     const auto choisie = fenetre.Choisie();
@@ -106,7 +105,7 @@ void FrmPrinc::ProposerReprise()
     // others wait for the next start too.
     if (gardee_->Gardee())
         Retirer(PartieLaissee{choisie.Chemin});
-    plateau_->Annoncer(phrases::PartieChargee());
+    plateau_->Annoncer(Utf8(textes::PartieChargee));
 }
 
 QString FrmPrinc::AlerteDossierDonnees() const

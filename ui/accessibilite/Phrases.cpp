@@ -68,34 +68,4 @@ QString Indice(const Code4& c, std::size_t possibles)
     return possibles < 2 ? Utf8(textes::IndiceUnCode).arg(code) : Utf8(textes::IndiceCodes).arg(code).arg(possibles);
 }
 
-QString NouvellePartie()
-{
-    return Utf8(textes::NouvellePartie);
-}
-
-QString PartieChargee()
-{
-    return Utf8(textes::PartieChargee);
-}
-
-QString PartieEnregistree()
-{
-    return Utf8(textes::PartieEnregistree);
-}
-
-QString PartiesLaisseesPourPlusTard()
-{
-    return Utf8(textes::PartiesLaisseesPourPlusTard);
-}
-
-QString MonterSource()
-{
-    return Utf8(textes::MonterSource);
-}
-
-QString DescendreSource()
-{
-    return Utf8(textes::DescendreSource);
-}
-
 }  // namespace vorlinde::ui::phrases

@@ -30,13 +30,7 @@ QString Historique(bool defile, int premier, int dernier);
 // « Indice : 1, 2, 3, 4 ; 5 codes sont encore possibles. »
 QString Indice(const Code4& code, std::size_t possibles);
 
-// What the commands answer.
-QString NouvellePartie();
-QString PartieChargee();
-QString PartieEnregistree();
-QString PartiesLaisseesPourPlusTard();
-// « H » and « B ».
-QString MonterSource();
-QString DescendreSource();
+// What the commands answer are texts of the catalogue as they stand
+// (textes::NouvellePartie, textes::PartieChargee...).
 
 }  // namespace vorlinde::ui::phrases

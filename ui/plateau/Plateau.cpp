@@ -75,7 +75,7 @@ void Plateau::SurChange(PartieActive::Aspects aspects)
 {
     using A = PartieActive::Aspect;
     const int cellule = jeu_.CaseColoree();
-    const QString nomAvant = LblCode[cellule]->accessibleName();
+    const QString nomAvant = aspects & A::CouleurPosee ? LblCode[cellule]->accessibleName() : QString();
     if (aspects & A::Palette)
         aspects |= A::Cases | A::Historique;
     if (aspects & (A::Palette | A::Rangees))
@@ -231,8 +231,8 @@ void Plateau::ConstruireAccessibilite()
     }
     for (auto* ligne : LblBiPl)
         ligne->setFocusPolicy(Qt::NoFocus);
-    CmdMove[0]->setAccessibleDescription(phrases::MonterSource());
-    CmdMove[1]->setAccessibleDescription(phrases::DescendreSource());
+    CmdMove[0]->setAccessibleDescription(Utf8(textes::MonterSource));
+    CmdMove[1]->setAccessibleDescription(Utf8(textes::DescendreSource));
     for (auto* bouton : CmdMove)
         bouton->setToolTip(bouton->accessibleDescription());
     LblCode[0]->setFocus();
