@@ -7,6 +7,7 @@
 #include <numeric>
 #include <vector>
 
+#include "game/Sortes.h"
 #include "platform/Verrou.h"
 
 namespace vorlinde {
@@ -16,17 +17,26 @@ constexpr std::size_t TailleMaxStatistiques = 64 * 1024;
 // Far above any record of real play: a record past it is damaged.
 constexpr long ValeurMax = CompteMax;
 
-// The figures by their names in the file, the counts of wins apart.
-std::map<std::string, Compte Statistiques::*> Champs()
+// The figures by their names in the file, the counts of wins apart: those of
+// the first version, then the days of the second.
+std::map<std::string, Compte Statistiques::*> Champs(long version = VersionStatistiques)
 {
-    return {{"gagnees", &Statistiques::Gagnees},
-            {"perdues", &Statistiques::Perdues},
-            {"abandonnees", &Statistiques::Abandonnees},
-            {"gagnees_avec_indice", &Statistiques::GagneesAvecIndice},
-            {"serie_en_cours", &Statistiques::SerieEnCours},
-            {"meilleure_serie", &Statistiques::MeilleureSerie},
-            {"coups_des_victoires", &Statistiques::CoupsDesVictoires},
-            {"meilleure_partie", &Statistiques::MeilleurePartie}};
+    std::map<std::string, Compte Statistiques::*> champs{{"gagnees", &Statistiques::Gagnees},
+                                                         {"perdues", &Statistiques::Perdues},
+                                                         {"abandonnees", &Statistiques::Abandonnees},
+                                                         {"gagnees_avec_indice", &Statistiques::GagneesAvecIndice},
+                                                         {"serie_en_cours", &Statistiques::SerieEnCours},
+                                                         {"meilleure_serie", &Statistiques::MeilleureSerie},
+                                                         {"coups_des_victoires", &Statistiques::CoupsDesVictoires},
+                                                         {"meilleure_partie", &Statistiques::MeilleurePartie}};
+    if (version >= 2)
+        champs.insert({{"jours_joues", &Statistiques::JoursJoues},
+                       {"serie_de_jours", &Statistiques::SerieDeJours},
+                       {"meilleure_serie_de_jours", &Statistiques::MeilleureSerieDeJours},
+                       {"dernier_jour", &Statistiques::DernierJour},
+                       {"issue_du_dernier_jour", &Statistiques::IssueDernierJour},
+                       {"coups_du_dernier_jour", &Statistiques::CoupsDernierJour}});
+    return champs;
 }
 
 const char* const CleVictoires = "victoires_par_coups";
@@ -113,6 +123,8 @@ std::optional<Statistiques> LireTexteStatistiques(std::string_view texte, bool& 
     const auto champs = Champs();
     std::map<std::string, bool> vus;
     long version = -1;
+    // Every field of this version is known; which of them must be there
+    // depends on the version the file gives.
     if (!lecteur.Signe('{'))
         return std::nullopt;
     do {
@@ -141,12 +153,22 @@ std::optional<Statistiques> LireTexteStatistiques(std::string_view texte, bool& 
             return std::nullopt;
         }
     } while (lecteur.Signe(','));
-    if (!lecteur.Signe('}') || !lecteur.Fini() || version != VersionStatistiques)
+    if (!lecteur.Signe('}') || !lecteur.Fini() || version < 1 || version > VersionStatistiques)
         return std::nullopt;
-    // Every figure is there, and the wins agree with their counts by guesses.
+    // Every figure of its version is there, and none of a later one.
+    const auto attendus = Champs(version);
+    for (const auto& [nom, champ] : champs)
+        if (nom != "version" && vus[nom] != (attendus.count(nom) > 0))
+            return std::nullopt;
+    // The wins agree with their counts by guesses, the runs with their totals.
     const Compte parCoups = std::accumulate(s.VictoiresParCoups.begin(), s.VictoiresParCoups.end(), Compte{0});
-    if (vus.size() != champs.size() + 2 || parCoups != s.Gagnees || s.GagneesAvecIndice > s.Gagnees
+    if (!vus[CleVictoires] || parCoups != s.Gagnees || s.GagneesAvecIndice > s.Gagnees
         || s.SerieEnCours > s.MeilleureSerie || s.MeilleureSerie > s.Gagnees)
+        return std::nullopt;
+    const bool unJour = s.JoursJoues > 0;
+    if (s.SerieDeJours > s.MeilleureSerieDeJours || s.MeilleureSerieDeJours > s.JoursJoues
+        || unJour != (s.DernierJour != 0) || (unJour && !DateValide(static_cast<std::int32_t>(s.DernierJour)))
+        || s.IssueDernierJour > 3 || unJour != (s.IssueDernierJour != 0) || (unJour && s.SerieDeJours == 0))
         return std::nullopt;
     return s;
 }

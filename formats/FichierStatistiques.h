@@ -17,7 +17,8 @@
 
 namespace vorlinde {
 
-inline constexpr int VersionStatistiques = 1;
+// Version 2 adds the days of the day's code; a record of version 1 reads with none.
+inline constexpr int VersionStatistiques = 2;
 
 std::string TexteStatistiques(const Statistiques& statistiques);
 

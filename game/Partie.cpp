@@ -44,14 +44,20 @@ void EffacerHistoriqueDepuis(Partie& partie, int premier)
 
 void NouvellePartie(Partie& partie, const ProfilCouleurs& profil, const SourceAleatoire& aleatoire)
 {
+    NouvellePartie(partie, profil, TirerCodeSecret(aleatoire), {});
+}
+
+void NouvellePartie(Partie& partie, const ProfilCouleurs& profil, const Code4& codeSecret, const OriginePartie& origine)
+{
     partie.NbCoups = 0;
     partie.CaseCourante = 0;
     partie.RangeeCoulSource.fill(0);
     AppliquerProfil(partie, profil);
-    partie.CodeSecret = TirerCodeSecret(aleatoire);
+    partie.CodeSecret = codeSecret;
     EffacerHistoriqueDepuis(partie, 1);
     partie.EnCours = true;
     partie.IndicesUtilises = 0;
+    partie.Origine = origine;
 }
 
 void AppliquerProfil(Partie& partie, const ProfilCouleurs& profil)
@@ -98,6 +104,7 @@ void ChargerPartie(Partie& partie, const PartieSauvee& sauvee)
     partie.CodeSecret = sauvee.CodeSecret;
     partie.NbCoups = static_cast<std::int16_t>(sauvee.Coups.size());
     partie.IndicesUtilises = 0;
+    partie.Origine = {};
     for (int k = 1; k <= partie.NbCoups; ++k) {
         partie.Historique[k].Code = sauvee.Coups[k - 1];
         ScoreCoup(partie.CodeSecret, partie.Historique[k]);

@@ -43,6 +43,21 @@ using Code4 = std::array<std::int16_t, LongueurCode>;
 // Returns a uniform value in [0, 1); the caller owns the seeding.
 using SourceAleatoire = std::function<double()>;
 
+// Where a game's hidden code came from. A saved game does not hold it: a
+// game loaded from one is of the first kind.
+enum class SortePartie : std::uint8_t {
+    Chargee,    // loaded from a saved game: no number
+    Numerotee,  // drawn from its number, 1 to NumeroMax
+    DuJour,     // the day's code: its number is the date, as yyyymmdd
+    ADeux,      // composed by the first of two players: no number, not in the record
+};
+struct OriginePartie {
+    SortePartie Sorte = SortePartie::Chargee;
+    std::int32_t Numero = 0;
+
+    bool operator==(const OriginePartie&) const = default;
+};
+
 // What a saved game holds: the hidden code, the moves as digit characters,
 // and the list row of each swatch.
 struct PartieSauvee {
@@ -78,6 +93,7 @@ struct Partie {
                                                          ProfilParDefaut[8]};
     // The hints asked for in this game, kept in memory only.
     std::int16_t IndicesUtilises = 0;
+    OriginePartie Origine{};
 
     bool operator==(const Partie&) const = default;
 };
@@ -92,6 +108,9 @@ Code4 TirerCodeSecret(const SourceAleatoire& aleatoire);
 // colours of `profil`, a fresh hidden code, history entries 1..100 cleared,
 // play in progress. The composed code and the swatch clicked last are kept.
 void NouvellePartie(Partie& partie, const ProfilCouleurs& profil, const SourceAleatoire& aleatoire);
+// The same with a given hidden code, from `origine`.
+void NouvellePartie(Partie& partie, const ProfilCouleurs& profil, const Code4& codeSecret,
+                    const OriginePartie& origine);
 
 // The colours of a profile: the palette, and every code cell shown empty.
 void AppliquerProfil(Partie& partie, const ProfilCouleurs& profil);
@@ -116,7 +135,7 @@ IssuePartie Issue(const Partie& partie);
 // A loaded game replaces the game in progress: every move scored again, won
 // when the last move scores 4, the last move composed in the code cells (a
 // cell with a number takes its colour), the swatches in their rows, history
-// entries past the loaded moves cleared. The palette, the cursor and the
+// entries past the loaded moves cleared, no number. The palette, the cursor and the
 // swatch clicked last are kept.
 void ChargerPartie(Partie& partie, const PartieSauvee& sauvee);
 PartieSauvee SauverPartie(const Partie& partie);

@@ -4,12 +4,27 @@
 
 #include <algorithm>
 
+#include "Sortes.h"
+
 namespace vorlinde {
 
 namespace {
 
-void Ajouter(Statistiques& s, FinDePartie fin, int coups, bool avecIndice)
+void CompterJour(Statistiques& s, FinDePartie fin, int coups, std::int32_t jour)
 {
+    if (!DateValide(jour) || jour <= s.DernierJour)
+        return;
+    ++s.JoursJoues;
+    s.SerieDeJours = Lendemain(static_cast<std::int32_t>(s.DernierJour)) == jour ? s.SerieDeJours + 1 : 1;
+    s.MeilleureSerieDeJours = std::max(s.MeilleureSerieDeJours, s.SerieDeJours);
+    s.DernierJour = jour;
+    s.IssueDernierJour = static_cast<Compte>(fin) + 1;
+    s.CoupsDernierJour = coups;
+}
+
+void Ajouter(Statistiques& s, FinDePartie fin, int coups, bool avecIndice, std::int32_t jour)
+{
+    CompterJour(s, fin, coups, jour);
     switch (fin) {
     case FinDePartie::Gagnee:
         ++s.Gagnees;
@@ -32,17 +47,23 @@ void Ajouter(Statistiques& s, FinDePartie fin, int coups, bool avecIndice)
 
 }  // namespace
 
-void Compter(Statistiques& s, FinDePartie fin, int coups, bool avecIndice)
+void Compter(Statistiques& s, FinDePartie fin, int coups, bool avecIndice, std::int32_t jour)
 {
     Statistiques apres = s;
-    Ajouter(apres, fin, coups, avecIndice);
-    const auto figures = {apres.Gagnees,           apres.Perdues,        apres.Abandonnees,
-                          apres.GagneesAvecIndice, apres.MeilleureSerie, apres.CoupsDesVictoires};
+    Ajouter(apres, fin, coups, avecIndice, jour);
+    const auto figures = {apres.Gagnees,        apres.Perdues,           apres.Abandonnees, apres.GagneesAvecIndice,
+                          apres.MeilleureSerie, apres.CoupsDesVictoires, apres.JoursJoues};
     const bool tenu = std::all_of(figures.begin(), figures.end(), [](Compte n) { return n <= CompteMax; })
         && std::all_of(apres.VictoiresParCoups.begin(), apres.VictoiresParCoups.end(),
                        [](Compte n) { return n <= CompteMax; });
     if (tenu)
         s = apres;
+}
+
+Compte SerieDeJoursAu(const Statistiques& s, std::int32_t aujourdhui)
+{
+    const auto dernier = static_cast<std::int32_t>(s.DernierJour);
+    return dernier == aujourdhui || Lendemain(dernier) == aujourdhui ? s.SerieDeJours : 0;
 }
 
 std::string MoyenneDesCoups(const Statistiques& s)

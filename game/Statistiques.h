@@ -3,7 +3,7 @@
 #pragma once
 
 // The player's record over every game: how games ended, the streak of wins,
-// and how many guesses the wins took.
+// how many guesses the wins took, and the days whose code was played.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -27,6 +27,16 @@ struct Statistiques {
     Compte CoupsDesVictoires = 0;  // the guesses of every win, added up
     Compte MeilleurePartie = 0;    // the fewest guesses of a win; 0 before the first
     std::array<Compte, ColonnesCoups> VictoiresParCoups{};
+    // The day's games, one a day: how many days, the run of days that
+    // follow each other up to the last, and the longest run.
+    Compte JoursJoues = 0;
+    Compte SerieDeJours = 0;
+    Compte MeilleureSerieDeJours = 0;
+    // The last day counted (yyyymmdd, 0 before the first), and how its
+    // game ended: its FinDePartie plus one, and its guesses.
+    Compte DernierJour = 0;
+    Compte IssueDernierJour = 0;
+    Compte CoupsDernierJour = 0;
 
     Compte Jouees() const { return Gagnees + Perdues + Abandonnees; }
     bool operator==(const Statistiques&) const = default;
@@ -39,9 +49,15 @@ inline constexpr Compte CompteMax = 100000000;
 enum class FinDePartie { Gagnee, Perdue, Abandonnee };
 
 // One game ended: a win extends the streak, a loss or an abandon ends it.
-// `coups` and `avecIndice` matter for a win only. Nothing changes when a
-// figure would pass CompteMax.
-void Compter(Statistiques& statistiques, FinDePartie fin, int coups, bool avecIndice);
+// `coups` and `avecIndice` matter for a win only. The day's game of `jour`
+// (yyyymmdd) also counts its day, when no day as late is counted yet;
+// otherwise, and for any other game (`jour` 0), it counts as an ordinary
+// game. Nothing changes when a figure would pass CompteMax.
+void Compter(Statistiques& statistiques, FinDePartie fin, int coups, bool avecIndice, std::int32_t jour = 0);
+
+// The run of days as it stands on `aujourdhui`: broken once a day went by
+// without its game.
+Compte SerieDeJoursAu(const Statistiques& statistiques, std::int32_t aujourdhui);
 
 // The guesses a win takes on average, with one decimal and a French comma
 // ("4,8"); "0" before the first win.

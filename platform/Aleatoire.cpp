@@ -6,7 +6,7 @@
 
 namespace vorlinde {
 
-std::uint64_t Aleatoire::GraineHorloge()
+std::uint64_t GraineHorloge()
 {
     return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count())
         ^ static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());

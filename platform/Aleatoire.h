@@ -3,22 +3,10 @@
 #pragma once
 
 #include <cstdint>
-#include <random>
 
 namespace vorlinde {
 
-// The one pseudo-random source of the process, seeded once.
-class Aleatoire {
-public:
-    explicit Aleatoire(std::uint64_t graine) : moteur_(graine) { }
-    static std::uint64_t GraineHorloge();
-    void Semer(std::uint64_t graine) { moteur_.seed(graine); }
-
-    // A uniform value in [0, 1): the top 53 bits of one draw, never 1.0.
-    double operator()() { return static_cast<double>(moteur_() >> 11) * 0x1.0p-53; }
-
-private:
-    std::mt19937_64 moteur_;
-};
+// A seed that differs at each start, for the process's random source.
+std::uint64_t GraineHorloge();
 
 }  // namespace vorlinde

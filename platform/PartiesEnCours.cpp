@@ -19,6 +19,8 @@ namespace {
 const char* const ExtensionPartie = ".prt";
 const char* const ExtensionVerrou = ".lock";
 const char* const ExtensionIndices = ".indices";
+const char* const ExtensionSorte = ".sorte";
+constexpr std::size_t TailleMaxSorte = 64;
 const char* const NomAncienneVersion = "interrompue.prt";
 
 std::filesystem::path AvecExtension(std::filesystem::path chemin, const char* extension)
@@ -105,12 +107,29 @@ int LireIndices(const std::filesystem::path& partie)
         : 0;
 }
 
+std::string LireSorte(const std::filesystem::path& partie)
+{
+    std::vector<std::uint8_t> octets;
+    if (LireDebutFichier(AvecExtension(partie, ExtensionSorte), TailleMaxSorte, octets) != ErreurFichier::Aucune)
+        return {};
+    return {octets.begin(), octets.end()};
+}
+
 }  // namespace
 
-ErreurFichier PartieEnCours::Ecrire(std::span<const std::uint8_t> octets, int indices)
+ErreurFichier PartieEnCours::Ecrire(std::span<const std::uint8_t> octets, int indices, std::string_view sorte)
 {
     if (!verrou_.Tenu())
         return ErreurFichier::Ecriture;
+    // The kind first: a game is never on disk with the kind of the one before.
+    const auto fichierSorte = AvecExtension(chemin_, ExtensionSorte);
+    if (sorte.empty()) {
+        ::unlink(fichierSorte.c_str());
+    } else if (const auto erreur = RemplacerPrive(
+                   fichierSorte, std::span(reinterpret_cast<const std::uint8_t*>(sorte.data()), sorte.size()));
+               erreur != ErreurFichier::Aucune) {
+        return erreur;
+    }
     const auto erreur = RemplacerPrive(chemin_, octets);
     if (erreur != ErreurFichier::Aucune)
         return erreur;
@@ -127,6 +146,7 @@ void PartieEnCours::Oublier()
 {
     if (verrou_.Tenu() && Existe(chemin_)) {
         ::unlink(AvecExtension(chemin_, ExtensionIndices).c_str());
+        ::unlink(AvecExtension(chemin_, ExtensionSorte).c_str());
         SupprimerDurablement(chemin_);
     }
 }
@@ -160,6 +180,12 @@ PartiesOffertes PartiesLaissees(const std::filesystem::path& dossierDonnees)
         const auto nom = chemin.filename().string();
         const auto extension = chemin.extension();
         const bool temporaire = nom.rfind(".vorlinde-", 0) == 0 || nom.rfind(".verrou-", 0) == 0;
+        // The kind of a game that a window killed at its first write never
+        // wrote: nothing to offer.
+        if (extension == ExtensionSorte && !present(AvecExtension(chemin, ExtensionPartie))
+            && !(present(AvecExtension(chemin, ExtensionVerrou))
+                 && Verrou::TenuAilleurs(AvecExtension(chemin, ExtensionVerrou))))
+            ::unlink(chemin.c_str());
         if (!temporaire && extension != ExtensionPartie && extension != ExtensionVerrou)
             continue;
         struct stat etat { };
@@ -184,7 +210,8 @@ PartiesOffertes PartiesLaissees(const std::filesystem::path& dossierDonnees)
         if (present(verrou) && Verrou::TenuAilleurs(verrou))
             continue;
         const int indices = present(AvecExtension(chemin, ExtensionIndices)) ? LireIndices(chemin) : 0;
-        offertes.Parties.push_back({chemin, etat.st_mtime, etat.st_mtim.tv_nsec, indices});
+        offertes.Parties.push_back({chemin, etat.st_mtime, etat.st_mtim.tv_nsec, indices,
+                                    present(AvecExtension(chemin, ExtensionSorte)) ? LireSorte(chemin) : ""});
     }
     // Seconds, then nanoseconds: a date in any year sorts right.
     std::sort(offertes.Parties.begin(), offertes.Parties.end(), [](const PartieLaissee& a, const PartieLaissee& b) {
@@ -198,6 +225,7 @@ PartiesOffertes PartiesLaissees(const std::filesystem::path& dossierDonnees)
 void Retirer(const PartieLaissee& partie)
 {
     ::unlink(AvecExtension(partie.Chemin, ExtensionIndices).c_str());
+    ::unlink(AvecExtension(partie.Chemin, ExtensionSorte).c_str());
     if (Existe(partie.Chemin))
         SupprimerDurablement(partie.Chemin);
     const auto verrou = AvecExtension(partie.Chemin, ExtensionVerrou);

@@ -11,6 +11,8 @@
 #include <ctime>
 #include <filesystem>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "ErreurFichier.h"
@@ -42,9 +44,10 @@ public:
     // Replaces the game's file as a whole, synced, the player's alone (0600):
     // written under a temporary name and renamed over it, so that whatever
     // stands at its name (a link, a folder someone placed there) is never
-    // followed. On failure the old file stays as it was. The hints taken,
-    // which a saved game does not hold, go beside it (`<name>.indices`).
-    ErreurFichier Ecrire(std::span<const std::uint8_t> octets, int indices = 0);
+    // followed. On failure the old file stays as it was. What a saved game
+    // does not hold goes beside it: the hints taken (`<name>.indices`) and
+    // the game's kind (`<name>.sorte`, a short text, written first).
+    ErreurFichier Ecrire(std::span<const std::uint8_t> octets, int indices = 0, std::string_view sorte = {});
     // The game ended by the player's choice, or has nothing to keep: its
     // file goes.
     void Oublier();
@@ -61,6 +64,7 @@ struct PartieLaissee {
     std::time_t Date = 0;   // its last write
     long Nanosecondes = 0;  // within that second
     int Indices = 0;        // the hints taken in it
+    std::string Sorte{};    // its kind, as written; empty when none was
 };
 
 // The games left, offered by one start at a time: the list holds the offer's

@@ -2,6 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include "Textes.h"
 
+#include <cstdio>
+#include <initializer_list>
+#include <string_view>
+#include <vector>
+
 namespace vorlinde::textes {
 
 std::string TextePerdu(const Code4& codeSecret)
@@ -14,6 +19,102 @@ std::string TextePerdu(const Code4& codeSecret)
 std::string TexteGagne(int nbCoups)
 {
     return "Bravo ! Vous avez gagné ! Au bout de " + std::to_string(nbCoups) + " coup(s).";
+}
+
+}  // namespace vorlinde::textes
+
+namespace vorlinde::textes {
+namespace {
+
+// `modele` with %1, %2... replaced by `valeurs`, in one pass: a value that
+// holds "%2" stays as it is.
+std::string Remplir(std::string_view modele, std::initializer_list<std::string> valeurs)
+{
+    const std::vector<std::string> v(valeurs);
+    std::string texte;
+    for (std::size_t i = 0; i < modele.size(); ++i) {
+        const bool marque = modele[i] == '%' && i + 1 < modele.size() && modele[i + 1] >= '1'
+            && static_cast<std::size_t>(modele[i + 1] - '1') < v.size();
+        if (marque)
+            texte += v[static_cast<std::size_t>(modele[++i] - '1')];
+        else
+            texte += modele[i];
+    }
+    return texte;
+}
+
+std::string Nombre(long n)
+{
+    return std::to_string(n);
+}
+
+}  // namespace
+
+std::string TexteDate(std::int32_t date)
+{
+    char texte[16];
+    std::snprintf(texte, sizeof texte, "%02d/%02d/%04d", date % 100, date / 100 % 100, date / 10000);
+    return texte;
+}
+
+std::string TexteOrigine(const OriginePartie& origine)
+{
+    switch (origine.Sorte) {
+    case SortePartie::Numerotee:
+        return Remplir(OrigineNumero, {Nombre(origine.Numero)});
+    case SortePartie::DuJour:
+        return Remplir(OrigineJour, {TexteDate(origine.Numero)});
+    case SortePartie::ADeux:
+        return OrigineADeux;
+    case SortePartie::Chargee:
+        break;
+    }
+    return OrigineChargee;
+}
+
+std::string TexteAPartager(const Partie& partie)
+{
+    std::string texte = Remplir(EnTetePartage, {TexteOrigine(partie.Origine)}) + "\n";
+    const auto coups = Nombre(partie.NbCoups);
+    switch (Issue(partie)) {
+    case IssuePartie::Gagnee:
+        texte += Remplir(PartageGagnee, {coups});
+        break;
+    case IssuePartie::Perdue:
+        texte += Remplir(PartagePerdue, {coups});
+        break;
+    case IssuePartie::EnCours:
+        texte += Remplir(PartageEnCours, {coups});
+        break;
+    }
+    texte += "\n";
+    int numero = 0;
+    for (const auto& coup : CoupsJoues(partie)) {
+        std::string symboles;
+        for (int k = 0; k < coup.BiPl; ++k)
+            symboles += "●";
+        for (int k = 0; k < coup.MalPl; ++k)
+            symboles += "○";
+        texte += Nombre(++numero) + " : " + (symboles.empty() ? std::string(PartageSansScore) : symboles) + "\n";
+    }
+    return texte;
+}
+
+std::string TexteVerification(const Verification& v)
+{
+    switch (v.Resultat) {
+    case Verification::Etat::Incomplet:
+        return CodeAComposer;
+    case Verification::Etat::Exclu:
+        return Remplir(
+            CodeExclu,
+            {Nombre(v.Coup), Nombre(v.BiPlAvecLui), Nombre(v.MalPlAvecLui), Nombre(v.BiPl), Nombre(v.MalPl)});
+    case Verification::Etat::Possible:
+        break;
+    }
+    if (v.Autres == 0)
+        return CodeSeulPossible;
+    return v.Autres == 1 ? std::string(CodePossibleUnAutre) : Remplir(CodePossibleAutres, {Nombre(v.Autres)});
 }
 
 }  // namespace vorlinde::textes

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "game/Partie.h"
+#include "game/Sortes.h"
 
 namespace vorlinde::textes {
 
@@ -79,6 +80,11 @@ inline constexpr const char* MenuPartie = "&Partie";
 inline constexpr const char* MenuIndice = "&Indice";
 inline constexpr const char* MenuAnalyse = "&Analyse de la partie";
 inline constexpr const char* MenuStatistiques = "&Statistiques";
+inline constexpr const char* MenuPartieNumerotee = "Partie &numérotée…";
+inline constexpr const char* MenuCodeDuJour = "Code du &jour";
+inline constexpr const char* MenuPartieADeux = "Partie à &deux…";
+inline constexpr const char* MenuCopierPartie = "Co&pier la partie";
+inline constexpr const char* MenuVerifierCode = "&Vérifier le code";
 inline constexpr const char* MenuAide = "Ai&de";
 inline constexpr const char* MenuRegles = "&Règles du jeu";
 inline constexpr const char* MenuRaccourcis = "Raccourcis &clavier";
@@ -205,6 +211,62 @@ inline constexpr const char* BoutonPlusTard = "&Plus tard";
 inline constexpr const char* DernierCoup = ", dernier coup : couleurs %1, %2, %3, %4";
 inline constexpr const char* Coche = ", coché";
 inline constexpr const char* NonCoche = ", non coché";
+
+// The kinds of game: a number, the day's code, two players.
+inline constexpr const char* TitrePartieNumerotee = "Partie numérotée";
+inline constexpr const char* NumeroDeLaPartie = "Numéro de la partie :";
+inline constexpr const char* PartieNumeroN = "Partie numéro %1";
+inline constexpr const char* CodeDuJourDu = "Code du jour du %1";
+inline constexpr const char* TitreCodeDuJour = "Code du jour";
+inline constexpr const char* JourEnCours = "Le code du jour est la partie en cours : jouez-la jusqu'au bout.";
+inline constexpr const char* JourDejaJoue
+    = "Le code du jour du %1 est déjà joué : partie %2. Vous pouvez le rejouer, mais cette partie compte comme "
+      "une partie ordinaire.";
+inline constexpr const char* JourGagne = "gagnée en %1 coup(s)";
+inline constexpr const char* JourPerdu = "perdue";
+inline constexpr const char* JourAbandonne = "abandonnée après %1 coup(s)";
+inline constexpr const char* TitrePartieADeux = "Partie à deux";
+inline constexpr const char* ConsigneADeux
+    = "Joueur 1 : composez le code caché, sans que le joueur 2 regarde. Cliquez sur une couleur, ou tapez les "
+      "chiffres 1 à 8 ; les flèches changent de case. Entrée valide.";
+inline constexpr const char* CaseADeuxN = "Case %1";
+inline constexpr const char* CodeADeuxIncomplet = "Le code doit avoir quatre couleurs différentes.";
+inline constexpr const char* CodeCompose = "Code composé";
+inline constexpr const char* PartieCopiee = "Partie copiée dans le presse-papiers";
+inline constexpr const char* TitreVerifierCode = "Vérifier le code";
+inline constexpr const char* CodeAComposer
+    = "Composez d'abord un code de quatre couleurs différentes : il sera comparé aux coups joués.";
+inline constexpr const char* CodeExclu
+    = "Ce code ne peut pas être le bon : avec lui, le coup %1 aurait donné %2 bien placé(s) et %3 mal placé(s), "
+      "et non %4 et %5.";
+inline constexpr const char* CodePossibleAutres = "Ce code est encore possible, comme %1 autres.";
+inline constexpr const char* CodePossibleUnAutre = "Ce code est encore possible, comme 1 autre.";
+inline constexpr const char* CodeSeulPossible = "Ce code est le seul encore possible.";
+inline constexpr const char* StatJoursJoues = "Jours joués (code du jour) : ";
+inline constexpr const char* StatSerieDeJours = "Série de jours en cours : ";
+inline constexpr const char* StatMeilleureSerieDeJours = "Meilleure série de jours : ";
+// Where a game comes from, in the analysis and in the shared text.
+inline constexpr const char* OrigineNumero = "Partie n° %1";
+inline constexpr const char* OrigineJour = "Code du jour du %1";
+inline constexpr const char* OrigineADeux = "Partie à deux";
+inline constexpr const char* OrigineChargee = "Partie chargée, sans numéro";
+// The shared text: the game's origin, its outcome, one line per move with
+// ● for each colour well placed and ○ for each misplaced one.
+inline constexpr const char* EnTetePartage = "Vorlinde — %1";
+inline constexpr const char* PartageGagnee = "Gagnée en %1 coup(s)";
+inline constexpr const char* PartagePerdue = "Perdue après %1 coup(s)";
+inline constexpr const char* PartageEnCours = "En cours : %1 coup(s) joué(s)";
+inline constexpr const char* PartageSansScore = "—";
+
+// A date (yyyymmdd) as players write it: « 10/12/2026 ».
+std::string TexteDate(std::int32_t date);
+// « Partie n° 4242 », « Code du jour du 10/12/2026 »...
+std::string TexteOrigine(const OriginePartie& origine);
+// The text « Copier la partie » puts on the clipboard. It never holds a
+// colour: the moves of a game in progress would give its code away.
+std::string TexteAPartager(const Partie& partie);
+// The answer of « Vérifier le code ».
+std::string TexteVerification(const Verification& verification);
 
 // The command line.
 inline constexpr const char* Usage

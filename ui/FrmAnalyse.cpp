@@ -34,6 +34,10 @@ FrmAnalyse::FrmAnalyse(const Partie& partie, bool numeros, QWidget* parent) : QD
 {
     setWindowTitle(Utf8(textes::TitreAnalyse));
     auto* plan = new QVBoxLayout(this);
+    // Where the game comes from: its number, or its date.
+    auto* origine = new LibelleVu(QString::fromStdString(textes::TexteOrigine(partie.Origine)));
+    origine->setObjectName(QStringLiteral("LblOrigine"));
+    plan->addWidget(origine);
     auto* contenu = new QWidget;
     auto* grille = new QGridLayout(contenu);
     grille->setHorizontalSpacing(12);

@@ -26,12 +26,14 @@
 #include "accessibilite/Texte.h"
 #include "formats/FichierProfil.h"
 #include "game/Solveur.h"
+#include "game/Sortes.h"
 #include "game/Version.h"
 #include "plateau/Etiquette.h"
 #include "plateau/GeometriePrinc.h"
 #include "plateau/Plateau.h"
 #include "plateau/Traduction.h"
 #include "plateau/Twips.h"
+#include "platform/Aleatoire.h"
 #include "platform/Dossiers.h"
 #include "platform/Module1.h"
 #include "textes/Aide.h"
@@ -49,7 +51,7 @@ FrmPrinc::FrmPrinc(ServicesPrinc services, QWidget* parent)
     if (!services_.LireNomUser)
         services_.LireNomUser = &Module1::LireNomUser;
     if (!services_.Graine)
-        services_.Graine = &Aleatoire::GraineHorloge;
+        services_.Graine = &GraineHorloge;
     const auto signaler = [this](const QString& titre) {
         return [this, titre](const QString& texte) { MsgBox(texte, styles::Exclamation, titre); };
     };
@@ -169,6 +171,13 @@ void FrmPrinc::ConstruireMenus()
     action(partie, "MnuAnalyse", Utf8(textes::MenuAnalyse), {}, &FrmPrinc::MnuAnalyse_Click);
     partie->addSeparator();
     action(partie, "MnuStats", Utf8(textes::MenuStatistiques), {}, &FrmPrinc::MnuStats_Click);
+    partie->addSeparator();
+    action(partie, "MnuNumerotee", Utf8(textes::MenuPartieNumerotee), {}, &FrmPrinc::MnuNumerotee_Click);
+    action(partie, "MnuDuJour", Utf8(textes::MenuCodeDuJour), {}, &FrmPrinc::MnuDuJour_Click);
+    action(partie, "MnuADeux", Utf8(textes::MenuPartieADeux), {}, &FrmPrinc::MnuADeux_Click);
+    partie->addSeparator();
+    action(partie, "MnuCopier", Utf8(textes::MenuCopierPartie), {}, &FrmPrinc::MnuCopier_Click);
+    action(partie, "MnuVerifier", Utf8(textes::MenuVerifierCode), {}, &FrmPrinc::MnuVerifier_Click);
     auto* aide = menuBar()->addMenu(Utf8(textes::MenuAide));
     action(aide, "MnuRegles", Utf8(textes::MenuRegles), QKeySequence(Qt::Key_F1),
            [this] { FrmTexte(Utf8(textes::aide::TitreRegles), Utf8(textes::aide::Regles), this).exec(); });
@@ -287,9 +296,11 @@ ProfilCouleurs FrmPrinc::ProfilDefautOuIntegre() const
     return lecture.Erreur == ErreurFichier::Aucune ? lecture.Profil : ProfilParDefaut;
 }
 
+// Every game has a number, drawn here, from which its code comes.
 void FrmPrinc::MnuNew_Click()
 {
-    jeu_.Nouvelle(ProfilDefautOuIntegre(), std::ref(aleatoire_));
+    const auto numero = TirerNumero(std::ref(aleatoire_));
+    jeu_.Nouvelle(ProfilDefautOuIntegre(), CodeNumerote(numero), {SortePartie::Numerotee, numero});
 }
 
 void FrmPrinc::MnuQuit_Click()

@@ -14,9 +14,9 @@
 #include "NomAffiche.h"
 #include "PartieGardee.h"
 #include "Registre.h"
+#include "game/Aleatoire.h"
 #include "plateau/BoiteMessage.h"
 #include "plateau/PartieActive.h"
-#include "platform/Aleatoire.h"
 #include "platform/Fichiers.h"
 
 class QSettings;
@@ -111,6 +111,14 @@ private:
     void MnuIndice_Click();
     void MnuAnalyse_Click();
     void MnuAPropos_Click();
+    // The kinds of game, the shared text and the check of a code.
+    void MnuNumerotee_Click();
+    void MnuDuJour_Click();
+    void MnuADeux_Click();
+    void MnuCopier_Click();
+    void MnuVerifier_Click();
+    // Left as F2 leaves it, the game in progress gives way to one hiding `code`.
+    void Commencer(const Code4& code, const OriginePartie& origine);
 
     // The game in progress, left with a move played, counts as abandoned.
     void AbandonnerPartie();
@@ -120,8 +128,8 @@ private:
     IssueCommande CommandeFichier(const UsageFichier& usage, const OperationFichier& operation);
     IssueCommande SurFichier(const UsageFichier& usage, const std::filesystem::path& chemin,
                              const OperationFichier& operation);
-    // Loads the chosen game, played with `indices` hints.
-    OperationFichier ChargementDePartie(int indices = 0);
+    // Loads the chosen game, played with `indices` hints, of kind `origine`.
+    OperationFichier ChargementDePartie(int indices = 0, OriginePartie origine = {});
     IssueCommande SauvegarderPartie();
     ProfilCouleurs ProfilDefautOuIntegre() const;
     Reponse MsgBox(const QString& texte, StyleBoite style, const QString& titre = {});

@@ -52,14 +52,14 @@ FrmPrinc::IssueCommande FrmPrinc::SauvegarderPartie()
     });
 }
 
-FrmPrinc::OperationFichier FrmPrinc::ChargementDePartie(int indices)
+FrmPrinc::OperationFichier FrmPrinc::ChargementDePartie(int indices, OriginePartie origine)
 {
-    return [this, indices](const std::filesystem::path& chemin) {
+    return [this, indices, origine](const std::filesystem::path& chemin) {
         // The whole file is checked before anything of the game changes.
         const auto lecture = LireFichierPartie(chemin);
         if (lecture.Erreur == ErreurFichier::Aucune) {
             AbandonnerPartie();
-            jeu_.Charger(lecture.Partie, indices);
+            jeu_.Charger(lecture.Partie, indices, origine);
         }
         return lecture.Erreur;
     };

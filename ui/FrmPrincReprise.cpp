@@ -14,6 +14,7 @@
 #include "UsagesFichier.h"
 #include "accessibilite/Texte.h"
 #include "formats/FichierPartie.h"
+#include "game/Sortes.h"
 #include "plateau/Plateau.h"
 
 namespace vorlinde::ui {
@@ -45,8 +46,12 @@ void FrmPrinc::ProposerReprise()
                 Retirer(laissee);
                 continue;
             }
-            FrmReprise::Partie partie{
-                laissee.Chemin, laissee.Date, static_cast<int>(lecture.Partie.Coups.size()), {}, laissee.Indices};
+            FrmReprise::Partie partie{laissee.Chemin,
+                                      laissee.Date,
+                                      static_cast<int>(lecture.Partie.Coups.size()),
+                                      {},
+                                      laissee.Indices,
+                                      LireOrigine(laissee.Sorte)};
             if (!lecture.Partie.Coups.empty())
                 for (int k = 0; k < LongueurCode; ++k)
                     partie.Dernier[k] = lecture.Partie.Coups.back()[k] - '0';
@@ -92,8 +97,8 @@ void FrmPrinc::ProposerReprise()
         return;
     }
     const auto choisie = fenetre.Choisie();
-    // With the hints it was played with, which a saved game has not.
-    if (SurFichier(usages::ChargementPartie, choisie.Chemin, ChargementDePartie(choisie.Indices))
+    // With the hints it was played with and its kind, which a saved game has not.
+    if (SurFichier(usages::ChargementPartie, choisie.Chemin, ChargementDePartie(choisie.Indices, choisie.Origine))
         == IssueCommande::Echec) {
         // Changed since it was listed: kept for whoever wants to look at it.
         MettreDeCote(choisie.Chemin, services_.DossierDonnees, "interrompue", ".prt");

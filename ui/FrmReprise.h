@@ -34,6 +34,7 @@ public:
         // The colours of the last move, 0 for none.
         std::array<int, LongueurCode> Dernier{};
         int Indices = 0;
+        OriginePartie Origine{};
     };
     // The games read from the next ones offered, at most `nombre`; `Fini`
     // once none is left to read.

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 
+#include "AujourdHui.h"
 #include "accessibilite/Libelles.h"
 #include "plateau/Etiquette.h"
 
@@ -100,7 +101,7 @@ FrmStats::FrmStats(const Statistiques& figures, std::function<Statistiques()> re
     for (std::size_t k = 0; k < textes_.size(); ++k) {
         textes_[k] = new LibelleLu(QString(), this);
         textes_[k]->setObjectName(QStringLiteral("LblStat%1").arg(k));
-        grille->addWidget(textes_[k], static_cast<int>(k % 5), static_cast<int>(k / 5));
+        grille->addWidget(textes_[k], static_cast<int>(k % 4), static_cast<int>(k / 4));
     }
     plan->addLayout(grille);
     auto* titre = new QLabel(Utf8(textes::GagneesSelonCoups), this);
@@ -145,6 +146,9 @@ void FrmStats::Afficher(const Statistiques& s)
             + (s.MeilleurePartie == 0 ? QStringLiteral("—")
                                       : n(s.MeilleurePartie)
                        + (s.MeilleurePartie < 2 ? QStringLiteral(" coup") : QStringLiteral(" coups"))),
+        Utf8(textes::StatJoursJoues) + n(s.JoursJoues),
+        Utf8(textes::StatSerieDeJours) + n(SerieDeJoursAu(s, AujourdHui())),
+        Utf8(textes::StatMeilleureSerieDeJours) + n(s.MeilleureSerieDeJours),
     };
     for (std::size_t k = 0; k < textes_.size(); ++k)
         textes_[k]->Ecrire(textes[static_cast<qsizetype>(k)]);

@@ -6,6 +6,7 @@
 #include "accessibilite/Texte.h"
 #include "formats/FichierPartie.h"
 #include "formats/Raisons.h"
+#include "game/Sortes.h"
 
 namespace vorlinde::ui {
 
@@ -26,7 +27,8 @@ void PartieGardee::Garder(const Partie& partie)
         gardee_ = true;
         return;
     }
-    const auto erreur = enCours_.Ecrire(OctetsPartie(SauverPartie(partie)), partie.IndicesUtilises);
+    const auto erreur
+        = enCours_.Ecrire(OctetsPartie(SauverPartie(partie)), partie.IndicesUtilises, EcrireOrigine(partie.Origine));
     gardee_ = erreur == ErreurFichier::Aucune;
     if (erreur == ErreurFichier::Aucune || signale_)
         return;

@@ -22,9 +22,11 @@ std::filesystem::path Registre::Fichier() const
 
 void Registre::Compter(FinDePartie fin, const Partie& partie)
 {
-    if (Fichier().empty() || !CreerDossier(dossier_))
+    // A code one player set for the other says nothing of either's play.
+    if (partie.Origine.Sorte == SortePartie::ADeux || Fichier().empty() || !CreerDossier(dossier_))
         return;
-    aCompter_.push_back({fin, partie.NbCoups, partie.IndicesUtilises > 0});
+    const bool duJour = partie.Origine.Sorte == SortePartie::DuJour;
+    aCompter_.push_back({fin, partie.NbCoups, partie.IndicesUtilises > 0, duJour ? partie.Origine.Numero : 0});
     CompterEnAttente();
 }
 
@@ -41,7 +43,7 @@ void Registre::CompterEnAttente(bool enSilence)
         return;
     const auto resultat = MettreAJourStatistiques(fichier, [&](Statistiques& figures) {
         for (const auto& fin : aCompter_)
-            vorlinde::Compter(figures, fin.Fin, fin.Coups, fin.AvecIndice);
+            vorlinde::Compter(figures, fin.Fin, fin.Coups, fin.AvecIndice, fin.Jour);
     });
     // A record that another window holds takes these games at the next
     // chance; any other outcome has counted them, or told why it could not.

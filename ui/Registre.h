@@ -16,7 +16,8 @@ namespace vorlinde::ui {
 // The player's record of games, `statistiques.json` in the data folder: each
 // game that ended, or was left with a move played, is counted once. A record
 // that another window holds takes the games at the next count, or when the
-// window closes. What goes wrong with it is told once, through `signaler`.
+// window closes. A game of two players is not counted; the day's game also
+// counts its day. What goes wrong with it is told once, through `signaler`.
 class Registre {
 public:
     Registre(std::filesystem::path dossierDonnees, std::function<void(const QString&)> signaler);
@@ -41,6 +42,7 @@ private:
         FinDePartie Fin;
         int Coups;
         bool AvecIndice;
+        std::int32_t Jour;  // the date of a day's game, 0 for any other
     };
     std::filesystem::path dossier_;
     std::function<void(const QString&)> signaler_;

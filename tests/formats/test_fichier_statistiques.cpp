@@ -60,7 +60,7 @@ TEST(FichierStatistiques, WrittenReadDamagedAndNewer)
         EXPECT_EQ(MettreAJourStatistiques(fichier).Figures.Gagnees, 1);
     }
 
-    const std::string futur = "{\"version\": 2, \"parties\": [{\"gagnee\": true}]}";
+    const std::string futur = "{\"version\": 3, \"parties\": [{\"gagnee\": true}]}";
     Ecrire(fichier, futur);
     EXPECT_EQ(MettreAJourStatistiques(fichier, UneVictoire).Etat, EtatStatistiques::PlusRecentes);
     EXPECT_EQ(Lire(fichier), futur);
@@ -127,4 +127,39 @@ TEST(FichierStatistiques, NoChangeWithoutTheLock)
     EXPECT_EQ(Lire(fichier), avant);
     // Reading alone still shows the figures.
     EXPECT_EQ(MettreAJourStatistiques(fichier).Figures.Gagnees, 1);
+}
+
+// A record of the first version reads with no day played and is written in
+// the new one; days that disagree with their runs are a damaged record.
+TEST(FichierStatistiques, TheFirstVersionReadsAndTheDaysAgree)
+{
+    const std::string v1
+        = "{\n  \"version\": 1,\n  \"abandonnees\": 0,\n  \"coups_des_victoires\": 5,\n  \"gagnees\": 1,\n"
+          "  \"gagnees_avec_indice\": 0,\n  \"meilleure_partie\": 5,\n  \"meilleure_serie\": 1,\n"
+          "  \"perdues\": 0,\n  \"serie_en_cours\": 1,\n"
+          "  \"victoires_par_coups\": [0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0]\n}\n";
+    bool plusRecent = true;
+    const auto lues = LireTexteStatistiques(v1, plusRecent);
+    ASSERT_TRUE(lues);
+    EXPECT_FALSE(plusRecent);
+    EXPECT_EQ(lues->Gagnees, 1);
+    EXPECT_EQ(lues->JoursJoues, 0);
+
+    Statistiques s = *lues;
+    Compter(s, FinDePartie::Gagnee, 3, false, 20261210);
+    Compter(s, FinDePartie::Perdue, 100, false, 20261211);
+    const auto texte = TexteStatistiques(s);
+    EXPECT_EQ(LireTexteStatistiques(texte, plusRecent), s);
+    // A version 1 record with a field of version 2 is not one.
+    EXPECT_FALSE(LireTexteStatistiques(std::string(v1).replace(v1.find("\"gagnees\""), 0, "\"jours_joues\": 0,\n  "),
+                                       plusRecent));
+    for (const auto& [avant, apres] : {std::pair{"\"serie_de_jours\": 2", "\"serie_de_jours\": 3"},
+                                       std::pair{"\"dernier_jour\": 20261211", "\"dernier_jour\": 20261232"},
+                                       std::pair{"\"issue_du_dernier_jour\": 2", "\"issue_du_dernier_jour\": 4"},
+                                       std::pair{"\"jours_joues\": 2", "\"jours_joues\": 0"}}) {
+        std::string abime = texte;
+        ASSERT_NE(abime.find(avant), std::string::npos) << avant;
+        abime.replace(abime.find(avant), std::string(avant).size(), apres);
+        EXPECT_FALSE(LireTexteStatistiques(abime, plusRecent)) << apres;
+    }
 }

@@ -5,10 +5,10 @@
 #include <map>
 #include <set>
 
+#include "game/Aleatoire.h"
 #include "game/Codes.h"
 #include "game/Couleurs.h"
 #include "game/Partie.h"
-#include "platform/Aleatoire.h"
 #include "textes/Textes.h"
 
 using namespace vorlinde;

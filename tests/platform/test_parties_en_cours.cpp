@@ -41,7 +41,10 @@ TEST(PartiesEnCours, OnlyGamesOfEndedWindowsAreOfferedOnceEachNewestFirst)
     ASSERT_EQ(premiere->Erreur(), ErreurFichier::Aucune);
     ASSERT_NE(premiere->Chemin(), seconde->Chemin());
     Ecrire(premiere->Chemin(), "ancienne");
-    Ecrire(seconde->Chemin(), "recente");
+    const std::string recente = "recente";
+    ASSERT_EQ(seconde->Ecrire(std::span(reinterpret_cast<const std::uint8_t*>(recente.data()), recente.size()), 0,
+                              "numerotee 4242\n"),
+              ErreurFichier::Aucune);
     EXPECT_TRUE(PartiesLaissees(donnees.Chemin()).Parties.empty());
 
     const auto cheminPremiere = premiere->Chemin();
@@ -52,6 +55,8 @@ TEST(PartiesEnCours, OnlyGamesOfEndedWindowsAreOfferedOnceEachNewestFirst)
     seconde.reset();
     auto laissees = PartiesLaissees(donnees.Chemin());
     EXPECT_EQ(Chemins(laissees), (std::vector{cheminSeconde, cheminPremiere}));
+    EXPECT_EQ(laissees.Parties[0].Sorte, "numerotee 4242\n") << "the kind comes back with the game";
+    EXPECT_EQ(laissees.Parties[1].Sorte, "");
     EXPECT_TRUE(PartiesLaissees(donnees.Chemin()).Parties.empty()) << "offered twice while a start holds them";
 
     Retirer(laissees.Parties[0]);
@@ -59,12 +64,15 @@ TEST(PartiesEnCours, OnlyGamesOfEndedWindowsAreOfferedOnceEachNewestFirst)
     laissees = {};
     EXPECT_EQ(Chemins(PartiesLaissees(donnees.Chemin())), std::vector{cheminPremiere});
 
-    // A window that forgets its game, or never had one, leaves nothing.
+    // A window that forgets its game, or never had one, leaves nothing; nor
+    // does one killed between the kind of its first move and the move.
     {
         PartieEnCours finie(donnees.Chemin());
-        Ecrire(finie.Chemin(), "finie");
+        const std::uint8_t octet = 1;
+        finie.Ecrire(std::span(&octet, 1), 2, "jour 20261210\n");
         finie.Oublier();
     }
+    Ecrire(DossierEnCours(donnees.Chemin()) / "partie-20261210-120000-7.sorte", "deux\n");
     {
         PartieEnCours vide(donnees.Chemin());
     }

@@ -58,7 +58,7 @@ private slots:
         });
         ProfilCouleurs autre = ProfilParDefaut;
         autre[0] = 0x123456;
-        jeu.Nouvelle(ProfilParDefaut, aleatoire);
+        jeu.Nouvelle(ProfilParDefaut, TirerCodeSecret(aleatoire), {SortePartie::Numerotee, 1});
         int gagnees = 0, perdues = 0;
         for (int pas = 0; pas < 40000; ++pas) {
             const Partie avant = jeu.Etat();
@@ -66,7 +66,7 @@ private slots:
             const int tirage = static_cast<int>(hasard() % 1000);
             std::optional<ResultatValidation> r;
             if (!jeu.Etat().EnCours)
-                jeu.Nouvelle(ProfilParDefaut, aleatoire);
+                jeu.Nouvelle(ProfilParDefaut, TirerCodeSecret(aleatoire), {SortePartie::Numerotee, 1});
             else if (tirage < 300)
                 jeu.ChoisirCouleur(static_cast<int>(hasard() % NbCouleurs));
             else if (tirage < 450)

@@ -15,16 +15,17 @@ constexpr PartieActive::Aspects Tout = A::Cases | A::Curseur | A::Palette | A::R
 
 PartieActive::PartieActive(QObject* parent) : QObject(parent) { }
 
-void PartieActive::Nouvelle(const ProfilCouleurs& profil, const SourceAleatoire& aleatoire)
+void PartieActive::Nouvelle(const ProfilCouleurs& profil, const Code4& code, const OriginePartie& origine)
 {
-    NouvellePartie(partie_, profil, aleatoire);
+    NouvellePartie(partie_, profil, code, origine);
     emit Change(Tout | A::CasesVidees);
 }
 
-void PartieActive::Charger(const PartieSauvee& sauvee, int indices)
+void PartieActive::Charger(const PartieSauvee& sauvee, int indices, const OriginePartie& origine)
 {
     ChargerPartie(partie_, sauvee);
     partie_.IndicesUtilises = static_cast<std::int16_t>(indices);
+    partie_.Origine = origine;
     emit Change(Tout);
 }
 

@@ -39,9 +39,11 @@ public:
     // The cell the last colour was placed in.
     int CaseColoree() const { return caseColoree_; }
 
-    void Nouvelle(const ProfilCouleurs& profil, const SourceAleatoire& aleatoire);
-    // A saved game in place of this one, played with `indices` hints.
-    void Charger(const PartieSauvee& sauvee, int indices = 0);
+    // A new game hiding `code`, which came from `origine`.
+    void Nouvelle(const ProfilCouleurs& profil, const Code4& code, const OriginePartie& origine);
+    // A saved game in place of this one, played with `indices` hints; a game
+    // kept on disk comes back with its kind and number.
+    void Charger(const PartieSauvee& sauvee, int indices = 0, const OriginePartie& origine = {});
     // The composed code as « Valider le code » takes it; a refusal changes nothing.
     ResultatValidation Valider();
     void ChoisirCase(int index);

@@ -20,6 +20,10 @@ namespace vorlinde::ui {
 
 class Annonceur;
 class BoutonCouleur;
+
+// The colour (0..7) that a key plays, or -1: the digits 1 to 8, on the keypad
+// or on the main row whatever the layout.
+int CouleurDeTouche(const QKeyEvent& touche);
 class Etiquette;
 
 // The board: the palette with its list rows and « H » / « B », the code cells

@@ -22,7 +22,8 @@ namespace {
 // French keyboard they give "&", "é"... without Shift, and still play.
 constexpr quint32 ToucheChiffre1 = 10;
 
-// The colour (0..7) that a key plays, or -1.
+}  // namespace
+
 int CouleurDeTouche(const QKeyEvent& touche)
 {
     if (touche.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
@@ -34,8 +35,6 @@ int CouleurDeTouche(const QKeyEvent& touche)
         return static_cast<int>(code - ToucheChiffre1);
     return -1;
 }
-
-}  // namespace
 
 void Plateau::keyPressEvent(QKeyEvent* event)
 {

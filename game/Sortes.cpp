@@ -1,0 +1,115 @@
+// SPDX-FileCopyrightText: 2026 The Vorlinde developers
+// SPDX-License-Identifier: MIT
+#include "Sortes.h"
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <set>
+
+#include "Aleatoire.h"
+#include "Solveur.h"
+
+namespace vorlinde {
+
+std::int32_t TirerNumero(const SourceAleatoire& aleatoire)
+{
+    const auto n = static_cast<std::int32_t>(std::floor(aleatoire() * NumeroMax)) + 1;
+    return std::clamp(n, std::int32_t{1}, NumeroMax);
+}
+
+Code4 CodeNumerote(std::int32_t numero)
+{
+    Aleatoire aleatoire(static_cast<std::uint64_t>(numero));
+    return TirerCodeSecret(std::ref(aleatoire));
+}
+
+namespace {
+
+std::chrono::year_month_day Jour(std::int32_t date)
+{
+    return std::chrono::year_month_day{std::chrono::year(date / 10000),
+                                       std::chrono::month(static_cast<unsigned>(date / 100 % 100)),
+                                       std::chrono::day(static_cast<unsigned>(date % 100))};
+}
+
+}  // namespace
+
+bool DateValide(std::int32_t date)
+{
+    return date >= 10000101 && date <= 99991231 && Jour(date).ok();
+}
+
+std::int32_t Lendemain(std::int32_t date)
+{
+    if (!DateValide(date))
+        return 0;
+    const std::chrono::year_month_day suivant{std::chrono::sys_days(Jour(date)) + std::chrono::days(1)};
+    return static_cast<std::int32_t>(int(suivant.year()) * 10000 + unsigned(suivant.month()) * 100
+                                     + unsigned(suivant.day()));
+}
+
+std::string EcrireOrigine(const OriginePartie& origine)
+{
+    switch (origine.Sorte) {
+    case SortePartie::Numerotee:
+        return "numerotee " + std::to_string(origine.Numero) + "\n";
+    case SortePartie::DuJour:
+        return "jour " + std::to_string(origine.Numero) + "\n";
+    case SortePartie::ADeux:
+        return "deux\n";
+    case SortePartie::Chargee:
+        break;
+    }
+    return {};
+}
+
+OriginePartie LireOrigine(std::string_view texte)
+{
+    if (!texte.empty() && texte.back() == '\n')
+        texte.remove_suffix(1);
+    if (texte == "deux")
+        return {SortePartie::ADeux, 0};
+    const auto nombre = [&](std::string_view prefixe) -> std::int32_t {
+        if (!texte.starts_with(prefixe))
+            return 0;
+        std::int32_t n = 0;
+        const auto* fin = texte.data() + texte.size();
+        const auto [ou, erreur] = std::from_chars(texte.data() + prefixe.size(), fin, n);
+        return erreur == std::errc() && ou == fin ? n : 0;
+    };
+    if (const auto n = nombre("numerotee "); n >= 1 && n <= NumeroMax)
+        return {SortePartie::Numerotee, n};
+    if (const auto date = nombre("jour "); DateValide(date))
+        return {SortePartie::DuJour, date};
+    return {};
+}
+
+Verification VerifierCode(const Partie& partie)
+{
+    Verification v;
+    const auto& code = partie.CasesCode;
+    if (std::any_of(code.begin(), code.end(), [](std::int16_t c) { return c < 1 || c > NbCouleurs; })
+        || std::set<std::int16_t>(code.begin(), code.end()).size() != LongueurCode)
+        return v;
+    const auto coups = CoupsJoues(partie);
+    for (std::size_t k = 0; k < coups.size(); ++k) {
+        vorlinde::Coup avecLui = coups[k];
+        ScoreCoup(code, avecLui);
+        if (avecLui.BiPl != coups[k].BiPl || avecLui.MalPl != coups[k].MalPl) {
+            v.Resultat = Verification::Etat::Exclu;
+            v.Coup = static_cast<int>(k) + 1;
+            v.BiPlAvecLui = avecLui.BiPl;
+            v.MalPlAvecLui = avecLui.MalPl;
+            v.BiPl = coups[k].BiPl;
+            v.MalPl = coups[k].MalPl;
+            return v;
+        }
+    }
+    v.Resultat = Verification::Etat::Possible;
+    v.Autres = static_cast<int>(CodesPossibles(coups).size()) - 1;
+    return v;
+}
+
+}  // namespace vorlinde
