@@ -4,7 +4,10 @@
 
 #include "Traduction.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QShortcut>
 
 #include "textes/Textes.h"
 
@@ -38,6 +41,9 @@ Reponse BoiteMessageQt::Montrer(QWidget* parent, const QString& texte, StyleBoit
     TraduireAuBesoin();
     QMessageBox boite(IconeQt(style.Icone), titre, texte, QMessageBox::NoButton, parent);
     boite.setTextFormat(Qt::PlainText);
+    // Ctrl+C copies the box's sentence, to paste it elsewhere: the check of a
+    // code, a reason to report. Qt's own boxes do so on one system only.
+    const QShortcut copier(QKeySequence::Copy, &boite, [&texte] { QGuiApplication::clipboard()->setText(texte); });
     const bool question = style.Boutons == JeuBoutons::OuiNonAnnuler;
     if (question) {
         boite.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
