@@ -49,7 +49,7 @@ grep -q . "$PAROLE" || { cat "$TRAVAIL/orca.log"; echouer "Orca said nothing at 
 
 # On the usual screen, a game left by an ended window: the window that
 # offers it is heard first, its list and its buttons, and put off.
-if [ -z "${VORLINDE_E2E_ECRAN:-}" ]; then
+if [ -z "${VORLINDE_E2E_ECRAN:-}" ] && [ -z "${VORLINDE_NOUVELLES:-}" ]; then
   mkdir -p "$XDG_DATA_HOME/vorlinde/en-cours"
   printf '\x01\x12\x34\x02\x56\x78\x43\x21\x11\x11\x11\x11' >"$XDG_DATA_HOME/vorlinde/en-cours/partie-20250101-120000-1.prt"
   touch -d '2025-01-01 12:00' "$XDG_DATA_HOME/vorlinde/en-cours/partie-20250101-120000-1.prt"

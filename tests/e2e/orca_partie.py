@@ -200,7 +200,60 @@ def reprise():
     entendre(r"Parties interrompues laissées pour plus tard")
 
 
+def composer(code):
+    """Types a code's colours from the cursor's cell, each heard in its cell."""
+    for k, couleur in enumerate(code, start=1):
+        taper(couleur)
+        entendre(r"Case %d : couleur %s\b" % (k, couleur))
+
+
+def nouvelles():
+    """The menu's new games by ear: a numbered game (4242 hides 4758), the
+    check of a code, the shared text, the day's code, and two players, whose
+    code is never said."""
+    entendre(r"^Case 1 : vide bouton")
+    menu_partie("n", r"Numéro de la partie")
+    taper("ctrl+a")
+    subprocess.run(["xdotool", "type", "--delay", "15", "4242"], check=True)
+    taper("Return")
+    entendre(r"Partie numéro 4242")
+    composer("1234")
+    taper("Return")
+    entendre(r"^Coup 1 : 0 bien placé\(s\), 1 mal placé\(s\)$")
+    menu_partie("v", r"Ce code ne peut pas être le bon : avec lui, le coup 1 aurait donné 4 bien placé\(s\) et "
+                     r"0 mal placé\(s\), et non 0 et 1\.")
+    taper("Return")
+    taper("Home")
+    entendre(r"^Case 1 : ")
+    composer("4758")
+    menu_partie("v", r"Ce code est encore possible, comme \d+ autres\.")
+    taper("Return")
+    menu_partie("p", r"Partie copiée dans le presse-papiers")
+    menu_partie("j", r"Code du jour du \d\d/\d\d/\d{4}")
+    menu_partie("d", r"Partie à deux")
+    global lues
+    debut = lues
+    for couleur in "5678":
+        taper(couleur)
+    taper("Return")
+    entendre(r"^Code composé")
+    with open(PAROLE, encoding="utf-8") as journal:
+        dits = journal.read().splitlines()[debut:lues]
+    if any(re.search(r"couleur [5-8]|[5-8], [5-8]|5678", ligne) for ligne in dits):
+        echouer("the first player's code was said: %s" % dits)
+    taper("Home")
+    entendre(r"^Case 1 : ")
+    composer("5678")
+    taper("Return")
+    entendre(r"Bravo ! Vous avez gagné ! Au bout de 1 coup\(s\)\.")
+    taper("Return")
+    sans_redite()
+
+
 def main():
+    if os.environ.get("VORLINDE_NOUVELLES"):
+        nouvelles()
+        return
     if os.environ.get("VORLINDE_REPRISE"):
         reprise()
     else:
@@ -256,7 +309,9 @@ def main():
             menu_partie("s", r"Statistiques")
             for figure in ("Parties jouées : 1", "Parties gagnées : 1", "Parties perdues : 0",
                            "Parties abandonnées : 0", "Parties gagnées avec un indice : 0", "Série en cours : 1",
-                           "Meilleure série : 1", "Coups en moyenne : ", "Meilleure partie : %d coup" % coup):
+                           "Meilleure série : 1", "Coups en moyenne : ", "Meilleure partie : %d coup" % coup,
+                           "Jours joués (code du jour) : 0", "Série de jours en cours : 0",
+                           "Meilleure série de jours : 0"):
                 taper("Tab")
                 entendre("^" + re.escape(figure))
             taper("Tab")
