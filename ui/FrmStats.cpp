@@ -98,6 +98,7 @@ FrmStats::FrmStats(const Statistiques& figures, std::function<Statistiques()> re
     setWindowTitle(Utf8(textes::TitreStatistiques));
     auto* plan = new QVBoxLayout(this);
     auto* grille = new QGridLayout;
+    grille->setHorizontalSpacing(fontMetrics().averageCharWidth() * 3);
     for (std::size_t k = 0; k < textes_.size(); ++k) {
         textes_[k] = new LibelleLu(QString(), this);
         textes_[k]->setObjectName(QStringLiteral("LblStat%1").arg(k));
