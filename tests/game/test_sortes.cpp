@@ -74,12 +74,12 @@ TEST(Sortes, TheDaysAndTheirRun)
 
 TEST(Sortes, TheKindOfAKeptGameReadsBack)
 {
-    for (const OriginePartie& o : {OriginePartie{SortePartie::Numerotee, 1}, OriginePartie{SortePartie::Numerotee, NumeroMax},
-                                   OriginePartie{SortePartie::DuJour, 20280229}, OriginePartie{SortePartie::ADeux, 0},
-                                   OriginePartie{}})
+    for (const OriginePartie& o :
+         {OriginePartie{SortePartie::Numerotee, 1}, OriginePartie{SortePartie::Numerotee, NumeroMax},
+          OriginePartie{SortePartie::DuJour, 20280229}, OriginePartie{SortePartie::ADeux, 0}, OriginePartie{}})
         EXPECT_EQ(LireOrigine(EcrireOrigine(o)), o);
-    for (const char* abime : {"numerotee 0", "numerotee 1000000", "numerotee 12a", "jour 20270229", "jour", "deux 1",
-                              "numerotee -5", ""})
+    for (const char* abime :
+         {"numerotee 0", "numerotee 1000000", "numerotee 12a", "jour 20270229", "jour", "deux 1", "numerotee -5", ""})
         EXPECT_EQ(LireOrigine(abime), OriginePartie{}) << abime;
 }
 
@@ -141,8 +141,9 @@ TEST(Sortes, TheSharedTextHoldsNoColour)
         p.CasesCode = essai;
         ValiderCode(p);
     }
-    EXPECT_EQ(textes::TexteAPartager(p), "Vorlinde — Partie n° 4242\nEn cours : 3 coup(s) joué(s)\n1 : —\n"
-                                         "2 : ●●○\n3 : ○○○○\n");
+    EXPECT_EQ(textes::TexteAPartager(p),
+              "Vorlinde — Partie n° 4242\nEn cours : 3 coup(s) joué(s)\n1 : —\n"
+              "2 : ●●○\n3 : ○○○○\n");
     p.CasesCode = {5, 6, 7, 8};
     ValiderCode(p);
     p.Origine = {SortePartie::DuJour, 20261210};
