@@ -12,9 +12,12 @@ import time
 
 PAROLE = sys.argv[1]
 lues = 0
+# What each wait heard, and the keys sent, in order: the way to a failure.
+suivi = []
 
 
 def echouer(message):
+    print("\n".join(suivi[-12:]))
     print("FAIL: " + message)
     sys.exit(1)
 
@@ -33,6 +36,7 @@ def entendre(motif, secondes=10, obligatoire=True):
             trouve = re.search(motif, lignes[i])
             if trouve:
                 lues = i + 1
+                suivi.append("  heard at line %d: %s" % (i + 1, lignes[i]))
                 return trouve
         time.sleep(0.05)
     if not obligatoire:
@@ -47,7 +51,8 @@ def menu_partie(touche, motif):
     for _ in range(3):
         taper("alt+p")
         taper(touche)
-        dit = entendre(motif, 5, obligatoire=False)
+        # A busy machine's Orca may take seconds to speak a window.
+        dit = entendre(motif, 12, obligatoire=False)
         if dit:
             return dit
         taper("Escape")
@@ -181,6 +186,7 @@ def au_clavier():
 
 
 def taper(touche):
+    suivi.append("key " + touche)
     subprocess.run(["xdotool", "key", touche], check=True)
 
 
@@ -223,6 +229,8 @@ def nouvelles():
     menu_partie("v", r"Ce code ne peut pas être le bon : avec lui, le coup 1 aurait donné 4 bien placé\(s\) et "
                      r"0 mal placé\(s\), et non 0 et 1\.")
     taper("Return")
+    # The board has the focus back before Home can reach it.
+    entendre(r"^Case 4 : couleur 4 bouton")
     taper("Home")
     entendre(r"^Case 1 : ")
     composer("4758")
@@ -241,8 +249,7 @@ def nouvelles():
         dits = journal.read().splitlines()[debut:lues]
     if any(re.search(r"couleur [5-8]|[5-8], [5-8]|5678", ligne) for ligne in dits):
         echouer("the first player's code was said: %s" % dits)
-    taper("Home")
-    entendre(r"^Case 1 : ")
+    # A new game: the cursor is on the first cell.
     composer("5678")
     taper("Return")
     entendre(r"Bravo ! Vous avez gagné ! Au bout de 1 coup\(s\)\.")
