@@ -2,9 +2,9 @@
 # SPDX-FileCopyrightText: 2026 The Vorlinde developers
 # SPDX-License-Identifier: MIT
 #
-# The game by ear with Orca, RUNS times in a row (5 by default), while two
-# processes keep both cores busy: what a player's loaded machine does to the
-# timing of speech. Runs on the test build of `make test`; prints each run's
+# The game and the new games by ear with Orca, RUNS times in a row (5 by
+# default), while two processes keep both cores busy: what a player's loaded
+# machine does to the timing of speech. Runs on the test build of `make test`; prints each run's
 # outcome and fails unless every run passed.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -20,7 +20,7 @@ for _ in 1 2; do
 done
 reussis=0
 for essai in $(seq "$essais"); do
-  if ctest --test-dir "$construction" -R '^e2e\.orca$' --output-on-failure >"$construction/orca-charge-$essai.log" 2>&1; then
+  if ctest --test-dir "$construction" -R '^e2e\.orca(_nouvelles)?$' --output-on-failure >"$construction/orca-charge-$essai.log" 2>&1; then
     reussis=$((reussis + 1))
     echo "run $essai: passed"
   else

@@ -99,7 +99,9 @@ def choisir_fichier(raccourci, chemin, issue):
     taper("ctrl+a")
     subprocess.run(["xdotool", "type", "--delay", "15", chemin], check=True)
     taper("Return")
-    entendre(issue)
+    # Said once the board is active again, which a busy machine's Orca may
+    # take seconds to follow.
+    entendre(issue, 20)
 
 
 def au_clavier():
@@ -218,7 +220,11 @@ def nouvelles():
     check of a code, the shared text, the day's code, and two players, whose
     code is never said."""
     entendre(r"^Case 1 : vide bouton")
-    menu_partie("n", r"Numéro de la partie")
+    menu_partie("n", r"^Partie numérotée boîte de dialogue")
+    # Orca 48 may say the window before it follows the focus into it: Tab
+    # brings the field's name back.
+    if not entendre(r"^Numéro de la partie : ", 5, obligatoire=False):
+        aller_a(r"^Numéro de la partie : ", fois=4)
     taper("ctrl+a")
     subprocess.run(["xdotool", "type", "--delay", "15", "4242"], check=True)
     taper("Return")

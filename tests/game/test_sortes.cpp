@@ -4,14 +4,12 @@
 
 #include <algorithm>
 #include <random>
-#include <regex>
 #include <set>
 
 #include "game/Codes.h"
 #include "game/Solveur.h"
 #include "game/Sortes.h"
 #include "game/Statistiques.h"
-#include "textes/Textes.h"
 
 using namespace vorlinde;
 
@@ -129,29 +127,4 @@ TEST(Sortes, CheckingACodeAgreesWithTheSolverOverAllCodes)
     EXPECT_EQ(VerifierCode(p).Resultat, Verification::Etat::Incomplet);
     p.CasesCode = {1, 0, 2, 3};
     EXPECT_EQ(VerifierCode(p).Resultat, Verification::Etat::Incomplet);
-}
-
-// The text to share tells the game and its scores, never a colour.
-TEST(Sortes, TheSharedTextHoldsNoColour)
-{
-    Partie p;
-    p.Origine = {SortePartie::Numerotee, 4242};
-    p.CodeSecret = {5, 6, 7, 8};
-    for (const Code4& essai : {Code4{1, 2, 3, 4}, Code4{5, 6, 8, 1}, Code4{8, 7, 6, 5}}) {
-        p.CasesCode = essai;
-        ValiderCode(p);
-    }
-    EXPECT_EQ(textes::TexteAPartager(p),
-              "Vorlinde — Partie n° 4242\nEn cours : 3 coup(s) joué(s)\n1 : —\n"
-              "2 : ●●○\n3 : ○○○○\n");
-    p.CasesCode = {5, 6, 7, 8};
-    ValiderCode(p);
-    p.Origine = {SortePartie::DuJour, 20261210};
-    EXPECT_EQ(textes::TexteAPartager(p).substr(0, 60).find("Code du jour du 10/12/2026\nGagnée en 4 coup(s)"),
-              std::string("Vorlinde — ").size());
-    EXPECT_EQ(textes::TexteVerification({Verification::Etat::Exclu, 3, 1, 2, 0, 2, 0}),
-              "Ce code ne peut pas être le bon : avec lui, le coup 3 aurait donné 1 bien placé(s) et 2 mal placé(s), "
-              "et non 0 et 2.");
-    EXPECT_EQ(textes::TexteVerification({Verification::Etat::Possible, 0, 0, 0, 0, 0, 11}),
-              "Ce code est encore possible, comme 11 autres.");
 }
