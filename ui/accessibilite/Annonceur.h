@@ -70,6 +70,7 @@ protected:
 
 private:
     void Dire(const QString& texte, const QWidget* sujet);
+    void Patienter(int fois);
 
     Plateau plateau_;
     QPointer<QWidget> annonce_;
