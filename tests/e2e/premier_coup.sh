@@ -34,8 +34,6 @@ cp "$TRAVAIL/ecran.png" "$ARTEFACTS/un-coup.png"
 
 # Alt+F, Q: the quit question; N answers "Non" and the program ends with 0.
 touches "$FENETRE" alt+f q
-question=$(xdotool search --onlyvisible --name '^Quitter \?$' | head -n1)
-[ -n "$question" ] || echouer "the quit question did not appear"
-touches "$question" alt+n
+touches "$(attendre_fenetre '^Quitter \?$')" alt+n
 attendre_fin || echouer "the program ended with an error"
 echo "PASS: first start, one move and quitting"
