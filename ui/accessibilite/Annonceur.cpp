@@ -48,26 +48,14 @@ void Annonceur::Annoncer(const QString& texte, const QWidget* sujet)
         texteEnAttente_ = texte;
         sujetEnAttente_ = sujet;
         fenetre->activateWindow();
-        Patienter(0);
+        // A desktop that never gives the focus back still hears the message.
+        QTimer::singleShot(1500, this, [this] {
+            if (enAttente_)
+                Reprendre();
+        });
         return;
     }
     Dire(texte, sujet);
-}
-
-// A desktop that never gives the focus back still hears the message. A busy
-// one may take seconds to give it: said before, the message would come from
-// a window the screen reader does not follow, and be lost. So the message
-// waits while the window is not active, for up to 12 s.
-void Annonceur::Patienter(int fois)
-{
-    QTimer::singleShot(1500, this, [this, fois] {
-        if (!enAttente_)
-            return;
-        if (!plateau_.Fenetre->window()->isActiveWindow() && fois < 7)
-            Patienter(fois + 1);
-        else
-            Reprendre();
-    });
 }
 
 void Annonceur::Reprendre()

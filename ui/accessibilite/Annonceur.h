@@ -70,7 +70,6 @@ protected:
 
 private:
     void Dire(const QString& texte, const QWidget* sujet);
-    void Patienter(int fois);
 
     Plateau plateau_;
     QPointer<QWidget> annonce_;
