@@ -91,13 +91,6 @@ PY
 lancer
 numerotee 4242
 [ "$(code_cache "$TRAVAIL/a.prt")" = 4758 ] || echouer "game 4242 does not hide 4758"
-# The number's window offers the game's own number.
-touches "$FENETRE" alt+p n
-dire '^Partie numérotée$' ctrl+a ctrl+c
-attendre_que test "$(presse_papiers)" = 4242 || echouer "the number offered is $(presse_papiers), not 4242"
-touches "$(attendre_fenetre '^Partie numérotée$')" Escape
-absente '^Partie numérotée$' || echouer "Escape did not close the number's window"
-
 # The shared text of a game in progress: its number, one line of scores, no colour.
 jouer_touches 1 2 3 4
 attendre_que test -n "$(ls "$donnees"/en-cours/*.prt 2>/dev/null)" || echouer "the move was not kept"

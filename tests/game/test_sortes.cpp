@@ -70,17 +70,6 @@ TEST(Sortes, TheDaysAndTheirRun)
     EXPECT_EQ(s.Gagnees, 4);
 }
 
-TEST(Sortes, TheKindOfAKeptGameReadsBack)
-{
-    for (const OriginePartie& o :
-         {OriginePartie{SortePartie::Numerotee, 1}, OriginePartie{SortePartie::Numerotee, NumeroMax},
-          OriginePartie{SortePartie::DuJour, 20280229}, OriginePartie{SortePartie::ADeux, 0}, OriginePartie{}})
-        EXPECT_EQ(LireOrigine(EcrireOrigine(o)), o);
-    for (const char* abime :
-         {"numerotee 0", "numerotee 1000000", "numerotee 12a", "jour 20270229", "jour", "deux 1", "numerotee -5", ""})
-        EXPECT_EQ(LireOrigine(abime), OriginePartie{}) << abime;
-}
-
 // Over every code as the composed one, in games played at random: the code
 // is possible exactly when the solver counts it among the possible codes,
 // and when it is not, the move named is the first it disagrees with, with
