@@ -10,11 +10,14 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QTreeView>
 
+#include "Ecran.h"
 #include "plateau/Cellule.h"
 #include "plateau/Traduction.h"
 
@@ -72,6 +75,7 @@ public:
         // the name field, which has the focus.
         DireDossier(directory().absolutePath());
         connect(this, &QFileDialog::directoryEntered, this, &DialogueFichier::DireDossier);
+        Dimensionner();
     }
 
     void accept() override
@@ -89,6 +93,23 @@ public:
     }
 
 private:
+    // The columns as wide as what they show at the desktop's text, the
+    // names taking the rest; the dialog wide enough for them all, within
+    // the screen.
+    void Dimensionner()
+    {
+        if (auto* vue = findChild<QTreeView*>(QStringLiteral("treeView"))) {
+            auto* entete = vue->header();
+            entete->setStretchLastSection(false);
+            entete->setSectionResizeMode(QHeaderView::ResizeToContents);
+            entete->setSectionResizeMode(0, QHeaderView::Stretch);
+        }
+        const QFontMetrics mesures(font());
+        const QSize voulue(mesures.averageCharWidth() * 110, mesures.lineSpacing() * 26);
+        setMinimumSize(minimumSize().boundedTo(Place(this)));
+        resize(voulue.expandedTo(sizeHint()).boundedTo(Place(this)));
+    }
+
     void DireDossier(const QString& dossier)
     {
         if (auto* nom = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))

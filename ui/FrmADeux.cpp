@@ -11,6 +11,7 @@
 
 #include <set>
 
+#include "Ecran.h"
 #include "accessibilite/Texte.h"
 #include "plateau/BoiteMessage.h"
 #include "plateau/BoutonCouleur.h"
@@ -45,7 +46,7 @@ FrmADeux::FrmADeux(const std::array<std::int32_t, NbCouleurs>& palette, std::int
         cases_[k]->setObjectName(QStringLiteral("CaseADeux%1").arg(k));
         cases_[k]->setFixedSize(cote, cote);
         cases_[k]->SetCaption({});
-        cases_[k]->SetContour(ContourPour(QDialog::palette()));
+        cases_[k]->SetContourSelonContraste(true);
         cases_[k]->SetNomAccessible(Utf8(textes::CaseADeuxN).arg(k + 1));
         connect(cases_[k], &BoutonCouleur::clicked, this, [this, k] {
             Aller(k);
@@ -64,7 +65,7 @@ FrmADeux::FrmADeux(const std::array<std::int32_t, NbCouleurs>& palette, std::int
         source->SetCaption({});
         source->SetBackColor(palette_[k]);
         source->SetNumero(numeros_ ? k + 1 : 0);
-        source->SetContour(ContourPour(QDialog::palette()));
+        source->SetContourSelonContraste(true);
         source->SetInfobulle(Utf8(textes::CouleurN).arg(k + 1));
         connect(source, &BoutonCouleur::clicked, this, [this, k] {
             Poser(k + 1);
@@ -82,6 +83,7 @@ FrmADeux::FrmADeux(const std::array<std::int32_t, NbCouleurs>& palette, std::int
     setTabOrder(rangee_, boutons);
     rangee_->setFocus();
     Peindre();
+    TaillerSelonEcran(this);
 }
 
 void FrmADeux::Poser(int couleur)

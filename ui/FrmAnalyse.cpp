@@ -7,9 +7,9 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "Ecran.h"
 #include "accessibilite/Libelles.h"
 #include "accessibilite/Phrases.h"
 #include "game/Solveur.h"
@@ -34,8 +34,8 @@ FrmAnalyse::FrmAnalyse(const Partie& partie, bool numeros, QWidget* parent) : QD
 {
     setWindowTitle(Utf8(textes::TitreAnalyse));
     auto* plan = new QVBoxLayout(this);
-    // Where the game comes from: its number, or its date.
-    auto* origine = new LibelleVu(QString::fromStdString(textes::TexteOrigine(partie.Origine)));
+    // Where the game comes from: its number, or its date, read first.
+    auto* origine = new LibelleLu(QString::fromStdString(textes::TexteOrigine(partie.Origine)));
     origine->setObjectName(QStringLiteral("LblOrigine"));
     plan->addWidget(origine);
     auto* contenu = new QWidget;
@@ -51,7 +51,7 @@ FrmAnalyse::FrmAnalyse(const Partie& partie, bool numeros, QWidget* parent) : QD
     }
 
     const auto analyse = AnalyserPartie(CoupsJoues(partie));
-    QList<QWidget*> ordre;
+    QList<QWidget*> ordre{origine};
     for (std::size_t k = 0; k < analyse.size(); ++k) {
         const auto& a = analyse[k];
         const int ligne = static_cast<int>(k) + 1;
@@ -79,6 +79,7 @@ FrmAnalyse::FrmAnalyse(const Partie& partie, bool numeros, QWidget* parent) : QD
             const int d = a.Joue.Code[j] - '0';
             auto* cellule = new Etiquette;
             cellule->setFixedSize(17, 17);
+            cellule->SetContourSelonContraste(true);
             if (d >= 1 && d <= NbCouleurs) {
                 cellule->SetBackColor(partie.Palette[d - 1]);
                 cellule->SetNumero(numeros ? d : 0);
@@ -94,13 +95,10 @@ FrmAnalyse::FrmAnalyse(const Partie& partie, bool numeros, QWidget* parent) : QD
 
     // The rows keep together at the top.
     grille->setRowStretch(static_cast<int>(analyse.size()) + 1, 1);
-    auto* defilement = new QScrollArea;
-    defilement->setWidget(contenu);
-    defilement->setWidgetResizable(true);
+    auto* defilement = new Defilement(contenu);
     // Tab goes from move to move; the area follows the focus.
     defilement->setFocusPolicy(Qt::NoFocus);
-    defilement->setMinimumSize(contenu->sizeHint().width() + 24, 260);
-    plan->addWidget(defilement);
+    plan->addWidget(defilement, 1);
 
     QString bilan = Utf8(textes::BilanCoups).arg(partie.NbCoups);
     switch (Issue(partie)) {
@@ -115,6 +113,7 @@ FrmAnalyse::FrmAnalyse(const Partie& partie, bool numeros, QWidget* parent) : QD
     }
     auto* resume = new LibelleLu(Utf8(textes::Bilan) + bilan);
     resume->setObjectName(QStringLiteral("LblBilan"));
+    resume->setWordWrap(true);
     plan->addWidget(resume);
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Close);
     boutons->button(QDialogButtonBox::Close)->setText(Utf8(textes::BoutonFermer));
@@ -123,6 +122,10 @@ FrmAnalyse::FrmAnalyse(const Partie& partie, bool numeros, QWidget* parent) : QD
     ordre << resume << boutons->button(QDialogButtonBox::Close);
     for (qsizetype i = 1; i < ordre.size(); ++i)
         setTabOrder(ordre[i - 1], ordre[i]);
+    // The window opens on its first move; the game's origin is one Shift+Tab
+    // above it.
+    ordre[1]->setFocus();
+    TaillerSelonEcran(this);
 }
 
 }  // namespace vorlinde::ui

@@ -179,10 +179,13 @@ void FrmPrinc::ConstruireMenus()
     action(partie, "MnuCopier", Utf8(textes::MenuCopierPartie), {}, &FrmPrinc::MnuCopier_Click);
     action(partie, "MnuVerifier", Utf8(textes::MenuVerifierCode), {}, &FrmPrinc::MnuVerifier_Click);
     auto* aide = menuBar()->addMenu(Utf8(textes::MenuAide));
-    action(aide, "MnuRegles", Utf8(textes::MenuRegles), QKeySequence(Qt::Key_F1),
-           [this] { FrmTexte(Utf8(textes::aide::TitreRegles), Utf8(textes::aide::Regles), this).exec(); });
-    action(aide, "MnuRaccourcis", Utf8(textes::MenuRaccourcis), {},
-           [this] { FrmTexte(Utf8(textes::aide::TitreRaccourcis), Utf8(textes::aide::Raccourcis), this).exec(); });
+    action(aide, "MnuRegles", Utf8(textes::MenuRegles), QKeySequence(Qt::Key_F1), [this] {
+        FrmTexte(Utf8(textes::aide::TitreRegles), Utf8(textes::aide::Regles), FrmTexte::Forme::Document, this).exec();
+    });
+    action(aide, "MnuRaccourcis", Utf8(textes::MenuRaccourcis), {}, [this] {
+        FrmTexte(Utf8(textes::aide::TitreRaccourcis), Utf8(textes::aide::Raccourcis), FrmTexte::Forme::Touches, this)
+            .exec();
+    });
     aide->addSeparator();
     action(aide, "MnuAPropos", Utf8(textes::MenuAPropos), {}, &FrmPrinc::MnuAPropos_Click);
 

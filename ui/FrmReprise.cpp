@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "Ecran.h"
 #include "plateau/Cellule.h"
 
 namespace vorlinde::ui {
@@ -22,9 +23,10 @@ QString Coups(int n)
     return QString::number(n) + (n < 2 ? QStringLiteral(" coup") : QStringLiteral(" coups"));
 }
 
-// The last move, four cells in the palette's colours, outlined so that a
-// colour close to the list's own still shows.
-QPixmap Image(const FrmReprise::Partie& partie, const std::array<std::int32_t, NbCouleurs>& palette, int cote)
+// The last move, four cells in the palette's colours, each outlined where it
+// would melt into the list (`fond`); an empty one as a dotted outline.
+QPixmap Image(const FrmReprise::Partie& partie, const std::array<std::int32_t, NbCouleurs>& palette, int cote,
+              const QPalette& fond)
 {
     QPixmap image(cote * LongueurCode + (LongueurCode - 1) * 2, cote);
     image.fill(Qt::transparent);
@@ -32,9 +34,17 @@ QPixmap Image(const FrmReprise::Partie& partie, const std::array<std::int32_t, N
     for (int k = 0; k < LongueurCode; ++k) {
         const int c = partie.Dernier[k];
         const QRect cellule(k * (cote + 2), 0, cote - 1, cote - 1);
-        peintre.fillRect(cellule, c >= 1 ? VersQColor(palette[c - 1]) : QColor(Qt::transparent));
-        peintre.setPen(Qt::darkGray);
-        peintre.drawRect(cellule);
+        if (c < 1) {
+            peintre.setPen(QPen(fond.color(QPalette::Text), 1, Qt::DotLine));
+            peintre.drawRect(cellule);
+            continue;
+        }
+        peintre.fillRect(cellule, VersQColor(palette[c - 1]));
+        const QColor contour = ContourSelonContraste(palette[c - 1], fond);
+        if (contour.isValid()) {
+            peintre.setPen(contour);
+            peintre.drawRect(cellule);
+        }
     }
     return image;
 }
@@ -93,6 +103,7 @@ FrmReprise::FrmReprise(Lot premieres, Sources sources, const std::array<std::int
     liste_->setFocus();
     if (!fini_)
         QTimer::singleShot(0, this, &FrmReprise::LireLaSuite);
+    TaillerSelonEcran(this);
 }
 
 void FrmReprise::Ajouter(const Lot& lot)
@@ -105,7 +116,7 @@ void FrmReprise::Ajouter(const Lot& lot)
                                        date.toString(QStringLiteral("HH:mm")), Coups(partie.Coups));
         // The picture as it is, selected or not.
         QIcon icone;
-        const QPixmap image = Image(partie, palette_, cote);
+        const QPixmap image = Image(partie, palette_, cote, liste_->palette());
         icone.addPixmap(image, QIcon::Normal);
         icone.addPixmap(image, QIcon::Selected);
         auto* element = new QListWidgetItem(icone, ligne, liste_);

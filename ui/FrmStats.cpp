@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "AujourdHui.h"
+#include "Ecran.h"
 #include "accessibilite/Libelles.h"
 #include "plateau/Etiquette.h"
 
@@ -70,6 +71,13 @@ protected:
             chemin.addRoundedRect(barre.adjusted(0, 0, 0, 4), 4, 4);
             peintre.setClipRect(barre);
             peintre.fillPath(chemin, degrade);
+            // The bar stands out from the window, as every cell of the
+            // windows around the board does.
+            const QColor contour = ContourSelonContraste(DepuisQColor(couleur), palette());
+            if (contour.isValid()) {
+                peintre.setPen(contour);
+                peintre.drawPath(chemin);
+            }
             peintre.setClipping(false);
         }
         peintre.setPen(palette().color(QPalette::Mid));
@@ -96,24 +104,31 @@ FrmStats::FrmStats(const Statistiques& figures, std::function<Statistiques()> re
     : QDialog(parent), remettreAZero_(std::move(remettreAZero))
 {
     setWindowTitle(Utf8(textes::TitreStatistiques));
-    auto* plan = new QVBoxLayout(this);
+    // The figures and the chart scroll where the screen is smaller than they.
+    auto* contenu = new QWidget(this);
+    auto* pile = new QVBoxLayout(contenu);
+    pile->setContentsMargins(0, 0, 0, 0);
     auto* grille = new QGridLayout;
     grille->setHorizontalSpacing(fontMetrics().averageCharWidth() * 3);
     for (std::size_t k = 0; k < textes_.size(); ++k) {
-        textes_[k] = new LibelleLu(QString(), this);
+        textes_[k] = new LibelleLu(QString(), contenu);
         textes_[k]->setObjectName(QStringLiteral("LblStat%1").arg(k));
         grille->addWidget(textes_[k], static_cast<int>(k % 4), static_cast<int>(k / 4));
     }
-    plan->addLayout(grille);
-    auto* titre = new QLabel(Utf8(textes::GagneesSelonCoups), this);
+    pile->addLayout(grille);
+    auto* titre = new QLabel(Utf8(textes::GagneesSelonCoups), contenu);
     titre->setAlignment(Qt::AlignCenter);
-    plan->addSpacing(8);
-    plan->addWidget(titre);
+    pile->addSpacing(8);
+    pile->addWidget(titre);
     auto* graphique = new QHBoxLayout;
     graphique->setSpacing(2);
     for (int c = 0; c < ColonnesCoups; ++c)
-        graphique->addWidget(barres_[c] = new Barre(c, this));
-    plan->addLayout(graphique);
+        graphique->addWidget(barres_[c] = new Barre(c, contenu));
+    pile->addLayout(graphique);
+    auto* plan = new QVBoxLayout(this);
+    auto* defilement = new Defilement(contenu, this);
+    defilement->setFocusPolicy(Qt::NoFocus);
+    plan->addWidget(defilement, 1);
     auto* boutons = new QHBoxLayout;
     auto* raz = new QPushButton(Utf8(textes::BoutonRemettreAZero), this);
     raz->setObjectName(QStringLiteral("CmdRaz"));
@@ -128,6 +143,7 @@ FrmStats::FrmStats(const Statistiques& figures, std::function<Statistiques()> re
     connect(fermer, &QPushButton::clicked, this, &QDialog::accept);
     connect(raz, &QPushButton::clicked, this, [this] { Afficher(remettreAZero_()); });
     Afficher(figures);
+    TaillerSelonEcran(this);
 }
 
 void FrmStats::Afficher(const Statistiques& s)

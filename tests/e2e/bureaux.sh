@@ -2,13 +2,19 @@
 # SPDX-FileCopyrightText: 2026 The Vorlinde developers
 # SPDX-License-Identifier: MIT
 #
-# The board on the desktops players use, set as they set them (qt6ct): KDE's
-# Breeze with Noto Sans 10 and GNOME's Adwaita with Cantarell 11 where this
-# release has them for Qt 6, Fusion at 11, 14 and 20 pt, on laptop and desktop
-# screens whose window manager keeps a 40-pixel panel, and on a netbook's
-# 1024x600 at 10 and 11 pt. In each: every caption reads back whole from the
-# screen (OCR), nothing ends in « … », and the window with its title bar lies
-# within the room the panel leaves. The pictures go to the artefacts.
+# The board and every window around it on the desktops players use, set as
+# they set them (qt6ct): KDE's Breeze (light and dark) with Noto Sans 10 and
+# GNOME's Adwaita with Cantarell 11 where this release has them for Qt 6,
+# Fusion at 11, 14 and 20 pt, on laptop and desktop screens whose window
+# manager keeps a 40-pixel panel, on a netbook's 1024x600 from 10 to 20 pt,
+# and at a scale factor of 1.5 on 2560x1440. The board's captions read back
+# whole from the screen (OCR), nothing ends in « … », and each window with
+# its title bar lies within the room the panel leaves. Where the windows
+# around the board are opened (the rules, the keys, the analysis, the
+# statistics, two players, the colour editor, a message box, a file dialog,
+# the games left), each is checked the same way, and the analysis' white and
+# black cells stand out from what is behind them by 3:1, read from the
+# pixels. The pictures go to the artefacts.
 source "$(dirname "$0")/commun.sh"
 for outil in tesseract openbox xwininfo; do
   command -v "$outil" >/dev/null || { echo "SKIP: $outil is not installed (scripts/install-deps.sh installs it)"; exit 77; }
@@ -23,7 +29,7 @@ PANNEAU=40
 
 # ecran WxH: a new screen, with a window manager that keeps a panel at its foot.
 ecran() {
-  for pid in "${A_ARRETER[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${A_ARRETER[@]}"; do kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; done
   A_ARRETER=()
   arreter_xvfb
   demarrer_xvfb "$TRAVAIL" "${1}x24" || echouer "Xvfb did not start"
@@ -38,14 +44,29 @@ XML
   openbox --config-file "$TRAVAIL/openbox/rc.xml" >/dev/null 2>&1 &
   A_ARRETER+=("$!")
   for _ in $(seq 100); do xprop -root _NET_WORKAREA 2>/dev/null | grep -q '=' && break; sleep 0.1; done
+  xprop -root _NET_WORKAREA 2>/dev/null | grep -q '=' || echouer "openbox did not start on $1"
 }
 
-# theme STYLE FONT PT: the desktop's style and text, through qt6ct.
+# theme STYLE FONT PT [sombre]: the desktop's style and text, through qt6ct;
+# with « sombre », the colours of KDE's Breeze Dark.
 theme() {
   mkdir -p "$XDG_CONFIG_HOME/qt6ct"
-  printf '[Appearance]\nstyle=%s\ncustom_palette=false\n[Fonts]\ngeneral="%s,%s,-1,5,50,0,0,0,0,0"\n' \
-    "$1" "$2" "$3" >"$XDG_CONFIG_HOME/qt6ct/qt6ct.conf"
+  {
+    printf '[Appearance]\nstyle=%s\n' "$1"
+    if [ "${4:-}" = sombre ]; then
+      printf 'custom_palette=true\ncolor_scheme_path=%s\n' "$TRAVAIL/breeze-sombre.conf"
+    else
+      printf 'custom_palette=false\n'
+    fi
+    printf '[Fonts]\ngeneral="%s,%s,-1,5,50,0,0,0,0,0"\n' "$2" "$3"
+  } >"$XDG_CONFIG_HOME/qt6ct/qt6ct.conf"
 }
+# Breeze Dark's colours, role by role as qt6ct lists them.
+couleurs='#fffcfcfc, #ff31363b, #ff40464c, #ff363b40, #ff191b1d, #ff25292c, #fffcfcfc, #ffffffff, #fffcfcfc, '\
+'#ff232629, #ff31363b, #ff0f1012, #ff3daee9, #fffcfcfc, #ff1d99f3, #ff9b59b6, #ff2a2e32, #ff31363b, #ff31363b, '\
+'#fffcfcfc, #80fcfcfc'
+printf '[ColorScheme]\nactive_colors=%s\ndisabled_colors=%s\ninactive_colors=%s\n' "$couleurs" "$couleurs" \
+  "$couleurs" >"$TRAVAIL/breeze-sombre.conf"
 
 # The window once it stands still: two pictures in a row alike.
 fenetre_immobile() {
@@ -55,29 +76,17 @@ fenetre_immobile() {
   attendre_immobile
 }
 
-verifier() {
-  local nom=$1 texte
-  cp "$TRAVAIL/ecran.png" "$ARTEFACTS/bureau-$nom.png"
-  import -window "$FENETRE" "$TRAVAIL/fenetre.png"
-  convert "$TRAVAIL/fenetre.png" -resize 300% -colorspace Gray "$TRAVAIL/ocr.png"
-  texte=$(tesseract "$TRAVAIL/ocr.png" - -l fra --psm 11 2>/dev/null)
-  for legende in "Listes de couleurs" "Code" "Valider le code" "Codes et résultats" "Codes" \
-                 "Bien placé(s)" "Mal placé(s)"; do
-    # Cantarell's small l reads as a capital now and then: case aside.
-    grep -qixF "$legende" <<<"$texte" || echouer "$nom: « $legende » is not whole: $(tr '\n' '|' <<<"$texte")"
-  done
-  ! grep -q '…' <<<"$texte" || echouer "$nom: a caption is shortened: $(tr '\n' '|' <<<"$texte")"
-  # The client where the server has it, and the frame the window manager
-  # draws around it, title bar included.
-  local x y l h g d haut bas
-  x=$(xwininfo -id "$FENETRE" | awk '/Absolute upper-left X/{print $NF}')
-  y=$(xwininfo -id "$FENETRE" | awk '/Absolute upper-left Y/{print $NF}')
-  l=$(xwininfo -id "$FENETRE" | awk '/^ *Width/{print $NF}')
-  h=$(xwininfo -id "$FENETRE" | awk '/^ *Height/{print $NF}')
+# dans_la_place NOM ID: the window with the frame the window manager draws
+# around it, title bar included, within the room above the panel.
+dans_la_place() {
+  local nom=$1 id=$2 x y l h g d haut bas extents=""
+  x=$(xwininfo -id "$id" | awk '/Absolute upper-left X/{print $NF}')
+  y=$(xwininfo -id "$id" | awk '/Absolute upper-left Y/{print $NF}')
+  l=$(xwininfo -id "$id" | awk '/^ *Width/{print $NF}')
+  h=$(xwininfo -id "$id" | awk '/^ *Height/{print $NF}')
   # Set once the window manager has decorated the window, zero before.
-  local extents=""
   for _ in $(seq 100); do
-    extents=$(xprop -id "$FENETRE" _NET_FRAME_EXTENTS)
+    extents=$(xprop -id "$id" _NET_FRAME_EXTENTS)
     grep -qE '= [0-9]+, [0-9]+, [1-9]' <<<"$extents" && break
     sleep 0.1
   done
@@ -87,33 +96,195 @@ verifier() {
     && [ $((y + h + bas)) -le $((HAUTEUR - PANNEAU)) ] \
     || echouer "$nom: the window (${l}x${h} at $x,$y, frame $g $d $haut $bas) leaves the room above the panel"
   WIDTH=$l HEIGHT=$h
-  echo "$nom: ${WIDTH}x${HEIGHT}, every caption whole, within ${LARGEUR}x$((HAUTEUR - PANNEAU))"
-  kill "$JEU_PID"; attendre_fin || true
 }
 
-essais=0
-for taille in 1366x768 1920x1080; do
-  ecran "$taille"
-  for reglage in "Fusion:DejaVu Sans:11" "Fusion:DejaVu Sans:14" "Fusion:DejaVu Sans:20" \
-                 "Breeze:Noto Sans:10" "Adwaita:Cantarell:11"; do
-    IFS=: read -r style police pt <<<"$reglage"
-    fichier=$(tr '[:upper:]' '[:lower:]' <<<"$style")
-    if [ "$style" = Breeze ]; then fichier=breeze6; fi
-    if [ ! -e "$styles/$fichier.so" ] && [ "$style" != Fusion ]; then
-      echo "$style: not built for Qt 6 on this release"
-      continue
-    fi
-    theme "$style" "$police" "$pt"
-    fenetre_immobile
-    verifier "$taille-$style-$pt"
-    essais=$((essais + 1))
+# lire ID: the window's text as OCR reads it, one line a caption.
+lire() {
+  local negatif=()
+  import -window "$1" "$TRAVAIL/fenetre.png"
+  # Light text on a dark window reads as dark text on a light one.
+  [ "$(convert "$TRAVAIL/fenetre.png" -colorspace Gray -format '%[fx:mean<0.5]' info:)" = 1 ] && negatif=(-negate)
+  convert "$TRAVAIL/fenetre.png" -resize 300% -colorspace Gray "${negatif[@]}" "$TRAVAIL/ocr.png"
+  tesseract "$TRAVAIL/ocr.png" - -l fra --psm 11 2>/dev/null
+}
+
+# verifier NOM [sombre]: the board's captions whole, read back where the
+# palette is light (OCR reads a dark board's outlined cells as letters).
+verifier() {
+  local nom=$1 texte
+  cp "$TRAVAIL/ecran.png" "$ARTEFACTS/bureau-$nom.png"
+  dans_la_place "$nom" "$FENETRE"
+  if [ "${2:-}" = sombre ]; then
+    echo "$nom: ${WIDTH}x${HEIGHT}, within ${LARGEUR}x$((HAUTEUR - PANNEAU))"
+    return
+  fi
+  texte=$(lire "$FENETRE")
+  for legende in "Listes de couleurs" "Code" "Valider le code" "Codes et résultats" "Codes" \
+                 "Bien placé(s)" "Mal placé(s)"; do
+    # Cantarell's small l reads as a capital now and then: case aside.
+    grep -qixF "$legende" <<<"$texte" || echouer "$nom: « $legende » is not whole: $(tr '\n' '|' <<<"$texte")"
   done
-done
-ecran 1024x600
-for pt in 10 11; do
-  theme Fusion "DejaVu Sans" "$pt"
+  ! grep -q '…' <<<"$texte" || echouer "$nom: a caption is shortened: $(tr '\n' '|' <<<"$texte")"
+  echo "$nom: ${WIDTH}x${HEIGHT}, every caption whole, within ${LARGEUR}x$((HAUTEUR - PANNEAU))"
+}
+
+# ouvrir NOM TITRE KEY...: the window that these keys open from the board,
+# within the room and with no text shortened; then Escape closes it.
+ouvrir() {
+  local nom=$1 titre=$2 id texte fichier
+  shift 2
+  touches "$FENETRE" "$@"
+  id=$(attendre_fenetre "^$titre\$")
+  attendre_immobile
+  fichier=$(tr ' /' '--' <<<"$titre" | tr -cd '[:alnum:]-' | tr '[:upper:]' '[:lower:]')
+  cp "$TRAVAIL/ecran.png" "$ARTEFACTS/autour-$nom-$fichier.png"
+  dans_la_place "$nom: « $titre »" "$id"
+  texte=$(lire "$id")
+  ! grep -q '…' <<<"$texte" || echouer "$nom: « $titre » shortens a text: $(tr '\n' '|' <<<"$texte")"
+  [ "$titre" != "Analyse de la partie" ] || cellules_visibles "$nom"
+  echo "$nom: « $titre » ${WIDTH}x${HEIGHT}, nothing shortened"
+  touches "$id" Escape
+  absente "^$titre\$" || echouer "$nom: Escape did not close « $titre »"
+}
+
+# cellules_visibles NOM: in the analysis of the move green, white, black,
+# blue, the white and the black cell each meet, at their edge, a colour that
+# stands out from theirs by 3:1 (an outline, or the window behind them).
+cellules_visibles() {
+  convert "$TRAVAIL/fenetre.png" -depth 8 ppm:"$TRAVAIL/analyse.ppm"
+  /usr/bin/python3 - "$TRAVAIL/analyse.ppm" "$1" <<'PY' || echouer "$1: a cell of the analysis melts into the list"
+import sys
+
+def luminance(c):
+    def canal(v):
+        v /= 255
+        return v / 12.92 if v <= 0.04045 else ((v + 0.055) / 1.055) ** 2.4
+    r, g, b = (canal(v) for v in c)
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+def contraste(a, b):
+    la, lb = sorted((luminance(a), luminance(b)), reverse=True)
+    return (la + 0.05) / (lb + 0.05)
+
+donnees = open(sys.argv[1], "rb").read()
+entete = donnees.split(maxsplit=4)
+largeur, hauteur = int(entete[1]), int(entete[2])
+pixels = donnees[len(donnees) - largeur * hauteur * 3:]
+def pixel(x, y):
+    i = (y * largeur + x) * 3
+    return tuple(pixels[i:i + 3])
+
+def centre(couleur):
+    points = [(x, y) for y in range(hauteur) for x in range(largeur) if pixel(x, y) == couleur]
+    if not points:
+        sys.exit("%s: no cell of colour %s in the analysis" % (sys.argv[2], couleur))
+    xs, ys = [p[0] for p in points], [p[1] for p in points]
+    return (min(xs) + max(xs)) / 2, (min(ys) + max(ys)) / 2
+
+vert, bleu = centre((0, 255, 0)), centre((0, 0, 255))
+pas = (bleu[0] - vert[0]) / 3
+y = round(vert[1])
+for rang, couleur, sens in ((1, (255, 255, 255), -1), (2, (0, 0, 0), 1)):
+    x = round(vert[0] + rang * pas)
+    if pixel(x, y) != couleur:
+        sys.exit("%s: cell %d is not %s but %s" % (sys.argv[2], rang + 1, couleur, pixel(x, y)))
+    while pixel(x, y) == couleur:
+        x += sens
+    bord = pixel(x, y)
+    if contraste(couleur, bord) < 3:
+        sys.exit("%s: cell %d (%s) meets %s at its edge, %.2f:1" % (sys.argv[2], rang + 1, couleur, bord,
+                                                                   contraste(couleur, bord)))
+    print("%s: cell %d %s meets %s, %.2f:1" % (sys.argv[2], rang + 1, couleur, bord, contraste(couleur, bord)))
+PY
+}
+
+# autour NOM: a move (green, white, black, blue), then every window around
+# the board; last, the game is left by SIGKILL and the next start offers it.
+autour() {
+  local nom=$1 id
+  touches "$FENETRE" 1 8 6 2 Return
+  ouvrir "$nom" "Règles du jeu" F1
+  ouvrir "$nom" "Raccourcis clavier" alt+d c
+  ouvrir "$nom" "Analyse de la partie" alt+p a
+  ouvrir "$nom" "Statistiques" alt+p s
+  ouvrir "$nom" "Partie à deux" alt+p d
+  ouvrir "$nom" "Sélectionner la couleur à modifier" ctrl+c
+  ouvrir "$nom" "Vérifier le code" alt+p v
+  ouvrir "$nom" "Chargement d'une partie" ctrl+o
+  kill -KILL "$JEU_PID"; wait "$JEU_PID" 2>/dev/null || true
+  (cd "$DOSSIER" && exec ./vorlinde >"$TRAVAIL/sortie.log" 2>&1) &
+  JEU_PID=$!
+  id=$(attendre_fenetre '^Parties interrompues$')
+  attendre_immobile
+  cp "$TRAVAIL/ecran.png" "$ARTEFACTS/autour-$nom-parties-interrompues.png"
+  dans_la_place "$nom: « Parties interrompues »" "$id"
+  echo "$nom: « Parties interrompues » ${WIDTH}x${HEIGHT}"
+  touches "$id" Escape
+  absente '^Parties interrompues$' || echouer "$nom: Escape did not close « Parties interrompues »"
+}
+
+# Each desktop starts as a new player's: no game left, no record.
+fermer() {
+  kill "$JEU_PID"; attendre_fin || true
+  rm -rf "$XDG_DATA_HOME"
+}
+
+# A saved game beside the program, for the file dialog's columns to show.
+printf '\001\000\001\000\002\000\003\000\004\000\000\000' >"$DOSSIER/Partie du dimanche.prt"
+
+existe() {
+  local fichier
+  fichier=$(tr '[:upper:]' '[:lower:]' <<<"$1")
+  if [ "$1" = Breeze ]; then fichier=breeze6; fi
+  [ "$1" = Fusion ] || [ -e "$styles/$fichier.so" ]
+}
+
+# Each line: the screen, the style, its font and size, « sombre » for a dark
+# palette, « autour » where every window around the board is opened too.
+essais=0
+while IFS=: read -r taille style police pt sombre fenetres; do
+  [ -n "$taille" ] || continue
+  # VORLINDE_BUREAUX picks some of the lines by a pattern, to look at them.
+  [[ "$taille:$style:$pt:$sombre" =~ ${VORLINDE_BUREAUX:-.} ]] || continue
+  if ! existe "$style"; then
+    echo "$style: not built for Qt 6 on this release"
+    continue
+  fi
+  if [ "$taille" != "${ECRAN:-}" ]; then ecran "$taille"; ECRAN=$taille; fi
+  theme "$style" "$police" "$pt" "$sombre"
+  nom="$taille-$style-$pt${sombre:+-$sombre}"
   fenetre_immobile
-  verifier "1024x600-Fusion-$pt"
+  verifier "$nom" "$sombre"
+  [ -z "$fenetres" ] || autour "$nom"
+  fermer
   essais=$((essais + 1))
-done
-echo "PASS: the board whole and within the screen on $essais desktops"
+done <<'BUREAUX'
+1366x768:Fusion:DejaVu Sans:11::
+1366x768:Fusion:DejaVu Sans:14::autour
+1366x768:Fusion:DejaVu Sans:20::autour
+1366x768:Fusion:DejaVu Sans:14:sombre:autour
+1366x768:Breeze:Noto Sans:10::autour
+1366x768:Breeze:Noto Sans:10:sombre:autour
+1366x768:Adwaita:Cantarell:11::autour
+1920x1080:Fusion:DejaVu Sans:11::
+1920x1080:Fusion:DejaVu Sans:14::
+1920x1080:Fusion:DejaVu Sans:20::autour
+1920x1080:Breeze:Noto Sans:10::
+1920x1080:Adwaita:Cantarell:11::
+1024x600:Fusion:DejaVu Sans:10::
+1024x600:Fusion:DejaVu Sans:11::autour
+1024x600:Fusion:DejaVu Sans:20::autour
+1024x600:Breeze:Noto Sans:10::autour
+BUREAUX
+
+# A scale factor of 1.5 on a large screen, as a desktop sets it.
+[[ "2560x1440:Fusion:11:" =~ ${VORLINDE_BUREAUX:-.} ]] || { echo "PASS: $essais desktops"; exit 0; }
+export QT_SCALE_FACTOR=1.5
+ecran 2560x1440
+theme Fusion "DejaVu Sans" 11
+fenetre_immobile
+verifier "2560x1440-Fusion-11-x1.5"
+autour "2560x1440-Fusion-11-x1.5"
+fermer
+essais=$((essais + 1))
+echo "PASS: the board and the windows around it whole and within the screen on $essais desktops"

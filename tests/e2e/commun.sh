@@ -30,6 +30,7 @@ nettoyer() {
   if [ "$statut" -ne 0 ] && [ "$statut" -ne 77 ] && [ -n "${DISPLAY:-}" ]; then
     import -window root "$ARTEFACTS/echec-$(basename "$0" .sh).png" 2>/dev/null || true
     echo "screenshot of the failure: $ARTEFACTS/echec-$(basename "$0" .sh).png"
+    cp "$TRAVAIL/sortie.log" "$ARTEFACTS/echec-$(basename "$0" .sh).log" 2>/dev/null || true
   fi
   [ -n "$JEU_PID" ] && kill "$JEU_PID" 2>/dev/null || true
   for pid in "${A_ARRETER[@]}"; do pkill -P "$pid" 2>/dev/null || true; kill "$pid" 2>/dev/null || true; done

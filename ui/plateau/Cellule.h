@@ -33,6 +33,17 @@ inline QColor ContourPour(const QPalette& palette)
     return palette.color(QPalette::Window).lightness() < 128 ? palette.color(QPalette::WindowText) : QColor();
 }
 
+// The outline of a colour cell in the windows around the board, in light and
+// dark palettes alike: the text colour where the cell stands under 3:1
+// against the window or the list it may sit on, none where it stands out.
+inline QColor ContourSelonContraste(std::int32_t cellule, const QPalette& palette)
+{
+    for (const auto role : {QPalette::Window, QPalette::Base})
+        if (Contraste(cellule, DepuisQColor(palette.color(role))) < 3)
+            return palette.color(QPalette::WindowText);
+    return {};
+}
+
 // What the board's coloured cells share, the labels and the buttons alike:
 // a colour value as background and one for the text, a description that is
 // both tooltip and accessible name, and a colour number drawn over the
@@ -100,6 +111,23 @@ public:
             this->update();
         }
     }
+    // No background at all: the style's own fill behind the cell shows, as
+    // some styles lighten a frame's inside.
+    void SetSansFond(bool sansFond)
+    {
+        sansFond_ = sansFond;
+        this->setAttribute(Qt::WA_OpaquePaintEvent, !sansFond);
+        this->update();
+    }
+    // The outline from the rule above, kept as the cell's colour and the
+    // palette change.
+    void SetContourSelonContraste(bool selonContraste)
+    {
+        if (selonContraste != selonContraste_) {
+            selonContraste_ = selonContraste;
+            this->update();
+        }
+    }
     // The keyboard's cursor: a frame in the highlight colour, with a line
     // inside it that stands out from the cell's own colour.
     void SetMarque(bool marque)
@@ -114,9 +142,12 @@ public:
 protected:
     void PeindreFond(QPainter& peintre) const
     {
+        if (sansFond_)
+            return;
         peintre.fillRect(this->rect(), VersQColor(backColor_));
-        if (contour_.isValid()) {
-            peintre.setPen(contour_);
+        const QColor contour = selonContraste_ ? ContourSelonContraste(backColor_, this->palette()) : contour_;
+        if (contour.isValid()) {
+            peintre.setPen(contour);
             peintre.drawRect(this->rect().adjusted(0, 0, -1, -1));
         }
     }
@@ -167,6 +198,8 @@ private:
     std::int32_t foreColor_ = 0;
     int numero_ = 0;
     QColor contour_;
+    bool selonContraste_ = false;
+    bool sansFond_ = false;
     bool marque_ = false;
 };
 

@@ -19,6 +19,28 @@ int Bas(double pixels)
     return static_cast<int>(std::floor(pixels + 1e-6));
 }
 
+// The board for landscape screens, laid out for them: the history's frames
+// evenly spaced up to the scroll bar, and both columns ending together (the
+// lists' frame or the history's grows, the latter with its columns and bar).
+void Equilibrer(DispositionPrinc& d)
+{
+    const int libre = d.VScroll.left() - d.Frame[4].right() - 1 - d.Frame[5].width() - d.Frame[6].width();
+    const int ecart = std::max(0, libre / 3);
+    d.Frame[5].moveLeft(d.Frame[4].right() + 1 + ecart);
+    d.Frame[6].moveLeft(d.Frame[5].right() + 1 + ecart);
+
+    const int bas = std::max(d.Frame[2].bottom(), d.Frame[3].bottom());
+    const int gauche = bas - d.Frame[2].bottom();
+    d.Frame[1].setHeight(d.Frame[1].height() + gauche);
+    d.Frame[2].translate(0, gauche);
+    d.Move[1].translate(0, gauche);
+    const int droite = bas - d.Frame[3].bottom();
+    d.Frame[3].setHeight(d.Frame[3].height() + droite);
+    for (int k = 4; k <= 6; ++k)
+        d.Frame[k].setHeight(d.Frame[k].height() + droite);
+    d.VScroll.setHeight(d.VScroll.height() + droite);
+}
+
 }  // namespace
 
 QRect DispositionPrinc::Source(int k, int rangee) const
@@ -52,22 +74,34 @@ DispositionPrinc DisposerPlateau(Arrangement sens, double s, const BesoinsTexte&
     const int d6 = std::max(0, b.Largeur[6] - px(g::Frame6.Width));
     const int largeur3 = std::max(px(g::Frame3.Width) + d4 + d5 + d6, b.Largeur[3]);
 
+    // « Valider le code » grows for its caption where the scale leaves it
+    // too small, widening the code's frame and pushing what is below down.
+    const int dOkL = std::max(0, b.Valider.width() - px(g::CmdOK.Width));
+    const int dOkH = std::max(0, b.Valider.height() - px(g::CmdOK.Height));
+    // « H » and « B » too, growing leftwards and, for « B », upwards from
+    // the corners where they stand.
+    const int largeurDeplacer = std::max(px(g::CmdMove(0).Width), b.Deplacer.width());
+    const int hauteurDeplacer = std::max(px(g::CmdMove(0).Height), b.Deplacer.height());
+    const int dDeplacer = largeurDeplacer - px(g::CmdMove(0).Width);
+
     DispositionPrinc d;
     d.Sens = sens;
     d.Echelle = s;
     d.DecalageSources = e1;
-    int largeurHaut = std::max({px(g::Frame1.Width), b.Largeur[1], b.Largeur[2]});
+    int largeurHaut = std::max({px(g::Frame1.Width) + std::max(dOkL, dDeplacer), b.Largeur[1], b.Largeur[2]});
     if (sens == Arrangement::Portrait)
         largeurHaut = std::max(largeurHaut, largeur3);
     const int dHaut = largeurHaut - px(g::Frame1.Width);
     d.Frame[1] = rect(g::Frame1, 0, 0, dHaut, e1);
-    d.Frame[2] = rect(g::Frame2, 0, e1, dHaut, e2);
+    d.Frame[2] = rect(g::Frame2, 0, e1, dHaut, e2 + dOkH);
     const int hauteur3 = px(g::Frame3.Height) + e3 + ec + croissance;
     if (sens == Arrangement::Portrait) {
-        d.Frame[3] = QRect(0, px(g::Frame3.Top) + e1 + e2, largeurHaut, hauteur3);
-        d.Client = QSize(px(g::LargeurClient) + dHaut, px(g::HauteurClient) + e1 + e2 + e3 + ec + croissance);
+        d.Frame[3] = QRect(0, px(g::Frame3.Top) + e1 + e2 + dOkH, largeurHaut, hauteur3);
+        d.Client = QSize(px(g::LargeurClient) + dHaut, px(g::HauteurClient) + e1 + e2 + dOkH + e3 + ec + croissance);
     } else {
-        const int ecart = px(g::Frame2.Top) - px(g::Frame1.Height);
+        // The columns a line of text apart, so that a caption of one never
+        // reads on with the other's.
+        const int ecart = std::max(px(g::Frame2.Top) - px(g::Frame1.Height), b.HauteurTexte);
         d.Frame[3] = QRect(largeurHaut + ecart, 0, largeur3, hauteur3);
         const int marge = px(g::LargeurClient) - px(g::Frame1.Width);
         d.Client
@@ -78,11 +112,14 @@ DispositionPrinc DisposerPlateau(Arrangement sens, double s, const BesoinsTexte&
     d.Frame[5] = QRect(px(g::Frame5.Left) + d4, px(g::Frame5.Top) + e3, px(g::Frame5.Width) + d5, hauteurColonne);
     d.Frame[6] = QRect(px(g::Frame6.Left) + d4 + d5, px(g::Frame6.Top) + e3, px(g::Frame6.Width) + d6, hauteurColonne);
 
-    for (int k = 0; k < 2; ++k)
-        d.Move[k] = rect(g::CmdMove(k), dHaut, e1);
+    for (int k = 0; k < 2; ++k) {
+        const auto r = g::CmdMove(k);
+        const int bas = k == 0 ? 0 : px(r.Height) - hauteurDeplacer;
+        d.Move[k] = QRect(px(r.Left) + dHaut - dDeplacer, px(r.Top) + e1 + bas, largeurDeplacer, hauteurDeplacer);
+    }
     for (int k = 0; k < 4; ++k)
         d.Code[k] = rect(g::LblCode(k), 0, e2);
-    d.OK = rect(g::CmdOK, 0, e2);
+    d.OK = rect(g::CmdOK, 0, e2, dOkL, dOkH);
     // A cell stands in the middle of its row's counters.
     const int centrage = (hauteurCompteur - px(g::LblResult(0).Height)) / 2;
     for (int k = 0; k < 40; ++k) {
@@ -94,6 +131,8 @@ DispositionPrinc DisposerPlateau(Arrangement sens, double s, const BesoinsTexte&
         d.MalPl[k] = QRect(px(g::LblMalPl(k).Left), ligne(k), px(g::LblMalPl(k).Width) + d6, hauteurCompteur);
     }
     d.VScroll = rect(g::VScroll1, d4 + d5 + d6, e3 + ec, 0, croissance);
+    if (sens == Arrangement::Paysage)
+        Equilibrer(d);
     return d;
 }
 
@@ -106,10 +145,9 @@ DispositionPrinc ChoisirDisposition(double voulue, QSize place, const BesoinsTex
     auto portrait = DisposerPlateau(Arrangement::Portrait, voulue, besoins);
     if (tient(portrait))
         return portrait;
-    // The largest scale from 1 to `voulue` at which `sens` fits, by halves:
-    // a board only grows with its scale.
-    const auto plusGrande = [&](Arrangement sens) {
-        double bas = 1, haut = voulue;
+    // The largest scale from `bas` to `haut` at which `sens` fits, by halves
+    // (a board only grows with its scale); `bas` when none does.
+    const auto plusGrande = [&](Arrangement sens, double bas, double haut) {
         if (!tient(DisposerPlateau(sens, bas, besoins)))
             return DisposerPlateau(sens, bas, besoins);
         for (int k = 0; k < 24; ++k) {
@@ -118,11 +156,23 @@ DispositionPrinc ChoisirDisposition(double voulue, QSize place, const BesoinsTex
         }
         return DisposerPlateau(sens, bas, besoins);
     };
-    portrait = plusGrande(Arrangement::Portrait);
-    const auto paysage = plusGrande(Arrangement::Paysage);
-    if (tient(paysage) && (!tient(portrait) || paysage.Echelle > portrait.Echelle))
-        return paysage;
-    return portrait;
+    const auto meilleure = [&](double bas, double haut) {
+        const auto p = plusGrande(Arrangement::Portrait, bas, haut);
+        const auto l = plusGrande(Arrangement::Paysage, bas, haut);
+        if (tient(l) && (!tient(p) || l.Echelle > p.Echelle))
+            return l;
+        if (tient(p) || tient(l))
+            return p;
+        // Neither fits: the one that leaves less of itself out.
+        const auto exces = [&](const DispositionPrinc& d) {
+            return std::max(0, d.Client.width() - place.width()) + std::max(0, d.Client.height() - place.height());
+        };
+        return exces(l) < exces(p) ? l : p;
+    };
+    const auto choisie = meilleure(1, voulue);
+    if (tient(choisie))
+        return choisie;
+    return meilleure(EchelleMinimale, 1);
 }
 
 }  // namespace vorlinde::ui

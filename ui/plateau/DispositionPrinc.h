@@ -31,6 +31,10 @@ struct BesoinsTexte {
     std::array<int, 7> Largeur{};
     // The height of a counter's text.
     int HauteurTexte = 0;
+    // What « Valider le code », and « H » and « B », need to show their
+    // captions whole.
+    QSize Valider;
+    QSize Deplacer;
 };
 
 struct DispositionPrinc {
@@ -55,10 +59,18 @@ struct DispositionPrinc {
 
 DispositionPrinc DisposerPlateau(Arrangement sens, double echelle, const BesoinsTexte& besoins);
 
+// The lowest scale of the twips: below it, cells would be too small to
+// click and tell apart.
+inline constexpr double EchelleMinimale = 0.5;
+
 // The board for text that asks for scale `voulue`, in `place` (the room the
 // screen leaves for the board): the described board at that scale when it
 // fits; otherwise, of the two arrangements, the one that fits at the larger
-// scale, which never goes below 1. The captions are whole in every case.
+// scale from 1 up. When neither fits at 1 (large text on a small screen), the
+// cells and controls shrink below the text's scale, down to
+// EchelleMinimale, in the arrangement that keeps them larger; where none
+// fits even there, the smaller board at EchelleMinimale. The captions and
+// « Valider le code » are whole in every case.
 DispositionPrinc ChoisirDisposition(double voulue, QSize place, const BesoinsTexte& besoins);
 
 }  // namespace vorlinde::ui

@@ -167,6 +167,14 @@ BesoinsTexte Plateau::MesurerTexte() const
         besoins.Largeur[k] = mesure.second;
     }
     besoins.HauteurTexte = LblBiPl[0]->fontMetrics().height();
+    // Its caption with a letter's room on each side, not edge to edge.
+    besoins.Valider = CmdOK->sizeHint() + QSize(CmdOK->fontMetrics().averageCharWidth() * 2, 0);
+    // A letter, with the room a button's frame takes around it.
+    const QFontMetrics mesures(CmdMove[0]->font());
+    const int marge = CmdMove[0]->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, CmdMove[0]);
+    for (auto* bouton : CmdMove)
+        besoins.Deplacer = besoins.Deplacer.expandedTo(mesures.size(Qt::TextShowMnemonic, bouton->text())
+                                                       + QSize(marge + 4, marge / 2 + 4));
     return besoins;
 }
 

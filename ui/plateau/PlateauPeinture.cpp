@@ -22,6 +22,7 @@ std::int32_t Plateau::BackColorFenetre() const
 void Plateau::PeindreCompteur(Etiquette& compteur) const
 {
     compteur.SetBackColor(BackColorFenetre());
+    compteur.SetSansFond(true);
     compteur.SetForeColor(DepuisQColor(palette().color(QPalette::WindowText)));
 }
 
