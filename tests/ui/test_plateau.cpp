@@ -11,6 +11,7 @@
 #include "textes/Textes.h"
 #include "ui/FrmCoul.h"
 #include "ui/Icone.h"
+#include "ui/plateau/DispositionPrinc.h"
 
 using namespace banc;
 
@@ -92,6 +93,58 @@ private slots:
         QApplication::setFont(avant);
         QTRY_COMPARE(f.centralWidget()->size(), QSize(426, 570));
         QCOMPARE(b.Resultat(39)->geometry(), QRect(80, 232, 17, 17));
+    }
+
+    // Text from 9 to 20 pt on every screen from a netbook's to a desktop's:
+    // the board fits wherever it can at its smallest scale; « Valider le
+    // code », « H » and « B » are never smaller than their captions nor out
+    // of their frames; the landscape board's columns end together and its
+    // history's frames stand evenly apart.
+    void leplateauTientSurToutEcran()
+    {
+        for (int ligne = 14; ligne <= 38; ligne += 4) {
+            const int lettre = ligne * 6 / 10;
+            BesoinsTexte besoins;
+            for (int k = 1; k <= 6; ++k)
+                besoins.Legende[k] = ligne;
+            // The captions' lengths in letters, frame by frame.
+            const std::array<int, 7> lettres{0, 18, 4, 18, 5, 13, 12};
+            for (int k = 1; k <= 6; ++k)
+                besoins.Largeur[k] = lettres[k] * lettre;
+            besoins.HauteurTexte = ligne;
+            besoins.Valider = QSize(17 * lettre, ligne + 10);
+            besoins.Deplacer = QSize(lettre + 10, ligne + 6);
+            for (int largeur = 800; largeur <= 2000; largeur += 40) {
+                for (int hauteur = 440; hauteur <= 1100; hauteur += 30) {
+                    const QSize place(largeur, hauteur);
+                    const auto d = ChoisirDisposition(ligne / 14.0, place, besoins);
+                    const auto nom
+                        = qPrintable(QStringLiteral("%1 px text in %2x%3").arg(ligne).arg(largeur).arg(hauteur));
+                    const auto tient = [&](const DispositionPrinc& e) {
+                        return e.Client.width() <= largeur && e.Client.height() <= hauteur;
+                    };
+                    if (tient(DisposerPlateau(Arrangement::Paysage, EchelleMinimale, besoins))
+                        || tient(DisposerPlateau(Arrangement::Portrait, EchelleMinimale, besoins)))
+                        QVERIFY2(tient(d), nom);
+                    QVERIFY2(d.OK.width() >= besoins.Valider.width() && d.OK.height() >= besoins.Valider.height(), nom);
+                    QVERIFY2(d.OK.right() < d.Frame[2].width() && d.OK.bottom() < d.Frame[2].height(), nom);
+                    for (const QRect& bouton : d.Move) {
+                        QVERIFY2(bouton.width() >= besoins.Deplacer.width(), nom);
+                        QVERIFY2(bouton.height() >= besoins.Deplacer.height(), nom);
+                        QVERIFY2(bouton.left() > d.Source(NbCouleurs - 1, 0).right(), nom);
+                        QVERIFY2(bouton.right() < d.Frame[1].width() && bouton.bottom() < d.Frame[1].height(), nom);
+                    }
+                    for (int k = 1; k <= 6; ++k)
+                        QVERIFY2(d.Frame[k].width() >= besoins.Largeur[k], nom);
+                    if (d.Sens == Arrangement::Paysage) {
+                        QCOMPARE(d.Frame[2].bottom(), d.Frame[3].bottom());
+                        const int ecart = d.Frame[5].left() - d.Frame[4].right();
+                        QVERIFY2(std::abs(d.Frame[6].left() - d.Frame[5].right() - ecart) <= 1, nom);
+                        QVERIFY2(std::abs(d.VScroll.left() - d.Frame[6].right() - ecart) <= 3, nom);
+                    }
+                }
+            }
+        }
     }
 
     void lOrdreDeTabulationCommenceDansLeCode()
