@@ -144,11 +144,14 @@ protected:
     {
         if (sansFond_)
             return;
-        peintre.fillRect(this->rect(), VersQColor(backColor_));
         const QColor contour = selonContraste_ ? ContourSelonContraste(backColor_, this->palette()) : contour_;
+        // The outline as a filled ring, not a line: under a fractional scale
+        // factor a one-pixel line can fall between the screen's pixels.
         if (contour.isValid()) {
-            peintre.setPen(contour);
-            peintre.drawRect(this->rect().adjusted(0, 0, -1, -1));
+            peintre.fillRect(this->rect(), contour);
+            peintre.fillRect(this->rect().adjusted(1, 1, -1, -1), VersQColor(backColor_));
+        } else {
+            peintre.fillRect(this->rect(), VersQColor(backColor_));
         }
     }
     void PeindreMarque(QPainter& peintre) const
