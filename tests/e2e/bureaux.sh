@@ -128,17 +128,32 @@ verifier() {
   echo "$nom: ${WIDTH}x${HEIGHT}, every caption whole, within ${LARGEUR}x$((HAUTEUR - PANNEAU))"
 }
 
+# fenetre_vue TITRE: the window with this title once it is on screen. A
+# search that meets a window as it goes away (a style's animations, the box
+# just closed) fails, and is made again.
+fenetre_vue() {
+  local id
+  for _ in $(seq 150); do
+    for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+      if xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable'; then
+        echo "$id"
+        return
+      fi
+    done
+    sleep 0.1
+  done
+  echouer "no window titled $1 on screen"
+}
+
 # ouvrir NOM TITRE KEY...: the window that these keys open from the board,
 # within the room and with no text shortened; then Escape closes it.
 ouvrir() {
   local nom=$1 titre=$2 id texte fichier
   shift 2
   touches "$FENETRE" "$@"
-  attendre_fenetre "^$titre\$" >/dev/null
+  fenetre_vue "^$titre\$" >/dev/null
   attendre_immobile
-  # Found again once drawn: a style may give a window a new X window as it
-  # dresses it.
-  id=$(attendre_fenetre "^$titre\$")
+  id=$(fenetre_vue "^$titre\$")
   fichier=$(tr ' /' '--' <<<"$titre" | tr -cd '[:alnum:]-' | tr '[:upper:]' '[:lower:]')
   cp "$TRAVAIL/ecran.png" "$ARTEFACTS/autour-$nom-$fichier.png"
   dans_la_place "$nom: « $titre »" "$id"
@@ -225,9 +240,9 @@ autour() {
   kill -KILL "$JEU_PID"; wait "$JEU_PID" 2>/dev/null || true
   (cd "$DOSSIER" && exec ./vorlinde >"$TRAVAIL/sortie.log" 2>&1) &
   JEU_PID=$!
-  attendre_fenetre '^Parties interrompues$' >/dev/null
+  fenetre_vue '^Parties interrompues$' >/dev/null
   attendre_immobile
-  id=$(attendre_fenetre '^Parties interrompues$')
+  id=$(fenetre_vue '^Parties interrompues$')
   cp "$TRAVAIL/ecran.png" "$ARTEFACTS/autour-$nom-parties-interrompues.png"
   dans_la_place "$nom: « Parties interrompues »" "$id"
   echo "$nom: « Parties interrompues » ${WIDTH}x${HEIGHT}"
