@@ -41,9 +41,14 @@ ecran() {
   <margins><top>0</top><bottom>$PANNEAU</bottom><left>0</left><right>0</right></margins>
 </openbox_config>
 XML
-  openbox --config-file "$TRAVAIL/openbox/rc.xml" >/dev/null 2>&1 &
-  A_ARRETER+=("$!")
-  for _ in $(seq 100); do xprop -root _NET_WORKAREA 2>/dev/null | grep -q '=' && break; sleep 0.1; done
+  # A window manager started as the new server comes up now and then gives
+  # up at once: it is started again.
+  for _ in 1 2 3; do
+    openbox --config-file "$TRAVAIL/openbox/rc.xml" >/dev/null 2>&1 &
+    A_ARRETER+=("$!")
+    for _ in $(seq 100); do xprop -root _NET_WORKAREA 2>/dev/null | grep -q '=' && break; sleep 0.1; done
+    xprop -root _NET_WORKAREA 2>/dev/null | grep -q '=' && break
+  done
   xprop -root _NET_WORKAREA 2>/dev/null | grep -q '=' || echouer "openbox did not start on $1"
 }
 
