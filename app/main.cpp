@@ -96,20 +96,29 @@ void SansEcran(QtMsgType type, const QMessageLogContext&, const QString& message
     }
 }
 
-const QString EcranPerdu = QString::fromUtf8(vorlinde::textes::EcranPerdu);
-
 QtMessageHandler gestionnaireQt = nullptr;
+// The window, once it stands: what it left on disk is told as the display goes.
+const vorlinde::ui::FrmPrinc* fenetreOuverte = nullptr;
+
+QString TexteEcranPerdu()
+{
+    using Garde = vorlinde::ui::FrmPrinc::Garde;
+    const auto garde = fenetreOuverte ? fenetreOuverte->PartieSurDisque() : Garde::RienAGarder;
+    return QString::fromUtf8(garde == Garde::Gardee          ? vorlinde::textes::EcranPerdu
+                                 : garde == Garde::NonGardee ? vorlinde::textes::EcranPerduNonGardee
+                                                             : vorlinde::textes::EcranPerduRienAGarder);
+}
 
 // Once the window stands, Qt ends a program whose display went away (the X
 // server or the compositor died) with an English message of its own, and
 // some versions on Wayland with an abort: the player is told in French, and the program ends as
-// an error. The game in progress is on disk already.
+// an error. The game in progress is on disk already, when it could be written.
 void SansEcranEnJeu(QtMsgType type, const QMessageLogContext& contexte, const QString& message)
 {
     if (message.startsWith(QLatin1String("The X11 connection broke"))
         || message.startsWith(QLatin1String("The Wayland connection broke"))
         || (type == QtFatalMsg && message.contains(QLatin1String("Wayland connection")))) {
-        Ecrire(stderr, EcranPerdu);
+        Ecrire(stderr, TexteEcranPerdu());
         std::_Exit(1);
     }
     gestionnaireQt(type, contexte, message);
@@ -158,6 +167,7 @@ int Fenetre(int argc, char* argv[], vorlinde::Demande demande)
     services.DossierDonnees = vorlinde::DossierDonnees();
     services.DossierProgramme = vorlinde::DossierProgramme(vorlinde::DossierExecutable(), services.DossierDonnees);
     vorlinde::ui::FrmPrinc fenetre(services);
+    fenetreOuverte = &fenetre;
 
     // The end of the session keeps a game in progress and ends without a
     // question; from within a dialog, whose own loop would go on, at once.
@@ -187,8 +197,12 @@ int Fenetre(int argc, char* argv[], vorlinde::Demande demande)
         // the next start.
         if (demande.Fichier.isEmpty() || !fenetre.OuvrirPartie(CheminBrut(argc, argv, demande.Fichier)))
             fenetre.ProposerReprise();
+        // The games that windows ended before the record was free.
+        fenetre.CompterEnAttente();
     });
-    return application.exec();
+    const int statut = application.exec();
+    fenetreOuverte = nullptr;
+    return statut;
 }
 
 // A text that never reached its reader (a full disk, a closed output) is a

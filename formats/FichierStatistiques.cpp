@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: MIT
 #include "FichierStatistiques.h"
 
+#include <algorithm>
 #include <cctype>
 #include <map>
 #include <numeric>
 #include <vector>
 
+#include "game/Partie.h"
 #include "game/Sortes.h"
 #include "platform/Verrou.h"
 
@@ -165,54 +167,194 @@ std::optional<Statistiques> LireTexteStatistiques(std::string_view texte, bool& 
     if (!vus[CleVictoires] || parCoups != s.Gagnees || s.GagneesAvecIndice > s.Gagnees
         || s.SerieEnCours > s.MeilleureSerie || s.MeilleureSerie > s.Gagnees)
         return std::nullopt;
+    // The guesses of the wins lie between what their columns allow, the
+    // best game is the first column that holds one.
+    Compte moins = 0;
+    for (int k = 0; k + 1 < ColonnesCoups; ++k)
+        moins += (k + 1) * s.VictoiresParCoups[k];
+    const Compte audela = s.VictoiresParCoups[ColonnesCoups - 1];
+    if (s.CoupsDesVictoires < moins + ColonnesCoups * audela || s.CoupsDesVictoires > moins + MaxCoups * audela)
+        return std::nullopt;
+    const auto premiere
+        = std::find_if(s.VictoiresParCoups.begin(), s.VictoiresParCoups.end(), [](Compte n) { return n > 0; });
+    const Compte meilleure = premiere == s.VictoiresParCoups.end() ? 0 : premiere - s.VictoiresParCoups.begin() + 1;
+    if (meilleure < ColonnesCoups ? s.MeilleurePartie != meilleure
+                                  : s.MeilleurePartie < ColonnesCoups || s.MeilleurePartie > MaxCoups)
+        return std::nullopt;
     const bool unJour = s.JoursJoues > 0;
     if (s.SerieDeJours > s.MeilleureSerieDeJours || s.MeilleureSerieDeJours > s.JoursJoues
         || unJour != (s.DernierJour != 0) || (unJour && !DateValide(static_cast<std::int32_t>(s.DernierJour)))
-        || s.IssueDernierJour > 3 || unJour != (s.IssueDernierJour != 0) || (unJour && s.SerieDeJours == 0))
+        || s.IssueDernierJour > 3 || s.CoupsDernierJour > MaxCoups || unJour != (s.IssueDernierJour != 0)
+        || (unJour && s.SerieDeJours == 0))
         return std::nullopt;
     return s;
+}
+
+std::string TexteEnAttente(const std::vector<FinEnAttente>& fins, std::string_view releve)
+{
+    std::string texte = "comptes 1\n";
+    for (const auto& fin : fins)
+        texte += std::to_string(static_cast<int>(fin.Fin)) + " " + std::to_string(fin.Coups) + " "
+            + (fin.AvecIndice ? "1" : "0") + " " + std::to_string(fin.Jour) + "\n";
+    if (!releve.empty())
+        texte += "releve\n" + std::string(releve);
+    return texte;
+}
+
+bool LireTexteEnAttente(std::string_view texte, std::vector<FinEnAttente>& fins, std::string& releve)
+{
+    fins.clear();
+    releve.clear();
+    constexpr std::string_view entete = "comptes 1\n";
+    if (texte.substr(0, entete.size()) != entete)
+        return false;
+    texte.remove_prefix(entete.size());
+    while (!texte.empty()) {
+        const auto fin = texte.find('\n');
+        if (fin == std::string_view::npos)
+            return false;
+        const auto ligne = texte.substr(0, fin);
+        texte.remove_prefix(fin + 1);
+        if (ligne == "releve") {
+            releve = std::string(texte);
+            return true;
+        }
+        Lecteur lecteur(ligne);
+        long issue = 0, coups = 0, indice = 0, jour = 0;
+        if (!lecteur.Nombre(issue) || !lecteur.Nombre(coups) || !lecteur.Nombre(indice) || !lecteur.Nombre(jour)
+            || !lecteur.Fini() || issue > 2 || coups > MaxCoups || indice > 1
+            || (jour != 0 && !DateValide(static_cast<std::int32_t>(jour))))
+            return false;
+        fins.push_back(
+            {static_cast<FinDePartie>(issue), static_cast<int>(coups), indice == 1, static_cast<std::int32_t>(jour)});
+    }
+    return true;
+}
+
+namespace {
+
+const char* const NomReleve = "statistiques.json";
+constexpr std::size_t TailleMaxEnAttente = 64 * 1024;
+
+std::span<const std::uint8_t> Octets(std::string_view texte)
+{
+    return {reinterpret_cast<const std::uint8_t*>(texte.data()), texte.size()};
+}
+
+// The record as it stands in `dossier`; `octets` get its bytes.
+void LireReleve(const Repertoire& dossier, ResultatStatistiques& resultat, std::vector<std::uint8_t>& octets)
+{
+    octets.clear();
+    if (!dossier.Existe(NomReleve))
+        return;
+    bool plusRecent = false;
+    std::optional<Statistiques> lues;
+    // A link, or a file that is not the user's, is never read nor written
+    // through: someone else may have put it there.
+    if (dossier.FichierASoi(NomReleve)
+        && dossier.Lire(NomReleve, TailleMaxStatistiques + 1, octets) == ErreurFichier::Aucune
+        && octets.size() <= TailleMaxStatistiques)
+        lues = LireTexteStatistiques(std::string_view(reinterpret_cast<const char*>(octets.data()), octets.size()),
+                                     plusRecent);
+    if (plusRecent) {
+        resultat.Etat = EtatStatistiques::PlusRecentes;
+    } else if (lues) {
+        resultat.Figures = *lues;
+        resultat.Etat = EtatStatistiques::Lues;
+    } else {
+        resultat.Etat = EtatStatistiques::Abimees;
+        octets.clear();
+        resultat.MisDeCote = dossier.MettreDeCote(NomReleve, dossier, "statistiques", ".json");
+    }
+}
+
+}  // namespace
+
+ResultatStatistiques MettreAJourStatistiques(const Repertoire& dossier,
+                                             const std::function<void(Statistiques&)>& changer,
+                                             const ComptesEnAttente& enAttente)
+{
+    ResultatStatistiques resultat;
+    if (!dossier.Ouvert()) {
+        resultat.Ecriture = dossier.Erreur() == ErreurFichier::Aucune ? ErreurFichier::Ecriture : dossier.Erreur();
+        return resultat;
+    }
+    const bool ecrire = changer || !enAttente.Noms.empty();
+    // The folder is locked as a whole through a file of its own: the record
+    // itself is replaced by a rename, which a lock on it would not follow.
+    const Verrou verrou(dossier.Fd(), ".statistiques.lock", Verrou::Attente::UneSeconde);
+    // Without the lock, a change could be lost to another window's: nothing
+    // is changed.
+    if (ecrire && verrou.Erreur() != ErreurFichier::Aucune) {
+        resultat.Ecriture = verrou.Erreur();
+        resultat.Occupees = verrou.Erreur() == ErreurFichier::Illisible;
+        return resultat;
+    }
+    std::vector<std::uint8_t> octets;
+    LireReleve(dossier, resultat, octets);
+    resultat.JourFutur = DernierJourFutur(resultat.Figures, enAttente.Aujourdhui);
+    const bool laisse = resultat.Etat == EtatStatistiques::Abimees && resultat.MisDeCote.empty();
+    if (!ecrire || resultat.Etat == EtatStatistiques::PlusRecentes || laisse) {
+        if (ecrire && laisse)
+            resultat.Ecriture = ErreurFichier::Ecriture;
+        return resultat;
+    }
+    const std::string avant(octets.begin(), octets.end());
+    // The waiting games: a file that already names the record as it stands
+    // was counted by a program that ended before removing it.
+    std::vector<std::string> aCompter, comptes;
+    for (const auto& nom : enAttente.Noms) {
+        std::vector<std::uint8_t> brut;
+        std::vector<FinEnAttente> fins;
+        std::string releve;
+        if (enAttente.Dossier->Lire(nom, TailleMaxEnAttente, brut) != ErreurFichier::Aucune
+            || !LireTexteEnAttente(std::string_view(reinterpret_cast<const char*>(brut.data()), brut.size()), fins,
+                                   releve))
+            continue;
+        if (!releve.empty() && releve == avant) {
+            comptes.push_back(nom);
+            continue;
+        }
+        for (const auto& fin : fins)
+            Compter(resultat.Figures, fin.Fin, fin.Coups, fin.AvecIndice, fin.Jour, enAttente.Aujourdhui);
+        aCompter.push_back(nom);
+    }
+    if (changer)
+        changer(resultat.Figures);
+    const std::string texte = TexteStatistiques(resultat.Figures);
+    // Each waiting file first says what the record will read once it holds
+    // its games.
+    for (const auto& nom : aCompter) {
+        std::vector<std::uint8_t> brut;
+        std::vector<FinEnAttente> fins;
+        std::string releve;
+        enAttente.Dossier->Lire(nom, TailleMaxEnAttente, brut);
+        LireTexteEnAttente(std::string_view(reinterpret_cast<const char*>(brut.data()), brut.size()), fins, releve);
+        if (enAttente.Dossier->Remplacer(nom, Octets(TexteEnAttente(fins, texte))) != ErreurFichier::Aucune) {
+            resultat.Ecriture = ErreurFichier::Ecriture;
+            return resultat;
+        }
+    }
+    resultat.Ecriture = dossier.Remplacer(NomReleve, Octets(texte));
+    if (resultat.Ecriture == ErreurFichier::Aucune) {
+        comptes.insert(comptes.end(), aCompter.begin(), aCompter.end());
+        for (const auto& nom : comptes)
+            enAttente.Dossier->Supprimer(nom);
+        if (!comptes.empty())
+            enAttente.Dossier->Synchroniser();
+    }
+    return resultat;
 }
 
 ResultatStatistiques MettreAJourStatistiques(const std::filesystem::path& fichier,
                                              const std::function<void(Statistiques&)>& changer)
 {
-    ResultatStatistiques resultat;
-    // The folder is locked as a whole through a file of its own: the record
-    // itself is replaced by a rename, which a lock on it would not follow.
-    const Verrou verrou(fichier.parent_path() / ".statistiques.lock", Verrou::Attente::UneSeconde);
-    // Without the lock, a change could be lost to another window's: nothing
-    // is changed.
-    if (changer && verrou.Erreur() != ErreurFichier::Aucune) {
-        resultat.Ecriture = verrou.Erreur();
-        resultat.Occupees = verrou.Erreur() == ErreurFichier::Illisible;
-        return resultat;
-    }
-    if (Existe(fichier)) {
-        std::vector<std::uint8_t> octets;
-        bool plusRecent = false;
-        std::optional<Statistiques> lues;
-        if (LireDebutFichier(fichier, TailleMaxStatistiques + 1, octets) == ErreurFichier::Aucune
-            && octets.size() <= TailleMaxStatistiques)
-            lues = LireTexteStatistiques(std::string_view(reinterpret_cast<const char*>(octets.data()), octets.size()),
-                                         plusRecent);
-        if (plusRecent) {
-            resultat.Etat = EtatStatistiques::PlusRecentes;
-            return resultat;
-        }
-        if (lues) {
-            resultat.Figures = *lues;
-            resultat.Etat = EtatStatistiques::Lues;
-        } else {
-            resultat.Etat = EtatStatistiques::Abimees;
-            resultat.MisDeCote = MettreDeCote(fichier, fichier.parent_path(), fichier.stem().string(), ".json");
-        }
-    }
-    if (changer) {
-        changer(resultat.Figures);
-        const std::string texte = TexteStatistiques(resultat.Figures);
-        resultat.Ecriture
-            = RemplacerFichier(fichier, std::span(reinterpret_cast<const std::uint8_t*>(texte.data()), texte.size()));
-    }
+    // The name is the record's own wherever it stands; a test may name
+    // another file in the same folder.
+    const auto dossier = Repertoire::Ouvrir(fichier.parent_path(), false);
+    auto resultat = MettreAJourStatistiques(dossier, changer);
+    if (!resultat.MisDeCote.empty())
+        resultat.MisDeCote = fichier.parent_path() / resultat.MisDeCote;
     return resultat;
 }
 

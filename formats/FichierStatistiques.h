@@ -10,10 +10,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Raisons.h"
 #include "game/Statistiques.h"
 #include "platform/Fichiers.h"
+#include "platform/Repertoire.h"
 
 namespace vorlinde {
 
@@ -41,6 +43,31 @@ struct ResultatStatistiques {
     // Another process held the record's lock for longer than a second:
     // nothing was changed, and the change can be made again later.
     bool Occupees = false;
+    // Its last day is later than the day it was given as today.
+    bool JourFutur = false;
+};
+
+// A game ended that the record has not taken yet: it waits in a small file
+// (`<window>.comptes` among the games kept) until the record is free.
+struct FinEnAttente {
+    FinDePartie Fin = FinDePartie::Gagnee;
+    int Coups = 0;
+    bool AvecIndice = false;
+    std::int32_t Jour = 0;  // the date of a day's game, 0 for any other
+    bool operator==(const FinEnAttente&) const = default;
+};
+
+// The file of waiting games: one line each, then, once they are being
+// counted, the record as it will read with them (so that a program ended
+// between the two writes never counts them twice, nor loses them).
+std::string TexteEnAttente(const std::vector<FinEnAttente>& fins, std::string_view releve = {});
+bool LireTexteEnAttente(std::string_view texte, std::vector<FinEnAttente>& fins, std::string& releve);
+
+// The waiting files to take in along with a change.
+struct ComptesEnAttente {
+    const Repertoire* Dossier = nullptr;
+    std::vector<std::string> Noms;
+    std::int32_t Aujourdhui = 0;  // yyyymmdd, for the days of the day's code
 };
 
 // Under the lock of the record's folder: reads `fichier`, sets a damaged one
@@ -49,5 +76,14 @@ struct ResultatStatistiques {
 // record of a newer version is read as nothing and never written.
 ResultatStatistiques MettreAJourStatistiques(const std::filesystem::path& fichier,
                                              const std::function<void(Statistiques&)>& changer = {});
+// The same for `statistiques.json` in the data folder `dossier`, held open:
+// the record and its lock are never reached through a link, and a record
+// that is a link, or another user's, is set aside as damaged. A damaged
+// record that cannot be set aside is left as it is, and nothing is written.
+// The games waiting in `enAttente` are counted with the change, and their
+// files go once the record holds them.
+ResultatStatistiques MettreAJourStatistiques(const Repertoire& dossier,
+                                             const std::function<void(Statistiques&)>& changer,
+                                             const ComptesEnAttente& enAttente = {});
 
 }  // namespace vorlinde

@@ -17,6 +17,8 @@ std::string RaisonErreurFichier(ErreurFichier erreur)
         return textes::RaisonIllisible;
     case ErreurFichier::Ecriture:
         return textes::RaisonEcriture;
+    case ErreurFichier::Etranger:
+        return textes::RaisonEtranger;
     case ErreurFichier::ConflitDeVersion:
         return textes::RaisonPlusRecent;
     case ErreurFichier::TropCourt:

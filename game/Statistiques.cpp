@@ -10,9 +10,10 @@ namespace vorlinde {
 
 namespace {
 
-void CompterJour(Statistiques& s, FinDePartie fin, int coups, std::int32_t jour)
+void CompterJour(Statistiques& s, FinDePartie fin, int coups, std::int32_t jour, std::int32_t aujourdhui)
 {
-    if (!DateValide(jour) || jour <= s.DernierJour)
+    const bool futur = DernierJourFutur(s, aujourdhui) && jour <= aujourdhui;
+    if (!DateValide(jour) || (jour <= s.DernierJour && !futur))
         return;
     ++s.JoursJoues;
     s.SerieDeJours = Lendemain(static_cast<std::int32_t>(s.DernierJour)) == jour ? s.SerieDeJours + 1 : 1;
@@ -22,9 +23,9 @@ void CompterJour(Statistiques& s, FinDePartie fin, int coups, std::int32_t jour)
     s.CoupsDernierJour = coups;
 }
 
-void Ajouter(Statistiques& s, FinDePartie fin, int coups, bool avecIndice, std::int32_t jour)
+void Ajouter(Statistiques& s, FinDePartie fin, int coups, bool avecIndice, std::int32_t jour, std::int32_t aujourdhui)
 {
-    CompterJour(s, fin, coups, jour);
+    CompterJour(s, fin, coups, jour, aujourdhui);
     switch (fin) {
     case FinDePartie::Gagnee:
         ++s.Gagnees;
@@ -47,10 +48,15 @@ void Ajouter(Statistiques& s, FinDePartie fin, int coups, bool avecIndice, std::
 
 }  // namespace
 
-void Compter(Statistiques& s, FinDePartie fin, int coups, bool avecIndice, std::int32_t jour)
+bool DernierJourFutur(const Statistiques& s, std::int32_t aujourdhui)
+{
+    return aujourdhui > 0 && s.DernierJour > aujourdhui;
+}
+
+void Compter(Statistiques& s, FinDePartie fin, int coups, bool avecIndice, std::int32_t jour, std::int32_t aujourdhui)
 {
     Statistiques apres = s;
-    Ajouter(apres, fin, coups, avecIndice, jour);
+    Ajouter(apres, fin, coups, avecIndice, jour, aujourdhui);
     const auto figures = {apres.Gagnees,        apres.Perdues,           apres.Abandonnees, apres.GagneesAvecIndice,
                           apres.MeilleureSerie, apres.CoupsDesVictoires, apres.JoursJoues};
     const bool tenu = std::all_of(figures.begin(), figures.end(), [](Compte n) { return n <= CompteMax; })

@@ -52,8 +52,15 @@ enum class FinDePartie { Gagnee, Perdue, Abandonnee };
 // `coups` and `avecIndice` matter for a win only. The day's game of `jour`
 // (yyyymmdd) also counts its day, when no day as late is counted yet;
 // otherwise, and for any other game (`jour` 0), it counts as an ordinary
-// game. Nothing changes when a figure would pass CompteMax.
-void Compter(Statistiques& statistiques, FinDePartie fin, int coups, bool avecIndice, std::int32_t jour = 0);
+// game. A last day later than `aujourdhui` (a clock that was set ahead) does
+// not hold the days back: the day's game of today counts its day, and the
+// run of days starts again. Nothing changes when a figure would pass
+// CompteMax.
+void Compter(Statistiques& statistiques, FinDePartie fin, int coups, bool avecIndice, std::int32_t jour = 0,
+             std::int32_t aujourdhui = 0);
+
+// The last day counted is later than `aujourdhui`.
+bool DernierJourFutur(const Statistiques& statistiques, std::int32_t aujourdhui);
 
 // The run of days as it stands on `aujourdhui`: broken once a day went by
 // without its game.

@@ -80,7 +80,13 @@ std::filesystem::path DossierProgramme(const std::filesystem::path& dossierExecu
 {
     if (DossierInscriptible(dossierExecutable) && !DossierDuSysteme(dossierExecutable))
         return dossierExecutable;
-    return CreerDossier(dossierDonnees) ? dossierDonnees : std::filesystem::path{};
+    // The data folder only when it is the user's own and not a link: a
+    // folder of another user's would receive the profiles written here.
+    struct stat etat { };
+    return CreerDossier(dossierDonnees) && ::lstat(dossierDonnees.c_str(), &etat) == 0 && S_ISDIR(etat.st_mode)
+            && etat.st_uid == ::geteuid()
+        ? dossierDonnees
+        : std::filesystem::path{};
 }
 
 ProfilDefaut TrouverProfilDefaut(const std::filesystem::path& dossier, const std::string& nomUser)

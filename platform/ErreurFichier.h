@@ -11,6 +11,7 @@ enum class ErreurFichier {
     PasUnFichierOrdinaire,  // a folder, a named pipe, a socket or a device
     Illisible,              // the file cannot be opened or read
     Ecriture,               // the file cannot be created or written
+    Etranger,               // it belongs to another user: never written through
     // Saved games
     ConflitDeVersion,    // version byte above 1
     TropCourt,           // fewer bytes than the move count calls for

@@ -10,7 +10,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "Dossiers.h"
 #include "Fichiers.h"
 
 namespace vorlinde {
@@ -22,38 +21,32 @@ const char* const ExtensionIndices = ".indices";
 const char* const ExtensionSorte = ".sorte";
 constexpr std::size_t TailleMaxSorte = 64;
 const char* const NomAncienneVersion = "interrompue.prt";
+const char* const NomOffre = ".offre.lock";
 
-std::filesystem::path AvecExtension(std::filesystem::path chemin, const char* extension)
+std::string BaseDe(const std::string& nom)
 {
-    return chemin.replace_extension(extension);
+    const auto point = nom.rfind('.');
+    return point == std::string::npos ? nom : nom.substr(0, point);
 }
 
-// The removal reaches the disk with the folder.
-void SupprimerDurablement(const std::filesystem::path& chemin)
+std::string Extension(const std::string& nom)
 {
-    if (::unlink(chemin.c_str()) != 0)
-        return;
-    const int dossier = ::open(chemin.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dossier >= 0) {
-        ::fsync(dossier);
-        ::close(dossier);
-    }
+    const auto point = nom.rfind('.');
+    return point == std::string::npos || point == 0 ? std::string() : nom.substr(point);
+}
+
+std::string NomDe(const PartieLaissee& partie)
+{
+    return partie.Chemin.filename().string();
 }
 
 // The name an earlier version's game is moved to: one that no entry has.
-std::filesystem::path NomLibre(const std::filesystem::path& dossier, const std::string& base)
+std::string NomLibre(const Repertoire& dossier, const std::string& base)
 {
-    auto chemin = dossier / (base + ExtensionPartie);
-    for (int n = 2; Existe(chemin) || Existe(AvecExtension(chemin, ExtensionVerrou)); ++n)
-        chemin = dossier / (base + "-" + std::to_string(n) + ExtensionPartie);
-    return chemin;
-}
-
-void ReprendreAncienneVersion(const std::filesystem::path& dossierDonnees, const std::filesystem::path& dossier)
-{
-    const auto ancienne = dossierDonnees / NomAncienneVersion;
-    std::error_code ec;
-    std::filesystem::rename(ancienne, NomLibre(dossier, "interrompue-" + Horodatage()), ec);
+    auto nom = base + ExtensionPartie;
+    for (int n = 2; (dossier.Existe(nom) || dossier.Existe(BaseDe(nom) + ExtensionVerrou)) && n < 1000; ++n)
+        nom = base + "-" + std::to_string(n) + ExtensionPartie;
+    return nom;
 }
 
 }  // namespace
@@ -63,26 +56,32 @@ std::filesystem::path DossierEnCours(const std::filesystem::path& dossierDonnees
     return dossierDonnees.empty() ? std::filesystem::path() : dossierDonnees / "en-cours";
 }
 
-PartieEnCours::PartieEnCours(const std::filesystem::path& dossierDonnees)
+Repertoire OuvrirEnCours(const std::filesystem::path& dossierDonnees)
 {
-    const auto dossier = DossierEnCours(dossierDonnees);
-    if (dossier.empty() || !CreerDossier(dossier)) {
-        erreur_ = ErreurFichier::Ecriture;
+    return Repertoire::Ouvrir(dossierDonnees, true).Sous("en-cours", true);
+}
+
+PartieEnCours::PartieEnCours(const std::filesystem::path& dossierDonnees) : PartieEnCours(OuvrirEnCours(dossierDonnees))
+{
+}
+
+PartieEnCours::PartieEnCours(Repertoire enCours) : dossier_(std::move(enCours))
+{
+    if (!dossier_.Ouvert()) {
+        erreur_ = dossier_.Erreur() == ErreurFichier::Etranger ? ErreurFichier::Etranger : ErreurFichier::Ecriture;
         return;
     }
-    // Made open to all by an earlier version: the games hold hidden codes.
-    ::chmod(dossier.c_str(), 0700);
     // A process number is a running window's own; the date sets it apart
     // from a game that an ended process of the same number left.
     const auto base = "partie-" + Horodatage() + "-" + std::to_string(::getpid());
     for (int n = 1; n < 100 && !verrou_.Tenu(); ++n) {
-        const auto chemin = dossier / (base + (n > 1 ? "-" + std::to_string(n) : "") + ExtensionPartie);
-        if (Existe(chemin))
+        const auto nom = base + (n > 1 ? "-" + std::to_string(n) : "");
+        if (dossier_.Existe(nom + ExtensionPartie))
             continue;
-        verrou_ = Verrou::Publier(AvecExtension(chemin, ExtensionVerrou));
+        verrou_ = Verrou::Publier(dossier_.Fd(), nom + ExtensionVerrou);
         erreur_ = verrou_.Erreur();
         if (verrou_.Tenu())
-            chemin_ = chemin;
+            chemin_ = dossier_.Chemin() / (nom + ExtensionPartie);
         else if (erreur_ != ErreurFichier::Illisible)
             return;
     }
@@ -90,128 +89,174 @@ PartieEnCours::PartieEnCours(const std::filesystem::path& dossierDonnees)
 
 PartieEnCours::~PartieEnCours()
 {
-    if (verrou_.Tenu() && !Existe(chemin_))
-        ::unlink(verrou_.Chemin().c_str());
+    if (verrou_.Tenu() && !dossier_.Existe(Base() + ExtensionPartie))
+        dossier_.Supprimer(Base() + ExtensionVerrou);
 }
 
 namespace {
 
-int LireIndices(const std::filesystem::path& partie)
+int LireIndices(const Repertoire& dossier, const std::string& base)
 {
     std::vector<std::uint8_t> octets;
-    if (LireDebutFichier(AvecExtension(partie, ExtensionIndices), 8, octets) != ErreurFichier::Aucune)
+    if (dossier.Lire(base + ExtensionIndices, 8, octets) != ErreurFichier::Aucune)
         return 0;
     const std::string texte(octets.begin(), octets.end());
-    return texte.find_first_not_of("0123456789") == std::string::npos && !texte.empty() && texte.size() < 7
-        ? std::stoi(texte)
-        : 0;
+    if (texte.empty() || texte.size() > 3 || texte.find_first_not_of("0123456789") != std::string::npos)
+        return 0;
+    const int indices = std::stoi(texte);
+    return indices <= IndicesMax ? indices : 0;
 }
 
-std::string LireSorte(const std::filesystem::path& partie)
+std::string LireSorte(const Repertoire& dossier, const std::string& base)
 {
     std::vector<std::uint8_t> octets;
-    if (LireDebutFichier(AvecExtension(partie, ExtensionSorte), TailleMaxSorte, octets) != ErreurFichier::Aucune)
+    if (dossier.Lire(base + ExtensionSorte, TailleMaxSorte, octets) != ErreurFichier::Aucune)
         return {};
     return {octets.begin(), octets.end()};
 }
 
+ErreurFichier EcrireTexte(const Repertoire& dossier, const std::string& nom, std::string_view texte)
+{
+    return dossier.Remplacer(nom, std::span(reinterpret_cast<const std::uint8_t*>(texte.data()), texte.size()));
+}
+
 }  // namespace
+
+void Completer(PartieLaissee& partie)
+{
+    const auto base = BaseDe(NomDe(partie));
+    partie.Indices = LireIndices(partie.Dossier, base);
+    partie.Sorte = LireSorte(partie.Dossier, base);
+}
 
 ErreurFichier PartieEnCours::Ecrire(std::span<const std::uint8_t> octets, int indices, std::string_view sorte)
 {
     if (!verrou_.Tenu())
         return ErreurFichier::Ecriture;
+    const auto base = Base();
     // The kind first: a game is never on disk with the kind of the one before.
-    const auto fichierSorte = AvecExtension(chemin_, ExtensionSorte);
     if (sorte.empty()) {
-        ::unlink(fichierSorte.c_str());
-    } else if (const auto erreur = RemplacerPrive(
-                   fichierSorte, std::span(reinterpret_cast<const std::uint8_t*>(sorte.data()), sorte.size()));
+        dossier_.Supprimer(base + ExtensionSorte);
+    } else if (const auto erreur = EcrireTexte(dossier_, base + ExtensionSorte, sorte);
                erreur != ErreurFichier::Aucune) {
         return erreur;
     }
-    const auto erreur = RemplacerPrive(chemin_, octets);
+    const auto erreur = dossier_.Remplacer(base + ExtensionPartie, octets);
     if (erreur != ErreurFichier::Aucune)
         return erreur;
-    const auto fichierIndices = AvecExtension(chemin_, ExtensionIndices);
     if (indices <= 0) {
-        ::unlink(fichierIndices.c_str());
+        dossier_.Supprimer(base + ExtensionIndices);
         return ErreurFichier::Aucune;
     }
-    const auto texte = std::to_string(indices);
-    return RemplacerPrive(fichierIndices, std::span(reinterpret_cast<const std::uint8_t*>(texte.data()), texte.size()));
+    return EcrireTexte(dossier_, base + ExtensionIndices, std::to_string(std::min(indices, IndicesMax)));
 }
 
 void PartieEnCours::Oublier()
 {
-    if (verrou_.Tenu() && Existe(chemin_)) {
-        ::unlink(AvecExtension(chemin_, ExtensionIndices).c_str());
-        ::unlink(AvecExtension(chemin_, ExtensionSorte).c_str());
-        SupprimerDurablement(chemin_);
+    const auto base = Base();
+    if (verrou_.Tenu() && dossier_.Existe(base + ExtensionPartie)) {
+        dossier_.Supprimer(base + ExtensionIndices);
+        dossier_.Supprimer(base + ExtensionSorte);
+        dossier_.Supprimer(base + ExtensionPartie, true);
     }
+}
+
+bool PartieEnCours::Prendre(const PartieLaissee& laissee)
+{
+    if (!verrou_.Tenu())
+        return false;
+    const auto base = Base();
+    const auto ancienne = BaseDe(NomDe(laissee));
+    for (const char* extension : {ExtensionSorte, ExtensionIndices}) {
+        dossier_.Supprimer(base + extension);
+        if (dossier_.Existe(ancienne + extension)
+            && ::linkat(dossier_.Fd(), (ancienne + extension).c_str(), dossier_.Fd(), (base + extension).c_str(), 0)
+                != 0) {
+            dossier_.Supprimer(base + ExtensionSorte);
+            return false;
+        }
+    }
+    if (::renameat(dossier_.Fd(), (ancienne + ExtensionPartie).c_str(), dossier_.Fd(), (base + ExtensionPartie).c_str())
+        != 0) {
+        dossier_.Supprimer(base + ExtensionSorte);
+        dossier_.Supprimer(base + ExtensionIndices);
+        return false;
+    }
+    dossier_.Synchroniser();
+    // What stays of the old name is nothing to offer: a later start clears
+    // it should the program end here.
+    dossier_.Supprimer(ancienne + ExtensionSorte);
+    dossier_.Supprimer(ancienne + ExtensionIndices);
+    if (!Verrou::TenuAilleurs(dossier_.Fd(), ancienne + ExtensionVerrou))
+        dossier_.Supprimer(ancienne + ExtensionVerrou);
+    return true;
 }
 
 PartiesOffertes PartiesLaissees(const std::filesystem::path& dossierDonnees)
 {
+    return PartiesLaissees(Repertoire::Ouvrir(dossierDonnees, false));
+}
+
+PartiesOffertes PartiesLaissees(const Repertoire& donnees)
+{
     PartiesOffertes offertes;
-    const auto dossier = DossierEnCours(dossierDonnees);
-    const bool ancienne = !dossier.empty() && Existe(dossierDonnees / NomAncienneVersion);
-    if (dossier.empty() || !(ancienne ? CreerDossier(dossier) : Existe(dossier)))
+    offertes.Donnees = donnees;
+    const bool ancienne = donnees.Existe(NomAncienneVersion);
+    offertes.EnCours = donnees.Sous("en-cours", ancienne);
+    const auto& dossier = offertes.EnCours;
+    if (!dossier.Ouvert())
         return offertes;
     // One start offers at a time; another, at the same moment, offers nothing.
-    offertes.Prise = Verrou(dossier / ".offre.lock", Verrou::Attente::Essayer);
+    offertes.Prise = Verrou(dossier.Fd(), NomOffre, Verrou::Attente::Essayer);
+    if (offertes.Prise.Erreur() == ErreurFichier::PasUnFichierOrdinaire
+        && !dossier.MettreDeCote(NomOffre, dossier, "offre", "").empty())
+        offertes.Prise = Verrou(dossier.Fd(), NomOffre, Verrou::Attente::Essayer);
     if (!offertes.Prise.Tenu())
         return offertes;
     if (ancienne)
-        ReprendreAncienneVersion(dossierDonnees, dossier);
+        donnees.Renommer(NomAncienneVersion, dossier, NomLibre(dossier, "interrompue-" + Horodatage()));
     // The folder's names first, read once: a game's lock or hints are
     // looked at only when the listing has them.
-    std::vector<std::filesystem::path> entrees;
-    std::set<std::string> noms;
-    std::error_code ec;
-    for (std::filesystem::directory_iterator entree(dossier, ec), fin; !ec && entree != fin; entree.increment(ec)) {
-        entrees.push_back(entree->path());
-        noms.insert(entree->path().filename().string());
-    }
-    const auto present
-        = [&](const std::filesystem::path& chemin) { return noms.count(chemin.filename().string()) > 0; };
+    const auto entrees = dossier.Noms();
+    const std::set<std::string> noms(entrees.begin(), entrees.end());
+    const auto present = [&](const std::string& nom) { return noms.count(nom) > 0; };
+    const auto tenu = [&](const std::string& base) {
+        return present(base + ExtensionVerrou) && Verrou::TenuAilleurs(dossier.Fd(), base + ExtensionVerrou);
+    };
     const auto maintenant = std::time(nullptr);
-    for (const auto& chemin : entrees) {
-        const auto nom = chemin.filename().string();
-        const auto extension = chemin.extension();
+    for (const auto& nom : entrees) {
+        const auto extension = Extension(nom);
+        const auto base = BaseDe(nom);
         const bool temporaire = nom.rfind(".vorlinde-", 0) == 0 || nom.rfind(".verrou-", 0) == 0;
-        // The kind of a game that a window killed at its first write never
-        // wrote: nothing to offer.
-        if (extension == ExtensionSorte && !present(AvecExtension(chemin, ExtensionPartie))
-            && !(present(AvecExtension(chemin, ExtensionVerrou))
-                 && Verrou::TenuAilleurs(AvecExtension(chemin, ExtensionVerrou))))
-            ::unlink(chemin.c_str());
+        // The kind or hints of a game that a window killed at its first
+        // write never wrote, or that was taken back: nothing to offer.
+        if ((extension == ExtensionSorte || extension == ExtensionIndices) && !present(base + ExtensionPartie)
+            && !tenu(base))
+            dossier.Supprimer(nom);
         if (!temporaire && extension != ExtensionPartie && extension != ExtensionVerrou)
             continue;
         struct stat etat { };
-        if (::lstat(chemin.c_str(), &etat) != 0)
+        if (!dossier.Etat(nom, etat))
             continue;
         // A write that a killed window never finished: writes take
         // milliseconds, a minute is long past any running one.
         if (temporaire) {
             if (S_ISREG(etat.st_mode) && etat.st_mtime < maintenant - 60)
-                ::unlink(chemin.c_str());
+                dossier.Supprimer(nom);
             continue;
         }
-        const auto verrou = AvecExtension(chemin, ExtensionVerrou);
         if (extension == ExtensionVerrou) {
-            // The lock of a window that ended with no game to keep.
-            if (nom != ".offre.lock" && !present(AvecExtension(chemin, ExtensionPartie))
-                && !Verrou::TenuAilleurs(chemin))
-                ::unlink(chemin.c_str());
+            // The lock of a window that ended with no game to keep; one
+            // whose counts wait for the record keeps it until they are in.
+            if (nom != NomOffre && !present(base + ExtensionPartie) && !present(base + ".comptes")
+                && !Verrou::TenuAilleurs(dossier.Fd(), nom))
+                dossier.Supprimer(nom);
             continue;
         }
         // Held by a running window: its game is not left.
-        if (present(verrou) && Verrou::TenuAilleurs(verrou))
+        if (tenu(base))
             continue;
-        const int indices = present(AvecExtension(chemin, ExtensionIndices)) ? LireIndices(chemin) : 0;
-        offertes.Parties.push_back({chemin, etat.st_mtime, etat.st_mtim.tv_nsec, indices,
-                                    present(AvecExtension(chemin, ExtensionSorte)) ? LireSorte(chemin) : ""});
+        offertes.Parties.push_back({dossier.Chemin() / nom, etat.st_mtime, etat.st_mtim.tv_nsec, 0, {}, dossier});
     }
     // Seconds, then nanoseconds: a date in any year sorts right.
     std::sort(offertes.Parties.begin(), offertes.Parties.end(), [](const PartieLaissee& a, const PartieLaissee& b) {
@@ -222,15 +267,36 @@ PartiesOffertes PartiesLaissees(const std::filesystem::path& dossierDonnees)
     return offertes;
 }
 
-void Retirer(const PartieLaissee& partie)
+void Retirer(const PartieLaissee& partie, bool durable)
 {
-    ::unlink(AvecExtension(partie.Chemin, ExtensionIndices).c_str());
-    ::unlink(AvecExtension(partie.Chemin, ExtensionSorte).c_str());
-    if (Existe(partie.Chemin))
-        SupprimerDurablement(partie.Chemin);
-    const auto verrou = AvecExtension(partie.Chemin, ExtensionVerrou);
-    if (!Verrou::TenuAilleurs(verrou))
-        ::unlink(verrou.c_str());
+    const auto& dossier = partie.Dossier;
+    const auto base = BaseDe(NomDe(partie));
+    dossier.Supprimer(base + ExtensionIndices);
+    dossier.Supprimer(base + ExtensionSorte);
+    dossier.Supprimer(base + ExtensionPartie, durable);
+    if (!Verrou::TenuAilleurs(dossier.Fd(), base + ExtensionVerrou))
+        dossier.Supprimer(base + ExtensionVerrou);
+}
+
+std::vector<std::string> ComptesLaisses(const Repertoire& enCours, const std::string& base)
+{
+    std::vector<std::string> noms;
+    for (const auto& nom : enCours.Noms()) {
+        if (Extension(nom) != ".comptes")
+            continue;
+        const auto sienne = BaseDe(nom);
+        if (sienne == base || !Verrou::TenuAilleurs(enCours.Fd(), sienne + ExtensionVerrou))
+            noms.push_back(nom);
+    }
+    return noms;
+}
+
+std::string MettreDeCote(const PartieLaissee& partie, const Repertoire& donnees)
+{
+    const auto nouveau = partie.Dossier.MettreDeCote(NomDe(partie), donnees, "interrompue", ExtensionPartie);
+    if (!nouveau.empty())
+        Retirer(partie);
+    return nouveau;
 }
 
 }  // namespace vorlinde

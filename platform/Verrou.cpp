@@ -15,16 +15,23 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "Repertoire.h"
+
 namespace vorlinde {
 
-Verrou::Verrou(const std::filesystem::path& chemin, Attente attente, Creation creation) : chemin_(chemin)
+Verrou::Verrou(const std::filesystem::path& chemin, Attente attente, Creation creation)
+    : Verrou(AT_FDCWD, chemin.string(), attente, creation)
+{
+}
+
+Verrou::Verrou(int dossier, const std::string& nom, Attente attente, Creation creation) : chemin_(nom)
 {
     int drapeaux = O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
     if (creation != Creation::Existant)
         drapeaux |= O_CREAT;
     if (creation == Creation::Nouveau)
         drapeaux |= O_EXCL;
-    fd_ = ::open(chemin.c_str(), drapeaux, 0600);
+    fd_ = ::openat(dossier, nom.c_str(), drapeaux, 0600);
     if (fd_ < 0) {
         erreur_ = errno == ELOOP || errno == EISDIR || errno == ENXIO ? ErreurFichier::PasUnFichierOrdinaire
                                                                       : ErreurFichier::Ecriture;
@@ -55,11 +62,21 @@ Verrou::Verrou(const std::filesystem::path& chemin, Attente attente, Creation cr
 
 Verrou Verrou::Publier(const std::filesystem::path& chemin)
 {
-    Verrou verrou;
+    const auto dossier = chemin.parent_path().empty() ? std::filesystem::path(".") : chemin.parent_path();
+    const int fd = ::open(dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    auto verrou = Publier(fd, chemin.filename().string());
+    if (fd >= 0)
+        ::close(fd);
     verrou.chemin_ = chemin;
-    auto dossier = chemin.parent_path();
-    std::string modele = (dossier.empty() ? std::filesystem::path(".") : dossier).string() + "/.verrou-XXXXXX";
-    const int fd = ::mkostemp(modele.data(), O_CLOEXEC);
+    return verrou;
+}
+
+Verrou Verrou::Publier(int dossier, const std::string& nom)
+{
+    Verrou verrou;
+    verrou.chemin_ = nom;
+    std::string temporaire;
+    const int fd = dossier >= 0 ? CreerTemporaire(dossier, ".verrou-", temporaire) : -1;
     if (fd < 0) {
         verrou.erreur_ = ErreurFichier::Ecriture;
         return verrou;
@@ -69,9 +86,9 @@ Verrou Verrou::Publier(const std::filesystem::path& chemin)
     // leave nothing for another start to take.
     if (const char* pause = std::getenv("VORLINDE_PAUSE_VERROU"))
         std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(pause)));
-    const bool publie = verrouille && ::link(modele.c_str(), chemin.c_str()) == 0;
+    const bool publie = verrouille && ::linkat(dossier, temporaire.c_str(), dossier, nom.c_str(), 0) == 0;
     const int raison = errno;
-    ::unlink(modele.c_str());
+    ::unlinkat(dossier, temporaire.c_str(), 0);
     if (!publie) {
         ::close(fd);
         verrou.erreur_ = raison == EEXIST ? ErreurFichier::Illisible : ErreurFichier::Ecriture;
@@ -83,7 +100,12 @@ Verrou Verrou::Publier(const std::filesystem::path& chemin)
 
 bool Verrou::TenuAilleurs(const std::filesystem::path& chemin)
 {
-    const int fd = ::open(chemin.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    return TenuAilleurs(AT_FDCWD, chemin.string());
+}
+
+bool Verrou::TenuAilleurs(int dossier, const std::string& nom)
+{
+    const int fd = ::openat(dossier, nom.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0)
         return false;
     int r = 0;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 #include "ErreurFichier.h"
 
@@ -26,6 +27,8 @@ public:
     // `Existant` locks only a file already there; `Nouveau` only one that
     // this call creates.
     Verrou(const std::filesystem::path& chemin, Attente attente, Creation creation = Creation::Creer);
+    // The lock file `nom` in the folder `dossier`, a descriptor.
+    Verrou(int dossier, const std::string& nom, Attente attente, Creation creation = Creation::Creer);
     // No lock.
     Verrou() = default;
     ~Verrou();
@@ -38,10 +41,12 @@ public:
     // locked, then linked to `chemin`, which must not exist. No other process
     // can find it at `chemin` unlocked, however they interleave.
     static Verrou Publier(const std::filesystem::path& chemin);
+    static Verrou Publier(int dossier, const std::string& nom);
     // Whether the file `chemin` is locked by a running process, without
     // keeping it: the lock is tried and let go at once. False when there is
     // no such file.
     static bool TenuAilleurs(const std::filesystem::path& chemin);
+    static bool TenuAilleurs(int dossier, const std::string& nom);
 
     bool Tenu() const { return fd_ >= 0; }
     // Why the lock is not held: PasUnFichierOrdinaire, Ecriture (it could not

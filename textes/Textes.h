@@ -113,6 +113,7 @@ inline constexpr const char* RaisonPasUnFichier
     = "Ce n'est pas un fichier ordinaire, mais un dossier, un tube ou un périphérique.";
 inline constexpr const char* RaisonIllisible = "Le fichier ne peut pas être lu.";
 inline constexpr const char* RaisonEcriture = "Le fichier ne peut pas être écrit.";
+inline constexpr const char* RaisonEtranger = "Le fichier ou son dossier appartient à un autre utilisateur.";
 inline constexpr const char* RaisonPlusRecent = "Le fichier a été écrit par une version plus récente.";
 inline constexpr const char* RaisonTropCourt = "Le fichier est incomplet.";
 inline constexpr const char* RaisonTropDeCoups = "Le fichier annonce plus de 100 coups.";
@@ -134,6 +135,14 @@ inline constexpr const char* TitrePartiesInterrompues = "Parties interrompues";
 inline constexpr const char* PartieNonGardee
     = "La partie en cours n'a pas pu être gardée dans « %1 » : elle serait perdue si le jeu s'arrêtait sans que "
       "vous le quittiez. %2";
+inline constexpr const char* UneMiseDeCote
+    = "Une partie interrompue était illisible : elle a été mise de côté sous le nom « %1 ».";
+inline constexpr const char* MisesDeCote = "%1 parties interrompues étaient illisibles : elles ont été mises de côté "
+                                           "dans « %2 », sous des noms qui commencent par « interrompue ».";
+inline constexpr const char* UneLaisseeTelle = "Une partie interrompue est illisible et n'a pas pu être mise de côté : "
+                                               "elle reste telle quelle sous le nom « %1 ».";
+inline constexpr const char* LaisseesTelles = "%1 parties interrompues sont illisibles et n'ont pas pu être mises de "
+                                              "côté : elles restent telles quelles dans « %2 ».";
 inline constexpr const char* SupprimerToutes
     = "Supprimer les %1 parties interrompues ? Elles ne pourront plus être reprises.";
 inline constexpr const char* CouleursEtParties = "les couleurs par défaut et les parties interrompues";
@@ -143,6 +152,8 @@ inline constexpr const char* AucunDossierDeDonnees
       "pourront pas être gardées.";
 inline constexpr const char* DossierNonEcrit
     = "Le dossier « %1 » ne peut pas être écrit : %2 ne pourront pas y être gardées.";
+inline constexpr const char* DossierEtranger
+    = "Le dossier « %1 » appartient à un autre utilisateur : %2 ne pourront pas y être gardées.";
 inline constexpr const char* DossierNonCree
     = "Le dossier « %1 » ne peut pas être créé : %2 ne pourront pas y être gardées.";
 
@@ -158,6 +169,12 @@ inline constexpr const char* ReleveAbime
 inline constexpr const char* RelevePlusRecent
     = "Le relevé de vos parties « %1 » a été écrit par une version plus récente de Vorlinde : il est laissé tel "
       "quel, et les parties jouées ici n'y sont pas comptées.";
+inline constexpr const char* ReleveAbimeLaisse
+    = "Le relevé de vos parties « %1 » est abîmé ou illisible, et n'a pas pu être mis de côté : il est laissé tel "
+      "quel, et les parties jouées ici n'y sont pas encore comptées.";
+inline constexpr const char* ReleveJourFutur
+    = "Le relevé de vos parties « %1 » a compté un code du jour le %2, plus tard qu'aujourd'hui : l'horloge de "
+      "l'ordinateur a dû être avancée. Les jours joués sont gardés, et la série de jours repart d'aujourd'hui.";
 inline constexpr const char* ReleveNonEcrit = "Le relevé de vos parties « %1 » n'a pas pu être enregistré. %2";
 
 // What a screen reader hears of the commands.
@@ -314,6 +331,10 @@ inline constexpr const char* ModuleAbsent
 inline constexpr const char* EcranPerdu
     = "vorlinde : la connexion à l'écran a été perdue, le jeu s'arrête. La partie en cours est gardée : elle sera "
       "proposée au prochain démarrage.\n";
+inline constexpr const char* EcranPerduRienAGarder
+    = "vorlinde : la connexion à l'écran a été perdue, le jeu s'arrête.\n";
+inline constexpr const char* EcranPerduNonGardee
+    = "vorlinde : la connexion à l'écran a été perdue, le jeu s'arrête. La partie en cours n'a pas pu être gardée.\n";
 inline constexpr const char* PartieGagneeEn = "La partie est gagnée, en %1 : il n'y a plus rien à chercher.\n";
 inline constexpr const char* PartiePerdueCent = "La partie est perdue : les 100 coups ont été joués.\n";
 inline constexpr const char* UnCodePossible = "%1 code est encore possible.\n";

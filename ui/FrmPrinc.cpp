@@ -55,8 +55,12 @@ FrmPrinc::FrmPrinc(ServicesPrinc services, QWidget* parent)
     const auto signaler = [this](const QString& titre) {
         return [this, titre](const QString& texte) { MsgBox(texte, styles::Exclamation, titre); };
     };
-    gardee_ = std::make_unique<PartieGardee>(services_.DossierDonnees, signaler(QString()));
-    registre_ = std::make_unique<Registre>(services_.DossierDonnees, signaler(Utf8(textes::TitreStatistiques)));
+    // The data folder and its games are opened once, never through a link:
+    // a folder of another user's keeps nothing of this one's.
+    donnees_ = Repertoire::Ouvrir(services_.DossierDonnees, true);
+    gardee_ = std::make_unique<PartieGardee>(donnees_.Sous("en-cours", true), signaler(QString()));
+    registre_ = std::make_unique<Registre>(donnees_, gardee_->EnCours().Dossier(), gardee_->EnCours().Base(),
+                                           signaler(Utf8(textes::TitreStatistiques)));
     dial_ = std::make_unique<Dial>(this, services_.Dialogues);
     setWindowTitle(Utf8(textes::TitreFenetre).arg(Utf8(VersionProgramme)));
     // What a saved game holds is on disk before the board shows it.
@@ -209,6 +213,9 @@ void FrmPrinc::MnuIndice_Click()
     }
     const auto conseil = ConseillerCoup(jeu_.Etat());
     jeu_.ComposerIndice(conseil.Coup.Code);
+    // On disk as it is given, as a move is: a program killed now still
+    // counts the game as won with a hint.
+    gardee_->Garder(jeu_.Etat());
     plateau_->Annoncer(phrases::Indice(conseil.Coup.Code, conseil.Possibles));
 }
 

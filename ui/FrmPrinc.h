@@ -80,6 +80,11 @@ public:
     // What the player is told at start when the data folder cannot keep the
     // game in progress (nor, perhaps, the default colours); empty when it can.
     QString AlerteDossierDonnees() const;
+    // What the window leaves on disk should it end now.
+    enum class Garde { RienAGarder, Gardee, NonGardee };
+    Garde PartieSurDisque() const;
+    // The games that ended windows could not count yet are counted.
+    void CompterEnAttente() { registre_->CompterEnAttente(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -135,6 +140,7 @@ private:
     Reponse MsgBox(const QString& texte, StyleBoite style, const QString& titre = {});
 
     ServicesPrinc services_;
+    Repertoire donnees_;
     std::unique_ptr<PartieGardee> gardee_;
     std::unique_ptr<Registre> registre_;
     Aleatoire aleatoire_;

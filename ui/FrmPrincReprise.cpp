@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <optional>
+
 #include "FrmPrinc.h"
 #include "FrmReprise.h"
 #include "UsagesFichier.h"
@@ -16,6 +18,7 @@
 #include "formats/FichierPartie.h"
 #include "game/Sortes.h"
 #include "plateau/Plateau.h"
+#include "platform/Memoire.h"
 
 namespace vorlinde::ui {
 void FrmPrinc::InterrompreSession()
@@ -29,23 +32,28 @@ void FrmPrinc::InterrompreSession()
 
 void FrmPrinc::ProposerReprise()
 {
-    const auto offertes = PartiesLaissees(services_.DossierDonnees);
-    const auto& laissees = offertes.Parties;
+    auto offertes = PartiesLaissees(donnees_);
+    auto& laissees = offertes.Parties;
+    const auto& enCours = offertes.EnCours;
     // Only the games that can be taken back are offered; the others are set
-    // aside once, under names that say so, and named in one sentence.
+    // aside once, under names that say so, and named in one sentence. One
+    // that cannot be set aside stays as it is, and the sentence says so.
     std::size_t suivante = 0;
-    QStringList misesDeCote;
+    QStringList misesDeCote, laisseesTelles;
     const auto lire = [&](std::size_t nombre) {
         FrmReprise::Lot lot;
         for (; suivante < laissees.size() && lot.Parties.size() < nombre; ++suivante) {
-            const auto& laissee = laissees[suivante];
+            auto& laissee = laissees[suivante];
             const auto lecture = LireFichierPartie(laissee.Chemin);
             if (lecture.Erreur != ErreurFichier::Aucune) {
-                misesDeCote << NomAffiche(
-                    MettreDeCote(laissee.Chemin, services_.DossierDonnees, "interrompue", ".prt"));
-                Retirer(laissee);
+                const auto nom = MettreDeCote(laissee, offertes.Donnees);
+                if (nom.empty())
+                    laisseesTelles << NomAffiche(laissee.Chemin);
+                else
+                    misesDeCote << NomAffiche(offertes.Donnees.Chemin() / nom);
                 continue;
             }
+            Completer(laissee);
             FrmReprise::Partie partie{laissee.Chemin,
                                       laissee.Date,
                                       static_cast<int>(lecture.Partie.Coups.size()),
@@ -56,61 +64,90 @@ void FrmPrinc::ProposerReprise()
                 for (int k = 0; k < LongueurCode; ++k)
                     partie.Dernier[k] = lecture.Partie.Coups.back()[k] - '0';
             lot.Parties.push_back(partie);
+            // Read once: the list holds no more of it than its name and date.
+            laissee.Sorte = std::string();
         }
         lot.Fini = suivante >= laissees.size();
         return lot;
     };
     const auto phrase = [&] {
+        QStringList phrases;
         if (misesDeCote.size() == 1)
-            return QStringLiteral(
-                       "Une partie interrompue était illisible : elle a été mise de côté sous le nom « %1 ».")
-                .arg(misesDeCote[0]);
-        if (misesDeCote.size() > 1)
-            return QStringLiteral("%1 parties interrompues étaient illisibles : elles ont été mises de côté dans "
-                                  "« %2 », sous des noms qui commencent par « interrompue ».")
-                .arg(misesDeCote.size())
-                .arg(NomAffiche(services_.DossierDonnees));
-        return QString();
+            phrases << Utf8(textes::UneMiseDeCote).arg(misesDeCote[0]);
+        else if (misesDeCote.size() > 1)
+            phrases << Utf8(textes::MisesDeCote).arg(misesDeCote.size()).arg(NomAffiche(offertes.Donnees.Chemin()));
+        if (laisseesTelles.size() == 1)
+            phrases << Utf8(textes::UneLaisseeTelle).arg(laisseesTelles[0]);
+        else if (laisseesTelles.size() > 1)
+            phrases << Utf8(textes::LaisseesTelles).arg(laisseesTelles.size()).arg(NomAffiche(enCours.Chemin()));
+        return phrases.join(QLatin1Char(' '));
+    };
+    const auto laisseeDe = [&](const FrmReprise::Partie& partie) {
+        PartieLaissee laissee;
+        laissee.Chemin = partie.Chemin;
+        laissee.Dossier = enCours;
+        return laissee;
     };
     auto premieres = lire(20);
     while (premieres.Parties.empty() && !premieres.Fini)
         premieres = lire(20);
     if (premieres.Parties.empty()) {
-        if (!misesDeCote.isEmpty())
+        if (!phrase().isEmpty())
             MsgBox(phrase(), styles::Exclamation, Utf8(textes::TitrePartiesInterrompues));
         return;
     }
     FrmReprise::Sources sources;
     sources.Lire = lire;
     sources.MisesDeCote = phrase;
-    sources.Supprimer = [](const FrmReprise::Partie& partie) { Retirer(PartieLaissee{partie.Chemin}); };
+    sources.Supprimer = [&](const FrmReprise::Partie& partie, bool durable) { Retirer(laisseeDe(partie), durable); };
+    sources.Synchroniser = [&] { enCours.Synchroniser(); };
     sources.ConfirmerTout = [this](int n) {
         return MsgBox(Utf8(textes::SupprimerToutes).arg(n), styles::QuestionOuiNon,
                       Utf8(textes::TitrePartiesInterrompues))
             == Reponse::Oui;
     };
-    FrmReprise fenetre(std::move(premieres), std::move(sources), jeu_.Etat().Palette, this);
-    if (fenetre.exec() != QDialog::Accepted) {
+    std::optional<FrmReprise::Partie> choisie;
+    {
+        FrmReprise fenetre(std::move(premieres), std::move(sources), jeu_.Etat().Palette, this);
+        if (fenetre.exec() == QDialog::Accepted)
+            choisie = fenetre.Choisie();
+    }
+    // The list and its pictures are gone: what they took goes back to the
+    // system, as after a start with no game left.
+    laissees = {};
+    RendreMemoireLibre();
+    if (!choisie) {
         // Said once the board has the focus back: the window closing alone
         // may leave a screen reader silent on a busy machine.
         plateau_->Annoncer(Utf8(textes::PartiesLaisseesPourPlusTard));
         return;
     }
-    const auto choisie = fenetre.Choisie();
-    // With the hints it was played with and its kind, which a saved game has not.
-    if (SurFichier(usages::ChargementPartie, choisie.Chemin, ChargementDePartie(choisie.Indices, choisie.Origine))
+    const auto laissee = laisseeDe(*choisie);
+    // The game moves to the window's own file, with its hints and kind: no
+    // end of the program leaves it twice. Where the window has no file of
+    // its own, it is read where it is, and goes once kept in the window's.
+    const bool prise = gardee_->Prendre(laissee);
+    const auto chemin = prise ? gardee_->EnCours().Chemin() : choisie->Chemin;
+    if (SurFichier(usages::ChargementPartie, chemin, ChargementDePartie(choisie->Indices, choisie->Origine))
         == IssueCommande::Echec) {
         // Changed since it was listed: kept for whoever wants to look at it.
-        MettreDeCote(choisie.Chemin, services_.DossierDonnees, "interrompue", ".prt");
-        Retirer(PartieLaissee{choisie.Chemin});
+        PartieLaissee illisible;
+        illisible.Chemin = chemin;
+        illisible.Dossier = enCours;
+        MettreDeCote(illisible, offertes.Donnees);
         return;
     }
-    // Now in the window's own file, unless it could not be written (a full
-    // disk): then the game stays where it was, for the next start. The
-    // others wait for the next start too.
-    if (gardee_->Gardee())
-        Retirer(PartieLaissee{choisie.Chemin});
+    if (!prise && gardee_->Gardee())
+        Retirer(laissee);
     plateau_->Annoncer(Utf8(textes::PartieChargee));
+}
+
+FrmPrinc::Garde FrmPrinc::PartieSurDisque() const
+{
+    const auto& partie = jeu_.Etat();
+    if (partie.NbCoups < 1 || !partie.EnCours)
+        return Garde::RienAGarder;
+    return gardee_->Gardee() ? Garde::Gardee : Garde::NonGardee;
 }
 
 QString FrmPrinc::AlerteDossierDonnees() const
@@ -121,6 +158,11 @@ QString FrmPrinc::AlerteDossierDonnees() const
     const auto quoi = couleurs ? Utf8(textes::CouleursEtParties) : Utf8(textes::Parties);
     if (services_.DossierDonnees.empty())
         return Utf8(textes::AucunDossierDeDonnees).arg(quoi);
+    if (donnees_.Erreur() == ErreurFichier::Etranger || gardee_->Erreur() == ErreurFichier::Etranger)
+        return Utf8(textes::DossierEtranger)
+            .arg(NomAffiche(donnees_.Erreur() == ErreurFichier::Etranger ? donnees_.Chemin()
+                                                                         : gardee_->EnCours().Dossier().Chemin()),
+                 quoi);
     // The folder that exists but refuses, or that cannot be made.
     return (QFileInfo(NomAffiche(services_.DossierDonnees)).isDir() ? Utf8(textes::DossierNonEcrit)
                                                                     : Utf8(textes::DossierNonCree))

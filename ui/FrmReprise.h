@@ -13,8 +13,13 @@
 
 #include "game/Partie.h"
 
+#include <QElapsedTimer>
+#include <QList>
+
 class QLabel;
 class QListWidget;
+class QProgressBar;
+class QPushButton;
 
 namespace vorlinde::ui {
 
@@ -46,8 +51,10 @@ public:
         std::function<Lot(std::size_t nombre)> Lire;
         // The sentence that names the games set aside as unreadable so far.
         std::function<QString()> MisesDeCote;
-        // Deletes a game's file.
-        std::function<void(const Partie&)> Supprimer;
+        // Deletes a game's file; with `durable`, synced at once, otherwise by
+        // Synchroniser, once for a batch.
+        std::function<void(const Partie&, bool durable)> Supprimer;
+        std::function<void()> Synchroniser;
         // Asks before this many games are deleted.
         std::function<bool(int)> ConfirmerTout;
     };
@@ -65,6 +72,11 @@ private:
     void LireLaSuite();
     void Supprimer();
     void ToutSupprimer();
+    // One step of « Tout supprimer », a few dozen milliseconds long: the
+    // window keeps answering, and a signal to end is honoured at once.
+    void PasSuivant();
+
+    enum class Phase { Aucune, Lecture, Suppression };
 
     std::vector<Partie> parties_;
     Sources sources_;
@@ -72,6 +84,11 @@ private:
     bool fini_ = true;
     QListWidget* liste_ = nullptr;
     QLabel* misesDeCote_ = nullptr;
+    QProgressBar* progression_ = nullptr;
+    QList<QPushButton*> boutons_;
+    Phase phase_ = Phase::Aucune;
+    std::size_t supprimees_ = 0;
+    QElapsedTimer duree_;
 };
 
 }  // namespace vorlinde::ui

@@ -10,8 +10,8 @@
 
 namespace vorlinde::ui {
 
-PartieGardee::PartieGardee(const std::filesystem::path& dossierDonnees, std::function<void(const QString&)> signaler)
-    : enCours_(dossierDonnees), signaler_(std::move(signaler))
+PartieGardee::PartieGardee(Repertoire enCours, std::function<void(const QString&)> signaler)
+    : enCours_(std::move(enCours)), signaler_(std::move(signaler))
 {
 }
 

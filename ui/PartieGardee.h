@@ -17,7 +17,7 @@ namespace vorlinde::ui {
 // choice. A failure to keep it is told once, through `signaler`.
 class PartieGardee {
 public:
-    PartieGardee(const std::filesystem::path& dossierDonnees, std::function<void(const QString&)> signaler);
+    PartieGardee(Repertoire enCours, std::function<void(const QString&)> signaler);
 
     // A game in progress with a move is written, whole and synced; any other
     // has nothing to keep, and its file goes.
@@ -28,6 +28,9 @@ public:
     void Oublier() { enCours_.Oublier(); }
     // Why the folder cannot keep a game; none when it can.
     ErreurFichier Erreur() const { return enCours_.Erreur(); }
+    // The left game becomes this window's, moved and not copied.
+    bool Prendre(const PartieLaissee& laissee) { return enCours_.Prendre(laissee); }
+    const PartieEnCours& EnCours() const { return enCours_; }
 
 private:
     PartieEnCours enCours_;

@@ -2,31 +2,44 @@
 // SPDX-License-Identifier: MIT
 #include "Registre.h"
 
+#include "AujourdHui.h"
 #include "NomAffiche.h"
 #include "accessibilite/Texte.h"
-#include "platform/Dossiers.h"
+#include "formats/Raisons.h"
+#include "platform/PartiesEnCours.h"
 
 namespace vorlinde::ui {
 
-Registre::Registre(std::filesystem::path dossierDonnees, std::function<void(const QString&)> signaler)
-    : dossier_(std::move(dossierDonnees)), signaler_(std::move(signaler))
+Registre::Registre(Repertoire donnees, Repertoire enCours, std::string base,
+                   std::function<void(const QString&)> signaler)
+    : donnees_(std::move(donnees)), enCours_(std::move(enCours)), base_(std::move(base)), signaler_(std::move(signaler))
 {
-}
-
-std::filesystem::path Registre::Fichier() const
-{
-    if (dossier_.empty())
-        return {};
-    return dossier_ / "statistiques.json";
 }
 
 void Registre::Compter(FinDePartie fin, const Partie& partie)
 {
     // A code one player set for the other says nothing of either's play.
-    if (partie.Origine.Sorte == SortePartie::ADeux || Fichier().empty() || !CreerDossier(dossier_))
+    if (partie.Origine.Sorte == SortePartie::ADeux || !donnees_.Ouvert())
         return;
     const bool duJour = partie.Origine.Sorte == SortePartie::DuJour;
     aCompter_.push_back({fin, partie.NbCoups, partie.IndicesUtilises > 0, duJour ? partie.Origine.Numero : 0});
+    // On disk before the record is tried, after those already waiting
+    // there: whatever ends the program while the record is busy, the game is
+    // counted at the next start.
+    if (enCours_.Ouvert() && !base_.empty()) {
+        const auto nom = base_ + ".comptes";
+        std::vector<std::uint8_t> octets;
+        std::vector<FinEnAttente> fins;
+        std::string releve;
+        if (enCours_.Existe(nom) && enCours_.Lire(nom, 64 * 1024, octets) == ErreurFichier::Aucune)
+            LireTexteEnAttente(std::string_view(reinterpret_cast<const char*>(octets.data()), octets.size()), fins,
+                               releve);
+        fins.insert(fins.end(), aCompter_.begin(), aCompter_.end());
+        const auto texte = TexteEnAttente(fins);
+        if (enCours_.Remplacer(nom, std::span(reinterpret_cast<const std::uint8_t*>(texte.data()), texte.size()))
+            == ErreurFichier::Aucune)
+            aCompter_.clear();
+    }
     CompterEnAttente();
 }
 
@@ -36,18 +49,30 @@ void Registre::Abandonner(const Partie& partie)
         Compter(FinDePartie::Abandonnee, partie);
 }
 
+ComptesEnAttente Registre::EnAttente() const
+{
+    ComptesEnAttente enAttente;
+    enAttente.Dossier = &enCours_;
+    enAttente.Aujourdhui = AujourdHui();
+    if (enCours_.Ouvert())
+        enAttente.Noms = ComptesLaisses(enCours_, base_);
+    return enAttente;
+}
+
 void Registre::CompterEnAttente(bool enSilence)
 {
-    const auto fichier = Fichier();
-    if (aCompter_.empty() || fichier.empty())
+    const auto enAttente = EnAttente();
+    if (aCompter_.empty() && enAttente.Noms.empty())
         return;
-    const auto resultat = MettreAJourStatistiques(fichier, [&](Statistiques& figures) {
-        for (const auto& fin : aCompter_)
-            vorlinde::Compter(figures, fin.Fin, fin.Coups, fin.AvecIndice, fin.Jour);
-    });
-    // A record that another window holds takes these games at the next
-    // chance; any other outcome has counted them, or told why it could not.
-    if (!resultat.Occupees)
+    const auto aujourdhui = enAttente.Aujourdhui;
+    const auto resultat = MettreAJourStatistiques(
+        donnees_,
+        [&](Statistiques& figures) {
+            for (const auto& fin : aCompter_)
+                vorlinde::Compter(figures, fin.Fin, fin.Coups, fin.AvecIndice, fin.Jour, aujourdhui);
+        },
+        enAttente);
+    if (resultat.Ecriture == ErreurFichier::Aucune && resultat.Etat != EtatStatistiques::PlusRecentes)
         aCompter_.clear();
     if (!enSilence)
         Signaler(resultat);
@@ -55,38 +80,54 @@ void Registre::CompterEnAttente(bool enSilence)
 
 Statistiques Registre::Lire()
 {
-    const auto fichier = Fichier();
-    const auto resultat = fichier.empty() ? ResultatStatistiques{} : MettreAJourStatistiques(fichier);
+    ComptesEnAttente aujourdhui;
+    aujourdhui.Aujourdhui = AujourdHui();
+    const auto resultat
+        = donnees_.Ouvert() ? MettreAJourStatistiques(donnees_, {}, aujourdhui) : ResultatStatistiques{};
     Signaler(resultat);
     return resultat.Figures;
 }
 
 Statistiques Registre::RemettreAZero()
 {
-    const auto fichier = Fichier();
-    if (fichier.empty() || !CreerDossier(dossier_))
+    if (!donnees_.Ouvert())
         return Lire();
-    const auto remises = MettreAJourStatistiques(fichier, [](Statistiques& figures) { figures = {}; });
+    const auto remises = MettreAJourStatistiques(donnees_, [](Statistiques& figures) { figures = {}; });
     Signaler(remises);
     return remises.Figures;
 }
 
 void Registre::Signaler(const ResultatStatistiques& resultat)
 {
-    const QString fichier = NomAffiche(Fichier());
+    const QString fichier = NomAffiche(donnees_.Chemin() / "statistiques.json");
     QString texte;
-    if (resultat.Occupees)
-        texte = Utf8(textes::ReleveOccupe).arg(fichier);
-    else if (resultat.Etat == EtatStatistiques::Abimees)
-        texte = Utf8(textes::ReleveAbime).arg(fichier, NomAffiche(resultat.MisDeCote));
-    else if (resultat.Etat == EtatStatistiques::PlusRecentes)
-        texte = Utf8(textes::RelevePlusRecent).arg(fichier);
-    else if (resultat.Ecriture != ErreurFichier::Aucune)
-        texte
-            = Utf8(textes::ReleveNonEcrit).arg(fichier, QString::fromStdString(RaisonErreurFichier(resultat.Ecriture)));
-    if (texte.isEmpty() || signale_)
+    const char* sorte = nullptr;
+    if (resultat.Occupees) {
+        sorte = textes::ReleveOccupe;
+        texte = Utf8(sorte).arg(fichier);
+    } else if (resultat.Etat == EtatStatistiques::Abimees && resultat.MisDeCote.empty()) {
+        sorte = textes::ReleveAbimeLaisse;
+        texte = Utf8(sorte).arg(fichier);
+    } else if (resultat.Etat == EtatStatistiques::Abimees) {
+        sorte = textes::ReleveAbime;
+        texte = Utf8(sorte).arg(fichier, NomAffiche(donnees_.Chemin() / resultat.MisDeCote));
+    } else if (resultat.Etat == EtatStatistiques::PlusRecentes) {
+        sorte = textes::RelevePlusRecent;
+        texte = Utf8(sorte).arg(fichier);
+    } else if (resultat.Ecriture != ErreurFichier::Aucune) {
+        sorte = textes::ReleveNonEcrit;
+        texte = Utf8(sorte).arg(fichier, QString::fromStdString(RaisonErreurFichier(resultat.Ecriture)));
+    } else if (resultat.JourFutur) {
+        sorte = textes::ReleveJourFutur;
+        const auto jour = resultat.Figures.DernierJour;
+        texte = Utf8(sorte).arg(fichier,
+                                QStringLiteral("%1/%2/%3")
+                                    .arg(jour % 100, 2, 10, QLatin1Char('0'))
+                                    .arg(jour / 100 % 100, 2, 10, QLatin1Char('0'))
+                                    .arg(jour / 10000));
+    }
+    if (sorte == nullptr || !signales_.insert(Utf8(sorte)).second)
         return;
-    signale_ = true;
     signaler_(texte);
 }
 

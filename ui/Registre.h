@@ -4,29 +4,34 @@
 
 #include <QString>
 
-#include <filesystem>
 #include <functional>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "formats/FichierStatistiques.h"
 #include "game/Partie.h"
+#include "platform/Repertoire.h"
 
 namespace vorlinde::ui {
 
 // The player's record of games, `statistiques.json` in the data folder: each
-// game that ended, or was left with a move played, is counted once. A record
-// that another window holds takes the games at the next count, or when the
-// window closes. A game of two players is not counted; the day's game also
-// counts its day. What goes wrong with it is told once, through `signaler`.
+// game that ended, or was left with a move played, is counted once. A game
+// the record cannot take yet (another window holds it) waits on disk, in the
+// window's own `<base>.comptes` among the games kept, and is counted at the
+// next count, or at the next start, whatever ends the program meanwhile. A
+// game of two players is not counted; the day's game also counts its day.
+// Each kind of trouble with the record is told once, through `signaler`.
 class Registre {
 public:
-    Registre(std::filesystem::path dossierDonnees, std::function<void(const QString&)> signaler);
+    Registre(Repertoire donnees, Repertoire enCours, std::string base, std::function<void(const QString&)> signaler);
 
     void Compter(FinDePartie fin, const Partie& partie);
     // A game left with a move played, still in progress, counts as abandoned.
     void Abandonner(const Partie& partie);
-    // The games a busy record has not taken yet, counted in order; a failure
-    // is told unless `enSilence` (the session is ending).
+    // The games waiting, this window's and those of windows that ended,
+    // counted when the record is free; a failure is told unless `enSilence`
+    // (the session is ending).
     void CompterEnAttente(bool enSilence = false);
 
     // The figures as they stand, and the same set back to zero; a record
@@ -35,19 +40,16 @@ public:
     Statistiques RemettreAZero();
 
 private:
-    std::filesystem::path Fichier() const;
     void Signaler(const ResultatStatistiques& resultat);
+    ComptesEnAttente EnAttente() const;
 
-    struct FinACompter {
-        FinDePartie Fin;
-        int Coups;
-        bool AvecIndice;
-        std::int32_t Jour;  // the date of a day's game, 0 for any other
-    };
-    std::filesystem::path dossier_;
+    Repertoire donnees_;
+    Repertoire enCours_;
+    std::string base_;
     std::function<void(const QString&)> signaler_;
-    std::vector<FinACompter> aCompter_;
-    bool signale_ = false;
+    // Kept in memory too: where no file can hold them, the window's life does.
+    std::vector<FinEnAttente> aCompter_;
+    std::set<QString> signales_;
 };
 
 }  // namespace vorlinde::ui

@@ -5,7 +5,7 @@
 # The kinds of game with the real program, by keys and menus: a numbered game
 # hides the same code in every start and another number another code; the
 # day's code is the date's in every start (the date set by faketime), counted
-# once a day; a game of two players is won at once with the code the first
+# once a day, and after a clock set ahead to 2099 still counted; a game of two players is won at once with the code the first
 # composed, outside the record; the shared text (read with xclip) gives the
 # scores and no colour; « Vérifier le code » rules a code out by the first
 # move it disagrees with, or counts the codes it stands among; and a numbered
@@ -162,6 +162,30 @@ lendemain=$(code_cache "$TRAVAIL/jour3.prt")
 jouer_touches $(chiffres "$lendemain")
 dire '^Fin de partie$' Return
 attendre_que grep -q '"serie_de_jours": 2,' "$releve" || echouer "the next day does not extend the run: $(cat "$releve")"
+quitter
+
+# ---- A clock set ahead to 31/12/2099 counts that day; back on the real
+# calendar, the next day's game still counts its day, told once, its run
+# starting again, no day lost.
+lancer_le 2099-12-31
+touches "$FENETRE" alt+p j
+futur=$(code_cache "$TRAVAIL/jour4.prt")
+jouer_touches $(chiffres "$futur")
+dire '^Fin de partie$' Return
+attendre_que grep -q '"dernier_jour": 20991231' "$releve" || echouer "the day of 2099 was not counted: $(cat "$releve")"
+quitter
+lancer_le 2026-12-12
+touches "$FENETRE" alt+p j
+dit=$(texte_boite '^Statistiques$' 'plus tard')
+retour=$(code_cache "$TRAVAIL/jour5.prt")
+jouer_touches $(chiffres "$retour")
+dire '^Fin de partie$' Return
+grep -qF "a compté un code du jour le 31/12/2099, plus tard qu'aujourd'hui" <<<"$dit" \
+  || echouer "the day later than today was not told: $dit"
+attendre_que grep -q '"dernier_jour": 20261212' "$releve" \
+  || echouer "back on the calendar, the day's game did not count its day: $(cat "$releve")"
+grep -q '"jours_joues": 4,' "$releve" && grep -q '"serie_de_jours": 1,' "$releve" \
+  || echouer "days were lost, or the run went on: $(cat "$releve")"
 quitter
 
 # ---- Two players: the code composed by keys, found in one move, not counted.

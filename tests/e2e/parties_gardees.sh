@@ -7,7 +7,7 @@
 # freeze the window and loses no game; a hint survives SIGKILL; a start paused
 # while it makes its lock takes nothing from others; 2,000 games left among
 # damaged files open under 256 files, Escape keeping them; and, as root, a
-# player's link is never written through and a full disk loses nothing.
+# player's links are never followed and a full disk loses nothing.
 source "$(dirname "$0")/commun.sh"
 source "$(dirname "$0")/parties.sh"
 
@@ -115,21 +115,30 @@ if [ "$(id -u)" -ne 0 ]; then
   exit 0
 fi
 
-# Root in a player's data folder (sudo -E): a link that the player puts in
-# place of the kept game is replaced, never written through.
+# Root in a player's data folder (sudo -E), where the player planted links:
+# "en-cours" to a folder of root's, the record to a record of root's. Root
+# plays and wins a game there: nothing of root's is written, locked, narrowed
+# or removed, and the window says whose the folder is.
 joueur="$TRAVAIL/joueur"
-mkdir -p "$joueur/vorlinde/en-cours"
+mkdir -p "$joueur/vorlinde" "$TRAVAIL/a-racine"
+chmod 755 "$TRAVAIL/a-racine"
+touch -d '2025-01-01' "$TRAVAIL/a-racine/ancien.lock" "$TRAVAIL/a-racine/.vorlinde-ancien"
+printf 'racine' >"$TRAVAIL/releve-racine"
 chown -R nobody "$joueur"
 chmod a+x "$TRAVAIL"
-printf 'racine' >"$TRAVAIL/a-racine"
+setpriv --reuid=nobody --regid=nogroup --clear-groups -- ln -s "$TRAVAIL/a-racine" "$joueur/vorlinde/en-cours"
+setpriv --reuid=nobody --regid=nogroup --clear-groups -- ln -s "$TRAVAIL/releve-racine" "$joueur/vorlinde/statistiques.json"
+avant=$(ls -la --time-style=+ "$TRAVAIL/a-racine"; stat -c %a "$TRAVAIL/a-racine")
 XDG_DATA_HOME="$joueur" lancer "$TRAVAIL/partie.prt"
-garde=$(ls "$joueur"/vorlinde/en-cours/*.prt)
-setpriv --reuid=nobody --regid=nogroup --clear-groups -- ln -sfn "$TRAVAIL/a-racine" "$garde"
-touches "$FENETRE" Home 1 2 3 5 Return
-for _ in $(seq 50); do [ ! -L "$garde" ] && break; sleep 0.1; done
-[ "$(cat "$TRAVAIL/a-racine")" = racine ] && [ -f "$garde" ] && [ ! -L "$garde" ] \
-  || echouer "the kept game was written through the player's link"
+dire '^Vorlinde$' Return
+grep -q "appartient à un autre utilisateur" "$TRAVAIL/sortie.log" \
+  || echouer "root was not told the data folder is another user's: $(cat "$TRAVAIL/sortie.log")"
+touches "$FENETRE" Home 1 2 3 4 Return
+dire '^Fin de partie$' Return
 finir
+[ "$(ls -la --time-style=+ "$TRAVAIL/a-racine"; stat -c %a "$TRAVAIL/a-racine")" = "$avant" ] \
+  || echouer "root wrote in its own folder through the player's link: $(ls -la "$TRAVAIL/a-racine")"
+[ "$(cat "$TRAVAIL/releve-racine")" = racine ] || echouer "root's record was rewritten through the player's link"
 
 # A full disk: the game left is taken back, its new copy cannot be written,
 # the player is told, and its file stays for the next start.
@@ -155,7 +164,8 @@ demarrer
 dire '^Parties interrompues$' Return
 dire '^Vorlinde$' Return
 attendre_fenetre '^Vorlinde 1\.0$' >/dev/null
-cmp -s "$plein/vorlinde/en-cours/partie-20260101-000000-1.prt" "$TRAVAIL/partie.prt" \
-  || echouer "on a full disk, the game taken back lost its file"
+# Moved to the window's name, not copied: one file of the game, whole.
+[ "$(ls "$plein"/vorlinde/en-cours/*.prt | wc -l)" = 1 ] && cmp -s "$plein"/vorlinde/en-cours/*.prt "$TRAVAIL/partie.prt" \
+  || echouer "on a full disk, the game taken back lost its file: $(ls -la "$plein"/vorlinde/en-cours)"
 finir
 echo "PASS: the kept games at their edges, nothing lost"

@@ -55,6 +55,8 @@ TEST(PartiesEnCours, OnlyGamesOfEndedWindowsAreOfferedOnceEachNewestFirst)
     seconde.reset();
     auto laissees = PartiesLaissees(donnees.Chemin());
     EXPECT_EQ(Chemins(laissees), (std::vector{cheminSeconde, cheminPremiere}));
+    for (auto& partie : laissees.Parties)
+        Completer(partie);
     EXPECT_EQ(laissees.Parties[0].Sorte, "numerotee 4242\n") << "the kind comes back with the game";
     EXPECT_EQ(laissees.Parties[1].Sorte, "");
     EXPECT_TRUE(PartiesLaissees(donnees.Chemin()).Parties.empty()) << "offered twice while a start holds them";
