@@ -94,10 +94,11 @@ LectureProfil LireProfil(std::istream& flux)
     return LireChamps(flux);
 }
 
-ErreurFichier EcrireProfil(const std::filesystem::path& chemin, const ProfilCouleurs& profil)
+ErreurFichier EcrireProfil(const std::filesystem::path& chemin, const ProfilCouleurs& profil, bool prive)
 {
     const std::string texte = TexteProfil(profil);
-    return RemplacerFichier(chemin, std::span(reinterpret_cast<const std::uint8_t*>(texte.data()), texte.size()));
+    return RemplacerFichier(chemin, std::span(reinterpret_cast<const std::uint8_t*>(texte.data()), texte.size()),
+                            Remplacement::Entier, 0, prive);
 }
 
 LectureProfil LireProfil(std::span<const std::uint8_t> octets)

@@ -28,8 +28,9 @@ LectureProfil LireProfil(std::istream& flux);
 // The same reading over bytes in memory, without a standard stream.
 LectureProfil LireProfil(std::span<const std::uint8_t> octets);
 
-// Replaces the file at `chemin` as a whole (see RemplacerFichier).
-ErreurFichier EcrireProfil(const std::filesystem::path& chemin, const ProfilCouleurs& profil);
+// Replaces the file at `chemin` as a whole (see RemplacerFichier); a new
+// file is the user's alone when `prive` (the default profile).
+ErreurFichier EcrireProfil(const std::filesystem::path& chemin, const ProfilCouleurs& profil, bool prive = false);
 // Reads the first 64 KiB at most: room for the nine values with any spacing.
 LectureProfil LireProfil(const std::filesystem::path& chemin);
 

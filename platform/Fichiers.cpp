@@ -150,10 +150,10 @@ mode_t ModeNouveauFichier()
 
 // Gives the temporary file the owner, group and permissions that the target
 // has (or that a new file would get). False when the owner cannot be kept.
-bool CopierAttributs(int fd, const struct stat* ancien)
+bool CopierAttributs(int fd, const struct stat* ancien, bool prive)
 {
     if (ancien == nullptr)
-        return ::fchmod(fd, ModeNouveauFichier()) == 0;
+        return ::fchmod(fd, ModeNouveauFichier() & (prive ? 0600 : 0666)) == 0;
     struct stat temporaire { };
     if (::fstat(fd, &temporaire) != 0)
         return false;
@@ -193,7 +193,7 @@ ErreurFichier LireDebutFichier(const std::filesystem::path& chemin, std::size_t 
 }
 
 ErreurFichier RemplacerFichier(const std::filesystem::path& chemin, std::span<const std::uint8_t> octets,
-                               Remplacement remplacement, std::uintmax_t suiteMax)
+                               Remplacement remplacement, std::uintmax_t suiteMax, bool prive)
 {
     std::filesystem::path cible;
     bool existe = false;
@@ -224,7 +224,7 @@ ErreurFichier RemplacerFichier(const std::filesystem::path& chemin, std::span<co
         return erreur;
     };
 
-    if (!CopierAttributs(temporaire.Fd(), existe ? &ancien : nullptr)) {
+    if (!CopierAttributs(temporaire.Fd(), existe ? &ancien : nullptr, prive)) {
         abandonner(ErreurFichier::Ecriture);
         return existe ? EcrireSurPlace(cible, octets, remplacement) : ErreurFichier::Ecriture;
     }

@@ -47,9 +47,11 @@ enum class Remplacement {
 // the folder cannot take the temporary file, or the temporary file cannot be
 // given the old file's owner, an existing writable file is written in place.
 // On failure the old file is left as it was and nothing new remains.
-// A file that exists and that the user may not write is refused.
+// A file that exists and that the user may not write is refused. A new file
+// gets the modes the umask leaves, or the user's alone (0600) when `prive`.
 ErreurFichier RemplacerFichier(const std::filesystem::path& chemin, std::span<const std::uint8_t> octets,
-                               Remplacement remplacement = Remplacement::Entier, std::uintmax_t suiteMax = 0);
+                               Remplacement remplacement = Remplacement::Entier, std::uintmax_t suiteMax = 0,
+                               bool prive = false);
 
 // True when a directory entry of that name exists, a dangling link included.
 bool Existe(const std::filesystem::path& chemin);

@@ -75,7 +75,9 @@ PartieEnCours::PartieEnCours(Repertoire enCours) : dossier_(std::move(enCours))
     // from a game that an ended process of the same number left.
     const auto base = "partie-" + Horodatage() + "-" + std::to_string(::getpid());
     for (int n = 1; n < 100 && !verrou_.Tenu(); ++n) {
-        const auto nom = base + (n > 1 ? "-" + std::to_string(n) : "");
+        std::string nom = base;
+        if (n > 1)
+            nom.append("-").append(std::to_string(n));
         if (dossier_.Existe(nom + ExtensionPartie))
             continue;
         verrou_ = Verrou::Publier(dossier_.Fd(), nom + ExtensionVerrou);

@@ -86,6 +86,10 @@ printf '%-28s %10.1f ms %10.1f ms %8.2f %8s\n' "  with 2,000 games to offer" "$d
 printf '%-28s %10.1f ms %10.1f ms %8.2f %8s\n' "games offered: 2,000 vs 3" "$o2" "$o3" "$(awk "BEGIN{print $o2/$o3}")" ""
 
 echo
+echo "Many games left (20,000), against a start with none:"
+bash scripts/bench-parties.sh "$build/app/vorlinde" "$travail"
+
+echo
 echo "Handlers in process (offscreen), median of 10 repetitions, against their floor:"
 "$build/bench/mesure_gestionnaires" --benchmark_repetitions=10 --benchmark_min_time=0.2 \
   --benchmark_format=json --benchmark_out="$travail/gestionnaires.json" >/dev/null 2>&1

@@ -291,7 +291,8 @@ void FrmPrinc::Form_Load()
         jeu_.AppliquerProfil(ProfilParDefaut);
         // Start-up tells nothing: a folder that cannot be written leaves the
         // game on the built-in colours, which every new game falls back to.
-        EcrireProfil(dossier / (nomUser_ + ".usr"), CollecterProfil(jeu_.Etat()));
+        // Made the user's alone, as the games kept are, whatever the umask.
+        EcrireProfil(dossier / (nomUser_ + ".usr"), CollecterProfil(jeu_.Etat()), true);
     }
     MnuNew_Click();
 }

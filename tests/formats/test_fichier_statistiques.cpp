@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include <sys/wait.h>
@@ -162,4 +163,55 @@ TEST(FichierStatistiques, TheFirstVersionReadsAndTheDaysAgree)
         abime.replace(abime.find(avant), std::string(avant).size(), apres);
         EXPECT_FALSE(LireTexteStatistiques(abime, plusRecent)) << apres;
     }
+}
+
+// Figures that contradict each other are a damaged record: a best game of
+// none with a win, more guesses than a hundred a win, fewer than the columns.
+TEST(FichierStatistiques, FiguresTheirSumsCannotHoldAreRefused)
+{
+    Statistiques s;
+    Compter(s, FinDePartie::Gagnee, 5, false);
+    Compter(s, FinDePartie::Gagnee, 40, false);
+    bool plusRecent = false;
+    ASSERT_TRUE(LireTexteStatistiques(TexteStatistiques(s), plusRecent).has_value());
+    for (const auto& changer : std::vector<std::function<void(Statistiques&)>>{
+             [](Statistiques& f) { f.MeilleurePartie = 0; }, [](Statistiques& f) { f.MeilleurePartie = 4; },
+             [](Statistiques& f) { f.CoupsDesVictoires = 100000000; }, [](Statistiques& f) { f.CoupsDesVictoires = 15; },
+             [](Statistiques& f) { f.CoupsDernierJour = 101; }}) {
+        auto faux = s;
+        changer(faux);
+        EXPECT_FALSE(LireTexteStatistiques(TexteStatistiques(faux), plusRecent).has_value()) << TexteStatistiques(faux);
+    }
+}
+
+// The games waiting on disk are counted once, whatever moment the program
+// ended at: a file that already names the record as it stands was counted;
+// one that names another record was not. A record that is a link is set aside,
+// its target never written.
+TEST(FichierStatistiques, WaitingGamesCountOnceAndALinkIsNeverWrittenThrough)
+{
+    DossierTemporaire racine;
+    const auto donnees = Repertoire::Ouvrir(racine.Chemin() / "vorlinde", true);
+    const auto enCours = donnees.Sous("en-cours", true);
+    const auto fichier = donnees.Chemin() / "statistiques.json";
+    MettreAJourStatistiques(donnees, UneVictoire);
+    const std::string releve = Lire(fichier);
+    const std::vector<FinEnAttente> une{{FinDePartie::Gagnee, 3, true, 0}};
+    Ecrire(enCours.Chemin() / "a.comptes", TexteEnAttente(une, releve));
+    Ecrire(enCours.Chemin() / "b.comptes", TexteEnAttente(une, "{}"));
+    Ecrire(enCours.Chemin() / "c.comptes", TexteEnAttente(une));
+    const auto resultat = MettreAJourStatistiques(donnees, {}, {&enCours, {"a.comptes", "b.comptes", "c.comptes"}, 0});
+    EXPECT_EQ(resultat.Figures.Gagnees, 3) << "a was counted before its program ended";
+    EXPECT_EQ(resultat.Figures.GagneesAvecIndice, 2);
+    EXPECT_TRUE(enCours.Noms().empty());
+
+    Ecrire(racine.Chemin() / "ailleurs.json", "ailleurs");
+    std::filesystem::remove(fichier);
+    std::filesystem::create_symlink(racine.Chemin() / "ailleurs.json", fichier);
+    const auto lien = MettreAJourStatistiques(donnees, UneVictoire);
+    EXPECT_EQ(lien.Etat, EtatStatistiques::Abimees);
+    EXPECT_FALSE(lien.MisDeCote.empty());
+    EXPECT_TRUE(std::filesystem::is_symlink(donnees.Chemin() / lien.MisDeCote));
+    EXPECT_EQ(Lire(racine.Chemin() / "ailleurs.json"), "ailleurs");
+    EXPECT_FALSE(std::filesystem::is_symlink(fichier));
 }
