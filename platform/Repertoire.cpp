@@ -61,8 +61,8 @@ int CreerTemporaire(int dossier, const std::string& prefixe, std::string& nom)
     struct timespec maintenant { };
     ::clock_gettime(CLOCK_REALTIME, &maintenant);
     for (int essai = 0; essai < 100; ++essai) {
-        const auto graine = static_cast<unsigned long>(maintenant.tv_nsec) ^ (static_cast<unsigned long>(::getpid()) << 20)
-            ^ (static_cast<unsigned long>(compteur++) * 2654435761UL);
+        const auto graine = static_cast<unsigned long>(maintenant.tv_nsec)
+            ^ (static_cast<unsigned long>(::getpid()) << 20) ^ (static_cast<unsigned long>(compteur++) * 2654435761UL);
         nom = prefixe + std::to_string(graine % 100000000UL);
         const int fd = ::openat(dossier, nom.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd >= 0 || errno != EEXIST)

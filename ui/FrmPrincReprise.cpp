@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPixmapCache>
 #include <QSettings>
 
 #include <optional>
@@ -115,6 +116,7 @@ void FrmPrinc::ProposerReprise()
     // The list and its pictures are gone: what they took goes back to the
     // system, as after a start with no game left.
     laissees = {};
+    QPixmapCache::clear();
     RendreMemoireLibre();
     if (!choisie) {
         // Said once the board has the focus back: the window closing alone

@@ -176,8 +176,8 @@ TEST(FichierStatistiques, FiguresTheirSumsCannotHoldAreRefused)
     ASSERT_TRUE(LireTexteStatistiques(TexteStatistiques(s), plusRecent).has_value());
     for (const auto& changer : std::vector<std::function<void(Statistiques&)>>{
              [](Statistiques& f) { f.MeilleurePartie = 0; }, [](Statistiques& f) { f.MeilleurePartie = 4; },
-             [](Statistiques& f) { f.CoupsDesVictoires = 100000000; }, [](Statistiques& f) { f.CoupsDesVictoires = 15; },
-             [](Statistiques& f) { f.CoupsDernierJour = 101; }}) {
+             [](Statistiques& f) { f.CoupsDesVictoires = 100000000; },
+             [](Statistiques& f) { f.CoupsDesVictoires = 15; }, [](Statistiques& f) { f.CoupsDernierJour = 101; }}) {
         auto faux = s;
         changer(faux);
         EXPECT_FALSE(LireTexteStatistiques(TexteStatistiques(faux), plusRecent).has_value()) << TexteStatistiques(faux);

@@ -124,3 +124,29 @@ TEST(PartiesEnCours, PrivateFilesAndDatesOfAnyYear)
     EXPECT_FALSE(std::filesystem::exists(ancienne));
     EXPECT_TRUE(std::filesystem::exists(recente));
 }
+
+// "en-cours" replaced by a link to another folder, or the data folder opened
+// through a link: nothing is kept, listed or cleared there, and the folder
+// linked to keeps its files and its modes.
+TEST(PartiesEnCours, AFolderLinkedInPlaceIsNeverFollowed)
+{
+    DossierTemporaire racine;
+    const auto ailleurs = racine.Chemin() / "ailleurs";
+    std::filesystem::create_directories(ailleurs);
+    ::chmod(ailleurs.c_str(), 0755);
+    Ecrire(ailleurs / "x.lock", "");
+    Ecrire(ailleurs / "partie-1.prt", "\x01\x12");
+    const auto donnees = racine.Chemin() / "vorlinde";
+    std::filesystem::create_directories(donnees);
+    std::filesystem::create_symlink(ailleurs, donnees / "en-cours");
+    std::filesystem::create_symlink(ailleurs, racine.Chemin() / "lien");
+    for (const auto& dossier : {donnees, racine.Chemin() / "lien"}) {
+        PartieEnCours partie(dossier);
+        EXPECT_NE(partie.Erreur(), ErreurFichier::Aucune) << dossier;
+        EXPECT_TRUE(PartiesLaissees(dossier).Parties.empty()) << dossier;
+    }
+    struct stat etat { };
+    ASSERT_EQ(::stat(ailleurs.c_str(), &etat), 0);
+    EXPECT_EQ(etat.st_mode & 07777, 0755u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ailleurs), {}), 2);
+}
