@@ -6,7 +6,8 @@
 # another process holds the record, then SIGTERM, is counted at the next
 # start and only once; a SIGKILL injected (strace) between the steps of
 # taking a game back leaves one game with its kind; a hint given then SIGKILL
-# is still on disk; a damaged game that cannot be set aside (its folder on
+# is still on disk; at umask 000 the data folder, the record and the
+# default profile are the player's alone; a damaged game that cannot be set aside (its folder on
 # another file system) stays where it is, and the window says so.
 source "$(dirname "$0")/commun.sh"
 for outil in flock strace xclip; do
@@ -17,6 +18,10 @@ donnees="$XDG_DATA_HOME/vorlinde"
 enc="$donnees/en-cours"
 releve="$donnees/statistiques.json"
 mkdir -p "$enc"
+# Everything the program makes is the player's alone whatever the umask, and
+# a data folder left open to others is narrowed.
+chmod 755 "$donnees"
+umask 000
 attendre_que() {
   for _ in $(seq 150); do "$@" && return 0; sleep 0.1; done
   return 1
@@ -56,6 +61,8 @@ for _ in 1 2; do
 done
 [ "$(gagnees)" = 1 ] || echouer "the win made while the record was busy counts $(gagnees) times: $(cat "$releve" 2>/dev/null)"
 ls "$enc"/*.comptes >/dev/null 2>&1 && echouer "a count stayed waiting once taken: $(ls "$enc")"
+modes=$(stat -c '%a %n' "$donnees" "$releve" "$DOSSIER"/*.usr)
+[ "$(awk '{print $1}' <<<"$modes" | tr '\n' ' ')" = "700 600 600 " ] || echouer "at umask 000: $modes"
 
 # ---- Taken back, killed as the old name's files go: one game is left, with
 # its number.
