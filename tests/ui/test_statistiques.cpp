@@ -9,6 +9,7 @@
 #include "Banc.h"
 #include "Ecoute.h"
 #include "game/Solveur.h"
+#include "platform/Verrou.h"
 #include "ui/FrmStats.h"
 
 using namespace banc;
@@ -161,6 +162,36 @@ private slots:
         QCOMPARE(cotes.size(), 1);
         QCOMPARE(Contenu(donnees.filePath(cotes.first())), abime);
         QVERIFY(FenetreStatistiques(b).contains(QStringLiteral("Parties gagnées : 2")));
+    }
+
+    // The record busy, then damaged: each is told, once; the win that waited
+    // is counted with the next.
+    void chaqueSorteDAvisEstDiteUneFois()
+    {
+        QTemporaryDir donnees;
+        Banc b;
+        b.DossierDonnees = donnees.path().toStdString();
+        b.Ouvrir();
+        const auto boites = b.Boites->Appels.size();
+        {
+            const Verrou tenu(donnees.filePath(QStringLiteral(".statistiques.lock")).toStdString(),
+                              Verrou::Attente::Essayer);
+            QVERIFY(tenu.Tenu());
+            b.Jouer(b.CodeSecret());
+        }
+        Ecrire(donnees.filePath(QStringLiteral("statistiques.json")), "{\"version\": 1, ");
+        for (int k = 0; k < 2; ++k) {
+            b.Menu("MnuNew");
+            b.Jouer(b.CodeSecret());
+        }
+        int occupe = 0, abime = 0;
+        for (auto k = boites; k < b.Boites->Appels.size(); ++k) {
+            occupe += b.Boites->Appels[k].Texte.contains(QStringLiteral("utilisé par une autre fenêtre"));
+            abime += b.Boites->Appels[k].Texte.contains(QStringLiteral("abîmé"));
+        }
+        QCOMPARE(occupe, 1);
+        QCOMPARE(abime, 1);
+        QVERIFY(FenetreStatistiques(b).contains(QStringLiteral("Parties gagnées : 3")));
     }
 };
 
