@@ -64,20 +64,6 @@ bool SuivreLiens(std::filesystem::path chemin, std::filesystem::path& cible, boo
     return false;
 }
 
-bool EcrireTout(int fd, std::span<const std::uint8_t> octets)
-{
-    std::size_t ecrits = 0;
-    while (ecrits < octets.size()) {
-        const ssize_t r = ::write(fd, octets.data() + ecrits, octets.size() - ecrits);
-        if (r < 0 && errno == EINTR)
-            continue;
-        if (r <= 0)
-            return false;
-        ecrits += static_cast<std::size_t>(r);
-    }
-    return true;
-}
-
 // Opens an existing regular file without blocking (a named pipe would block).
 ErreurFichier OuvrirOrdinaire(const std::filesystem::path& chemin, int drapeaux, ErreurFichier echec, int& fd)
 {
@@ -239,28 +225,6 @@ ErreurFichier RemplacerFichier(const std::filesystem::path& chemin, std::span<co
     return ErreurFichier::Aucune;
 }
 
-ErreurFichier RemplacerPrive(const std::filesystem::path& chemin, std::span<const std::uint8_t> octets)
-{
-    const auto dossier = chemin.parent_path();
-    std::string modele = (dossier / ".vorlinde-XXXXXX").string();
-    Descripteur temporaire(::mkostemp(modele.data(), O_CLOEXEC));
-    if (!temporaire.Ouvert())
-        return ErreurFichier::Ecriture;
-    bool ok = ::fchmod(temporaire.Fd(), 0600) == 0 && EcrireTout(temporaire.Fd(), octets);
-    ok = ok && ::fsync(temporaire.Fd()) == 0;
-    ok = temporaire.Fermer() && ok;
-    // A folder at the name is set aside: rename cannot replace it.
-    struct stat etat { };
-    if (ok && ::lstat(chemin.c_str(), &etat) == 0 && S_ISDIR(etat.st_mode))
-        MettreDeCote(chemin, dossier, "en-travers", "");
-    if (!ok || ::rename(modele.c_str(), chemin.c_str()) != 0) {
-        ::unlink(modele.c_str());
-        return ErreurFichier::Ecriture;
-    }
-    SynchroniserDossier(dossier);
-    return ErreurFichier::Aucune;
-}
-
 bool Existe(const std::filesystem::path& chemin)
 {
     std::error_code ec;
@@ -277,16 +241,18 @@ std::string Horodatage()
     return date;
 }
 
-std::filesystem::path MettreDeCote(const std::filesystem::path& fichier, const std::filesystem::path& dossier,
-                                   const std::string& stem, const std::string& extension)
+bool EcrireTout(int fd, std::span<const std::uint8_t> octets)
 {
-    const std::string base = stem + "-illisible-" + Horodatage();
-    auto chemin = dossier / (base + extension);
-    for (int n = 2; Existe(chemin); ++n)
-        chemin = dossier / (base + "-" + std::to_string(n) + extension);
-    std::error_code ec;
-    std::filesystem::rename(fichier, chemin, ec);
-    return ec ? std::filesystem::path() : chemin;
+    std::size_t ecrits = 0;
+    while (ecrits < octets.size()) {
+        const ssize_t r = ::write(fd, octets.data() + ecrits, octets.size() - ecrits);
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r <= 0)
+            return false;
+        ecrits += static_cast<std::size_t>(r);
+    }
+    return true;
 }
 
 void OuvrirFluxStandard()

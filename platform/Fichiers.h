@@ -60,16 +60,8 @@ bool Existe(const std::filesystem::path& chemin);
 // "20261209-143005".
 std::string Horodatage();
 
-// Renames `fichier` to `<stem>-illisible-<date>[-n]<extension>` in `dossier`,
-// a name no entry has yet. Returns the new path, empty when it stayed.
-std::filesystem::path MettreDeCote(const std::filesystem::path& fichier, const std::filesystem::path& dossier,
-                                   const std::string& stem, const std::string& extension);
-
-// `octets` as the whole of `chemin`, the user's alone (0600), synced with its
-// folder: written under a temporary name and renamed, so that nothing
-// standing at `chemin` (a link, a folder, set aside) is ever followed. On
-// failure the old file is left as it was.
-ErreurFichier RemplacerPrive(const std::filesystem::path& chemin, std::span<const std::uint8_t> octets);
+// Writes all of `octets` to `fd`, through interruptions; false on an error.
+bool EcrireTout(int fd, std::span<const std::uint8_t> octets);
 
 // Opens /dev/null on each of the standard streams (0, 1, 2) that is closed.
 void OuvrirFluxStandard();

@@ -16,20 +16,6 @@
 namespace vorlinde {
 namespace {
 
-bool EcrireTout(int fd, std::span<const std::uint8_t> octets)
-{
-    std::size_t ecrits = 0;
-    while (ecrits < octets.size()) {
-        const ssize_t r = ::write(fd, octets.data() + ecrits, octets.size() - ecrits);
-        if (r < 0 && errno == EINTR)
-            continue;
-        if (r <= 0)
-            return false;
-        ecrits += static_cast<std::size_t>(r);
-    }
-    return true;
-}
-
 // Opens the folder `nom` in `parent` without following a link at its name,
 // and makes it the user's alone; `erreur` tells why not.
 int OuvrirDossier(int parent, const char* nom, ErreurFichier& erreur)

@@ -17,7 +17,7 @@ packages=(
   debhelper lintian go-md2man man-db mmdebstrap
   dbus-daemon at-spi2-core python3 python3-gi gir1.2-atspi-2.0 orca openbox
   weston qt6-wayland
-  fonts-dejavu-core qt6ct tesseract-ocr tesseract-ocr-fra faketime xclip
+  fonts-dejavu-core qt6ct tesseract-ocr tesseract-ocr-fra faketime xclip strace
   fonts-noto-core fonts-cantarell adwaita-qt6
 )
 # KDE's own style for Qt 6 comes with Debian 13; Debian 12's is built for Qt 5.

@@ -41,11 +41,7 @@ public:
 
     void paint(QPainter* peintre, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        QStyleOptionViewItem vue = option;
-        initStyleOption(&vue, index);
-        // Room for the picture, as an icon would have it.
-        vue.features |= QStyleOptionViewItem::HasDecoration;
-        vue.decorationSize = taille_;
+        const auto vue = Vue(option, index);
         const QWidget* liste = option.widget;
         QStyle* style = liste ? liste->style() : QApplication::style();
         style->drawControl(QStyle::CE_ItemViewItem, &vue, peintre, liste);
@@ -77,16 +73,24 @@ public:
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        QStyleOptionViewItem vue = option;
-        initStyleOption(&vue, index);
-        vue.features |= QStyleOptionViewItem::HasDecoration;
-        vue.decorationSize = taille_;
+        const auto vue = Vue(option, index);
         const QWidget* liste = option.widget;
         QStyle* style = liste ? liste->style() : QApplication::style();
         return style->sizeFromContents(QStyle::CT_ItemViewItem, &vue, QSize(), liste);
     }
 
 private:
+    // The row as the style sees it, with room for the picture as an icon
+    // would have it.
+    QStyleOptionViewItem Vue(const QStyleOptionViewItem& option, const QModelIndex& index) const
+    {
+        QStyleOptionViewItem vue = option;
+        initStyleOption(&vue, index);
+        vue.features |= QStyleOptionViewItem::HasDecoration;
+        vue.decorationSize = taille_;
+        return vue;
+    }
+
     std::array<std::int32_t, NbCouleurs> palette_;
     QSize taille_;
 };

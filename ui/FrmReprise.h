@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QList>
 
 #include <array>
 #include <cstdint>
@@ -12,9 +14,6 @@
 #include <vector>
 
 #include "game/Partie.h"
-
-#include <QElapsedTimer>
-#include <QList>
 
 class QLabel;
 class QListWidget;

@@ -224,3 +224,16 @@ attendre_fin() {
   JEU_PID=""
   return "$statut"
 }
+
+# Runs a command until it succeeds, for up to 15 s.
+attendre_que() {
+  for _ in $(seq 150); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+# Presses keys in the window titled $1 once it shows.
+dire() {
+  local fenetre
+  fenetre=$(attendre_fenetre "$1")
+  shift
+  touches "$fenetre" "$@"
+}

@@ -22,16 +22,6 @@ mkdir -p "$enc"
 # a data folder left open to others is narrowed.
 chmod 755 "$donnees"
 umask 000
-attendre_que() {
-  for _ in $(seq 150); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-dire() {
-  local fenetre
-  fenetre=$(attendre_fenetre "$1")
-  shift
-  touches "$fenetre" "$@"
-}
 gagnees() { grep -oE '"gagnees": [0-9]+' "$releve" 2>/dev/null | grep -oE '[0-9]+$' || echo 0; }
 # One move played (8 7 6 5 against the code 1 2 3 4), its number 4242.
 PARTIE='\x01\x12\x34\x01\x18\x76\x11\x11\x11\x11'

@@ -21,17 +21,6 @@ export XDG_DATA_HOME="$TRAVAIL/donnees"
 donnees="$XDG_DATA_HOME/vorlinde"
 releve="$donnees/statistiques.json"
 
-attendre_que() {
-  for _ in $(seq 150); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-# Presses keys in the window titled $1 once it shows.
-dire() {
-  local fenetre
-  fenetre=$(attendre_fenetre "$1")
-  shift
-  touches "$fenetre" "$@"
-}
 presse_papiers() { xclip -o -selection clipboard 2>/dev/null || true; }
 # What the message box titled $1 says, copied by Ctrl+C as the box offers;
 # the box is then closed.

@@ -14,13 +14,6 @@ source "$(dirname "$0")/parties.sh"
 export XDG_DATA_HOME="$TRAVAIL/donnees"
 donnees="$XDG_DATA_HOME/vorlinde"
 gardees() { ls "$donnees"/en-cours/*.prt 2>/dev/null || true; }
-# Presses keys in the window titled $1 once it shows.
-dire() {
-  local fenetre
-  fenetre=$(attendre_fenetre "$1")
-  shift
-  touches "$fenetre" "$@"
-}
 PARTIE='\x01\x12\x34\x02\x56\x78\x43\x21\x11\x11\x11\x11'
 printf "$PARTIE" >"$TRAVAIL/partie.prt"
 
