@@ -241,6 +241,30 @@ std::span<const std::uint8_t> Octets(std::string_view texte)
     return {reinterpret_cast<const std::uint8_t*>(texte.data()), texte.size()};
 }
 
+bool LireEnAttente(const Repertoire& dossier, const std::string& nom, std::vector<FinEnAttente>& fins,
+                   std::string& releve)
+{
+    std::vector<std::uint8_t> octets;
+    return dossier.Lire(nom, TailleMaxEnAttente, octets) == ErreurFichier::Aucune
+        && LireTexteEnAttente(std::string_view(reinterpret_cast<const char*>(octets.data()), octets.size()), fins,
+                              releve);
+}
+
+}  // namespace
+
+ErreurFichier AjouterEnAttente(const Repertoire& dossier, const std::string& nom,
+                               const std::vector<FinEnAttente>& nouvelles)
+{
+    std::vector<FinEnAttente> fins;
+    std::string releve;
+    if (dossier.Existe(nom))
+        LireEnAttente(dossier, nom, fins, releve);
+    fins.insert(fins.end(), nouvelles.begin(), nouvelles.end());
+    return dossier.Remplacer(nom, Octets(TexteEnAttente(fins)));
+}
+
+namespace {
+
 // The record as it stands in `dossier`; `octets` get its bytes.
 void LireReleve(const Repertoire& dossier, ResultatStatistiques& resultat, std::vector<std::uint8_t>& octets)
 {
@@ -302,14 +326,12 @@ ResultatStatistiques MettreAJourStatistiques(const Repertoire& dossier,
     const std::string avant(octets.begin(), octets.end());
     // The waiting games: a file that already names the record as it stands
     // was counted by a program that ended before removing it.
-    std::vector<std::string> aCompter, comptes;
+    std::vector<std::pair<std::string, std::vector<FinEnAttente>>> aCompter;
+    std::vector<std::string> comptes;
     for (const auto& nom : enAttente.Noms) {
-        std::vector<std::uint8_t> brut;
         std::vector<FinEnAttente> fins;
         std::string releve;
-        if (enAttente.Dossier->Lire(nom, TailleMaxEnAttente, brut) != ErreurFichier::Aucune
-            || !LireTexteEnAttente(std::string_view(reinterpret_cast<const char*>(brut.data()), brut.size()), fins,
-                                   releve))
+        if (!LireEnAttente(*enAttente.Dossier, nom, fins, releve))
             continue;
         if (!releve.empty() && releve == avant) {
             comptes.push_back(nom);
@@ -317,27 +339,22 @@ ResultatStatistiques MettreAJourStatistiques(const Repertoire& dossier,
         }
         for (const auto& fin : fins)
             Compter(resultat.Figures, fin.Fin, fin.Coups, fin.AvecIndice, fin.Jour, enAttente.Aujourdhui);
-        aCompter.push_back(nom);
+        aCompter.emplace_back(nom, std::move(fins));
     }
     if (changer)
         changer(resultat.Figures);
     const std::string texte = TexteStatistiques(resultat.Figures);
     // Each waiting file first says what the record will read once it holds
     // its games.
-    for (const auto& nom : aCompter) {
-        std::vector<std::uint8_t> brut;
-        std::vector<FinEnAttente> fins;
-        std::string releve;
-        enAttente.Dossier->Lire(nom, TailleMaxEnAttente, brut);
-        LireTexteEnAttente(std::string_view(reinterpret_cast<const char*>(brut.data()), brut.size()), fins, releve);
+    for (const auto& [nom, fins] : aCompter) {
         if (enAttente.Dossier->Remplacer(nom, Octets(TexteEnAttente(fins, texte))) != ErreurFichier::Aucune) {
             resultat.Ecriture = ErreurFichier::Ecriture;
             return resultat;
         }
+        comptes.push_back(nom);
     }
     resultat.Ecriture = dossier.Remplacer(NomReleve, Octets(texte));
     if (resultat.Ecriture == ErreurFichier::Aucune) {
-        comptes.insert(comptes.end(), aCompter.begin(), aCompter.end());
         for (const auto& nom : comptes)
             enAttente.Dossier->Supprimer(nom);
         if (!comptes.empty())

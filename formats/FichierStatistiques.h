@@ -63,6 +63,10 @@ struct FinEnAttente {
 std::string TexteEnAttente(const std::vector<FinEnAttente>& fins, std::string_view releve = {});
 bool LireTexteEnAttente(std::string_view texte, std::vector<FinEnAttente>& fins, std::string& releve);
 
+// Adds `fins` after the games already waiting in `nom`, written whole.
+ErreurFichier AjouterEnAttente(const Repertoire& dossier, const std::string& nom,
+                               const std::vector<FinEnAttente>& fins);
+
 // The waiting files to take in along with a change.
 struct ComptesEnAttente {
     const Repertoire* Dossier = nullptr;

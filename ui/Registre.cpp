@@ -26,20 +26,9 @@ void Registre::Compter(FinDePartie fin, const Partie& partie)
     // On disk before the record is tried, after those already waiting
     // there: whatever ends the program while the record is busy, the game is
     // counted at the next start.
-    if (enCours_.Ouvert() && !base_.empty()) {
-        const auto nom = base_ + ".comptes";
-        std::vector<std::uint8_t> octets;
-        std::vector<FinEnAttente> fins;
-        std::string releve;
-        if (enCours_.Existe(nom) && enCours_.Lire(nom, 64 * 1024, octets) == ErreurFichier::Aucune)
-            LireTexteEnAttente(std::string_view(reinterpret_cast<const char*>(octets.data()), octets.size()), fins,
-                               releve);
-        fins.insert(fins.end(), aCompter_.begin(), aCompter_.end());
-        const auto texte = TexteEnAttente(fins);
-        if (enCours_.Remplacer(nom, std::span(reinterpret_cast<const std::uint8_t*>(texte.data()), texte.size()))
-            == ErreurFichier::Aucune)
-            aCompter_.clear();
-    }
+    if (enCours_.Ouvert() && !base_.empty()
+        && AjouterEnAttente(enCours_, base_ + ".comptes", aCompter_) == ErreurFichier::Aucune)
+        aCompter_.clear();
     CompterEnAttente();
 }
 

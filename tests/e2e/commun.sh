@@ -237,3 +237,20 @@ dire() {
   shift
   touches "$fenetre" "$@"
 }
+
+# Mounts a tmpfs (options $2) on the folder $1, as root. The program ends
+# before the mount goes, and it goes whatever ends the test.
+monter_tmpfs() {
+  MONTAGE=$1
+  mount -t tmpfs -o "$2" tmpfs "$MONTAGE"
+  trap demonter_tmpfs EXIT
+}
+demonter_tmpfs() {
+  local statut=$?
+  kill -KILL "$JEU_PID" 2>/dev/null || true
+  wait "$JEU_PID" 2>/dev/null || true
+  umount "$MONTAGE" 2>/dev/null || umount -l "$MONTAGE" 2>/dev/null || true
+  set +e
+  (exit "$statut")
+  nettoyer
+}

@@ -89,17 +89,7 @@ fi
 # aside, so it stays, and the window says so rather than naming « ».
 rm -rf "$enc"
 mkdir -p -m 700 "$enc"
-mount -t tmpfs -o mode=0700 tmpfs "$enc"
-demonter() {
-  local statut=$?
-  kill -KILL "$JEU_PID" 2>/dev/null || true
-  wait "$JEU_PID" 2>/dev/null || true
-  umount "$enc" 2>/dev/null || umount -l "$enc" 2>/dev/null || true
-  set +e
-  (exit "$statut")
-  nettoyer
-}
-trap demonter EXIT
+monter_tmpfs "$enc" mode=0700
 printf '\x01\x12' >"$enc/partie-20260101-000000-3.prt"
 demarrer
 boite=$(attendre_fenetre '^Parties interrompues$')

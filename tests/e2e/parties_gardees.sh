@@ -137,18 +137,7 @@ finir
 # the player is told, and its file stays for the next start.
 plein="$TRAVAIL/plein"
 mkdir -p "$plein"
-mount -t tmpfs -o size=256k tmpfs "$plein"
-# The program ends before the disk goes, whatever ends the test.
-demonter() {
-  local statut=$?
-  kill -KILL "$JEU_PID" 2>/dev/null || true
-  wait "$JEU_PID" 2>/dev/null || true
-  umount "$plein" 2>/dev/null || umount -l "$plein" 2>/dev/null || true
-  set +e
-  (exit "$statut")
-  nettoyer
-}
-trap demonter EXIT
+monter_tmpfs "$plein" size=256k
 export XDG_DATA_HOME="$plein"
 mkdir -p "$plein/vorlinde/en-cours"
 cp "$TRAVAIL/partie.prt" "$plein/vorlinde/en-cours/partie-20260101-000000-1.prt"
