@@ -46,10 +46,9 @@ QString Chiffres(const Code4& code)
     return QString::fromStdString(TexteCode(code));
 }
 
-// French puts 0 and 1 in the singular.
-QString Pluriel(int n, const char* singulier, const char* pluriel)
+QString Pluriel(long n, const textes::Mot& mot)
 {
-    return QString::number(n) + QLatin1Char(' ') + QString::fromUtf8(n < 2 ? singulier : pluriel);
+    return QString::fromStdString(textes::Nombre(n, mot));
 }
 
 QString Etat(const Partie& partie)
@@ -74,7 +73,7 @@ int CommandeIndice(const std::filesystem::path& fichier, std::FILE* sortie, std:
         return SortieErreurFichier;
     switch (Issue(*partie)) {
     case IssuePartie::Gagnee:
-        Ecrire(sortie, QString::fromUtf8(textes::PartieGagneeEn).arg(Pluriel(partie->NbCoups, "coup", "coups")));
+        Ecrire(sortie, QString::fromUtf8(textes::PartieGagneeEn).arg(Pluriel(partie->NbCoups, textes::NomCoups)));
         return 0;
     case IssuePartie::Perdue:
         Ecrire(sortie, QString::fromUtf8(textes::PartiePerdueCent));
@@ -85,8 +84,9 @@ int CommandeIndice(const std::filesystem::path& fichier, std::FILE* sortie, std:
     const auto conseil = ConseillerCoup(*partie);
     Ecrire(sortie, Chiffres(conseil.Coup.Code) + QLatin1Char('\n'));
     Ecrire(sortie,
-           conseil.Possibles < 2 ? QString::fromUtf8(textes::UnCodePossible).arg(conseil.Possibles)
-                                 : QString::fromUtf8(textes::CodesPossibles).arg(conseil.Possibles));
+           QString::fromUtf8(
+               textes::Selon(static_cast<long>(conseil.Possibles), textes::UnCodePossible, textes::CodesPossibles))
+               .arg(conseil.Possibles));
     return 0;
 }
 
@@ -133,16 +133,16 @@ int CommandeAnalyse(const std::filesystem::path& fichier, bool json, std::FILE* 
                    .arg(QString::fromStdString(a.Joue.TexteCode()))
                    .arg(a.Joue.BiPl)
                    .arg(a.Joue.MalPl)
-                   .arg(Pluriel(a.PossiblesAvant, "code possible", "codes possibles"))
+                   .arg(Pluriel(a.PossiblesAvant, textes::NomCodesPossibles))
                    .arg(a.PossiblesApres)
                    .arg(QString::fromUtf8(a.Compatible ? textes::CoupPossible : textes::CoupPlusPossible))
                    .arg(Chiffres(a.Conseil.Code))
-                   .arg(Pluriel(a.Conseil.PireCas, "code", "codes")));
+                   .arg(Pluriel(a.Conseil.PireCas, textes::NomCodes)));
     }
-    const QString bilan = QString::fromUtf8(textes::BilanTexte)
-                              .arg(Pluriel(partie->NbCoups, "coup joué", "coups joués"), Etat(*partie));
+    const QString bilan
+        = QString::fromUtf8(textes::BilanTexte).arg(Pluriel(partie->NbCoups, textes::NomCoupsJoues), Etat(*partie));
     Ecrire(sortie,
-           finie ? bilan + QString::fromUtf8(textes::BilanSolveurTexte).arg(Pluriel(solveur, "coup", "coups"))
+           finie ? bilan + QString::fromUtf8(textes::BilanSolveurTexte).arg(Pluriel(solveur, textes::NomCoups))
                  : bilan + QStringLiteral(".\n"));
     return 0;
 }

@@ -15,14 +15,14 @@
 
 #include "CommandesSolveur.h"
 #include "LigneDeCommande.h"
+#include "dialogues/Dial.h"
+#include "fenetre/FrmPrinc.h"
+#include "fenetre/Icone.h"
+#include "partie/FinDeSession.h"
+#include "plateau/BoiteMessage.h"
 #include "platform/Dossiers.h"
 #include "platform/Fichiers.h"
 #include "textes/Textes.h"
-#include "ui/Dial.h"
-#include "ui/FinDeSession.h"
-#include "ui/FrmPrinc.h"
-#include "ui/Icone.h"
-#include "ui/plateau/BoiteMessage.h"
 
 namespace {
 

@@ -19,12 +19,12 @@
 #include <fstream>
 
 #include "Scripts.h"
+#include "fenetre/FrmPrinc.h"
 #include "formats/FichierPartie.h"
 #include "formats/FichierProfil.h"
 #include "game/Codes.h"
-#include "ui/FrmPrinc.h"
-#include "ui/plateau/BoutonCouleur.h"
-#include "ui/plateau/Etiquette.h"
+#include "plateau/BoutonCouleur.h"
+#include "plateau/Etiquette.h"
 
 using namespace vorlinde;
 using namespace vorlinde::ui;

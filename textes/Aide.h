@@ -8,6 +8,8 @@
 namespace vorlinde::textes::aide {
 
 inline constexpr const char* TitreRegles = "Règles du jeu";
+// The heading, in the rules below, of the game played as an example.
+inline constexpr const char* TitreExemple = "Un exemple";
 inline constexpr const char* Regles
     = "Le but du jeu\n"
       "Vorlinde cache un code de quatre couleurs différentes, choisies parmi les huit de la palette. "

@@ -42,12 +42,17 @@ std::string Remplir(std::string_view modele, std::initializer_list<std::string> 
     return texte;
 }
 
-std::string Nombre(long n)
+std::string Chiffres(long n)
 {
     return std::to_string(n);
 }
 
 }  // namespace
+
+std::string Nombre(long n, const Mot& mot)
+{
+    return Chiffres(n) + " " + Selon(n, mot.Singulier, mot.Pluriel);
+}
 
 std::string TexteDate(std::int32_t date)
 {
@@ -62,7 +67,7 @@ std::string TexteOrigine(const OriginePartie& origine)
 {
     switch (origine.Sorte) {
     case SortePartie::Numerotee:
-        return Remplir(OrigineNumero, {Nombre(origine.Numero)});
+        return Remplir(OrigineNumero, {Chiffres(origine.Numero)});
     case SortePartie::DuJour:
         return Remplir(OrigineJour, {TexteDate(origine.Numero)});
     case SortePartie::ADeux:
@@ -76,7 +81,7 @@ std::string TexteOrigine(const OriginePartie& origine)
 std::string TexteAPartager(const Partie& partie)
 {
     std::string texte = Remplir(EnTetePartage, {TexteOrigine(partie.Origine)}) + "\n";
-    const auto coups = Nombre(partie.NbCoups);
+    const auto coups = Chiffres(partie.NbCoups);
     switch (Issue(partie)) {
     case IssuePartie::Gagnee:
         texte += Remplir(PartageGagnee, {coups});
@@ -96,7 +101,7 @@ std::string TexteAPartager(const Partie& partie)
             symboles += "●";
         for (int k = 0; k < coup.MalPl; ++k)
             symboles += "○";
-        texte += Nombre(++numero) + " : " + (symboles.empty() ? std::string(PartageSansScore) : symboles) + "\n";
+        texte += Chiffres(++numero) + " : " + (symboles.empty() ? std::string(PartageSansScore) : symboles) + "\n";
     }
     return texte;
 }
@@ -109,13 +114,13 @@ std::string TexteVerification(const Verification& v)
     case Verification::Etat::Exclu:
         return Remplir(
             CodeExclu,
-            {Nombre(v.Coup), Nombre(v.BiPlAvecLui), Nombre(v.MalPlAvecLui), Nombre(v.BiPl), Nombre(v.MalPl)});
+            {Chiffres(v.Coup), Chiffres(v.BiPlAvecLui), Chiffres(v.MalPlAvecLui), Chiffres(v.BiPl), Chiffres(v.MalPl)});
     case Verification::Etat::Possible:
         break;
     }
     if (v.Autres == 0)
         return CodeSeulPossible;
-    return v.Autres == 1 ? std::string(CodePossibleUnAutre) : Remplir(CodePossibleAutres, {Nombre(v.Autres)});
+    return Remplir(Selon(v.Autres, CodePossibleUnAutre, CodePossibleAutres), {Chiffres(v.Autres)});
 }
 
 }  // namespace vorlinde::textes

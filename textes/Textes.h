@@ -128,6 +128,12 @@ inline constexpr const char* RaisonValeurInvalide
 // The file dialogs' own refusals.
 inline constexpr const char* DossierInexistant = "Le dossier « %1 » n'existe pas.";
 inline constexpr const char* FichierLectureSeule = "Le fichier « %1 » est en lecture seule.";
+inline constexpr const char* PasUnFichierOrdinaire
+    = "« %1 » n'est pas un fichier ordinaire, mais un dossier, un tube ou un périphérique.";
+// The kinds of entries in the file dialogs that Qt leaves in English.
+inline constexpr const char* TypeDossier = "Dossier";
+inline constexpr const char* TypeLecteur = "Lecteur";
+inline constexpr const char* TypeRaccourci = "Raccourci";
 inline constexpr const char* DossierProtege = "Le dossier « %1 » est protégé en écriture.";
 
 // The games kept on disk.
@@ -186,13 +192,33 @@ inline constexpr const char* MonterSource = "Monte d'une rangée la dernière co
 inline constexpr const char* DescendreSource = "Descend d'une rangée la dernière couleur choisie";
 inline constexpr const char* IndiceUnCode = "Indice : %1 ; 1 code est encore possible.";
 inline constexpr const char* IndiceCodes = "Indice : %1 ; %2 codes sont encore possibles.";
+// The pieces the board's voice and the names of its controls are made of:
+// « Coup 3 : 2 bien placé(s), 1 mal placé(s) », « Case 2 : couleur 5 »,
+// « Coup 3, case 2 : couleur 5 », « Historique : coups 11 à 20 ».
+inline constexpr const char* MotCoup = "Coup ";
+inline constexpr const char* MotCase = "Case ";
+inline constexpr const char* MotCouleur = "Couleur ";
+inline constexpr const char* DeuxPoints = " : ";
+inline constexpr const char* BienPlacesSuivis = " bien placé(s), ";
+inline constexpr const char* MalPlacesFin = " mal placé(s)";
+inline constexpr const char* DeuxPointsCouleur = " : couleur ";
+inline constexpr const char* DeuxPointsCouleurs = " : couleurs ";
+inline constexpr const char* DeuxPointsVide = " : vide";
+inline constexpr const char* VirguleCase = ", case ";
+inline constexpr const char* Vide = "vide";
+inline constexpr const char* PointVirgule = " ; ";
+inline constexpr const char* Historique = "Historique";
+inline constexpr const char* HistoriqueCoups = "Historique : coups ";
+inline constexpr const char* MotA = " à ";
 
 // The windows added around the board.
 inline constexpr const char* CouleurN = "Couleur %1";
+inline constexpr const char* SansValeur = "—";
 inline constexpr const char* ChangerCouleur = "Espace ou Entrée pour changer cette couleur";
 inline constexpr const char* NomCouleurN = "Couleur %1 : ";
 inline constexpr const char* DossierDuFichier = "Dossier : ";
 inline constexpr const char* OnzeCoupsEtPlus = "11 coups et plus";
+inline constexpr const char* OnzeEtPlus = "11+";
 inline constexpr const char* GagneesSelonCoups = "Parties gagnées selon le nombre de coups";
 inline constexpr const char* BoutonRemettreAZero = "&Remettre à zéro";
 inline constexpr const char* StatJouees = "Parties jouées : ";
@@ -221,10 +247,15 @@ inline constexpr const char* Gagnee = "gagnée";
 inline constexpr const char* Perdue = "perdue";
 inline constexpr const char* BilanSolveur = " ; le solveur trouve ce code en %1 coup(s).";
 inline constexpr const char* Bilan = "Bilan : ";
+inline constexpr const char* SolveurAuPire = "%1 (au pire %2)";
 inline constexpr const char* BoutonReprendre = "&Reprendre";
 inline constexpr const char* BoutonSupprimer = "&Supprimer";
 inline constexpr const char* BoutonToutSupprimer = "&Tout supprimer";
 inline constexpr const char* BoutonPlusTard = "&Plus tard";
+inline constexpr const char* ExplicationReprise
+    = "Ces parties ont été interrompues sans que vous les quittiez (le jeu s'est arrêté, ou la session a pris "
+      "fin). Laquelle voulez-vous reprendre ?";
+inline constexpr const char* LigneReprise = "Le %1 à %2 : %3";
 inline constexpr const char* DernierCoup = ", dernier coup : couleurs %1, %2, %3, %4";
 inline constexpr const char* Coche = ", coché";
 inline constexpr const char* NonCoche = ", non coché";
@@ -274,6 +305,28 @@ inline constexpr const char* PartageGagnee = "Gagnée en %1 coup(s)";
 inline constexpr const char* PartagePerdue = "Perdue après %1 coup(s)";
 inline constexpr const char* PartageEnCours = "En cours : %1 coup(s) joué(s)";
 inline constexpr const char* PartageSansScore = "—";
+
+// Counted things, by the French rule: none and one take the singular.
+struct Mot {
+    const char* Singulier;
+    const char* Pluriel;
+};
+inline constexpr Mot NomCoups{"coup", "coups"};
+inline constexpr Mot NomParties{"partie", "parties"};
+inline constexpr Mot NomCodes{"code", "codes"};
+inline constexpr Mot NomCodesPossibles{"code possible", "codes possibles"};
+inline constexpr Mot NomCoupsJoues{"coup joué", "coups joués"};
+constexpr bool Singulier(long n)
+{
+    return n < 2;
+}
+// Of two sentences, the one `n` takes.
+constexpr const char* Selon(long n, const char* singulier, const char* pluriel)
+{
+    return Singulier(n) ? singulier : pluriel;
+}
+// « 1 coup », « 3 coups ».
+std::string Nombre(long n, const Mot& mot);
 
 // A date (yyyymmdd) as players write it: « 10/12/2026 ».
 std::string TexteDate(std::int32_t date);

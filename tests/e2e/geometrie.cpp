@@ -6,8 +6,8 @@
 // area, computed from the windows' own geometry.
 #include <cstdio>
 
-#include "ui/GeometrieCoul.h"
-#include "ui/plateau/GeometriePrinc.h"
+#include "dialogues/GeometrieCoul.h"
+#include "plateau/GeometriePrinc.h"
 
 namespace g = vorlinde::ui::geometrie;
 

@@ -9,8 +9,8 @@
 #include <variant>
 #include <vector>
 
-#include "ui/Dial.h"
-#include "ui/plateau/BoiteMessage.h"
+#include "dialogues/Dial.h"
+#include "plateau/BoiteMessage.h"
 
 namespace vorlinde::ui {
 

@@ -19,10 +19,10 @@
 #include <vector>
 
 #include "Scripts.h"
+#include "fenetre/FrmPrinc.h"
 #include "game/Codes.h"
-#include "ui/FrmPrinc.h"
-#include "ui/plateau/BoutonCouleur.h"
-#include "ui/plateau/Etiquette.h"
+#include "plateau/BoutonCouleur.h"
+#include "plateau/Etiquette.h"
 
 namespace banc {
 

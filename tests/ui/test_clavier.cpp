@@ -12,12 +12,12 @@
 
 #include "Banc.h"
 #include "Ecoute.h"
+#include "dialogues/FrmCoul.h"
 #include "formats/FichierPartie.h"
 #include "formats/FichierProfil.h"
 #include "game/Couleurs.h"
+#include "plateau/Cellule.h"
 #include "textes/Textes.h"
-#include "ui/FrmCoul.h"
-#include "ui/plateau/Cellule.h"
 
 using namespace banc;
 

@@ -16,10 +16,10 @@
 #include <QTreeView>
 #include <QtTest>
 
-#include "ui/Dial.h"
-#include "ui/UsagesFichier.h"
-#include "ui/plateau/BoiteMessage.h"
-#include "ui/plateau/Traduction.h"
+#include "dialogues/Dial.h"
+#include "dialogues/UsagesFichier.h"
+#include "plateau/BoiteMessage.h"
+#include "plateau/Traduction.h"
 
 using namespace vorlinde::ui;
 

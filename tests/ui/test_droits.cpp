@@ -15,8 +15,8 @@
 #include <sys/stat.h>
 
 #include "Banc.h"
+#include "dialogues/UsagesFichier.h"
 #include "tests/commun/Privileges.h"
-#include "ui/UsagesFichier.h"
 
 using namespace banc;
 

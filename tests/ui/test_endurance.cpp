@@ -11,11 +11,11 @@
 #include <set>
 
 #include "Banc.h"
+#include "dialogues/FrmCoul.h"
 #include "formats/FichierProfil.h"
 #include "game/Defilement.h"
-#include "ui/FrmCoul.h"
-#include "ui/plateau/GeometriePrinc.h"
-#include "ui/plateau/Twips.h"
+#include "plateau/GeometriePrinc.h"
+#include "plateau/Twips.h"
 
 using namespace banc;
 

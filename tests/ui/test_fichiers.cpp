@@ -10,10 +10,10 @@
 #include <unistd.h>
 
 #include "Banc.h"
+#include "dialogues/FrmCoul.h"
 #include "formats/FichierPartie.h"
 #include "formats/FichierProfil.h"
 #include "textes/Textes.h"
-#include "ui/FrmCoul.h"
 
 using namespace banc;
 

@@ -11,7 +11,7 @@
 #include <optional>
 #include <random>
 
-#include "ui/plateau/PartieActive.h"
+#include "partie/PartieActive.h"
 
 using namespace vorlinde;
 using namespace vorlinde::ui;

@@ -7,11 +7,11 @@
 #include <QtTest>
 
 #include "Banc.h"
+#include "dialogues/FrmCoul.h"
+#include "fenetre/Icone.h"
 #include "formats/FichierProfil.h"
+#include "plateau/DispositionPrinc.h"
 #include "textes/Textes.h"
-#include "ui/FrmCoul.h"
-#include "ui/Icone.h"
-#include "ui/plateau/DispositionPrinc.h"
 
 using namespace banc;
 

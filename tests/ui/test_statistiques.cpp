@@ -8,9 +8,9 @@
 
 #include "Banc.h"
 #include "Ecoute.h"
+#include "dialogues/FrmStats.h"
 #include "game/Solveur.h"
 #include "platform/Verrou.h"
-#include "ui/FrmStats.h"
 
 using namespace banc;
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
 #include "ElementMenu.h"
-#include "Texte.h"
+#include "catalogue/Catalogue.h"
 
 #include <QAccessibleObject>
 #include <QAction>

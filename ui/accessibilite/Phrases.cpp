@@ -5,12 +5,29 @@
 // fraction of QString::arg, which parses its placeholders each time.
 #include "Phrases.h"
 
-#include "Texte.h"
+#include "catalogue/Catalogue.h"
 
 namespace vorlinde::ui::phrases {
 namespace {
 
-QString Nombre(int n)
+// The catalogue's pieces, converted once.
+const QString BienPlaces = Utf8(textes::BienPlacesSuivis);
+const QString MalPlaces = Utf8(textes::MalPlacesFin);
+const QString MotCoup = Utf8(textes::MotCoup);
+const QString MotCase = Utf8(textes::MotCase);
+const QString MotCouleur = Utf8(textes::MotCouleur);
+const QString DeuxPoints = Utf8(textes::DeuxPoints);
+const QString DeuxPointsCouleur = Utf8(textes::DeuxPointsCouleur);
+const QString DeuxPointsCouleurs = Utf8(textes::DeuxPointsCouleurs);
+const QString DeuxPointsVide = Utf8(textes::DeuxPointsVide);
+const QString VirguleCase = Utf8(textes::VirguleCase);
+const QString Vide = Utf8(textes::Vide);
+const QString PointVirgule = Utf8(textes::PointVirgule);
+const QString HistoriqueSeul = Utf8(textes::Historique);
+const QString HistoriqueCoups = Utf8(textes::HistoriqueCoups);
+const QString MotA = Utf8(textes::MotA);
+
+QString Chiffres(int n)
 {
     return QString::number(n);
 }
@@ -19,29 +36,27 @@ QString Nombre(int n)
 
 QString Score(int biPl, int malPl)
 {
-    return Nombre(biPl) + QStringLiteral(" bien placé(s), ") + Nombre(malPl) + QStringLiteral(" mal placé(s)");
+    return Chiffres(biPl) + BienPlaces + Chiffres(malPl) + MalPlaces;
 }
 
 QString Coup(int numero, int biPl, int malPl)
 {
-    return QStringLiteral("Coup ") + Nombre(numero) + QStringLiteral(" : ") + Score(biPl, malPl);
+    return MotCoup + Chiffres(numero) + DeuxPoints + Score(biPl, malPl);
 }
 
 QString Case(int cellule, int couleur)
 {
-    return QStringLiteral("Case ") + Nombre(cellule)
-        + (couleur > 0 ? QStringLiteral(" : couleur ") + Nombre(couleur) : QStringLiteral(" : vide"));
+    return MotCase + Chiffres(cellule) + (couleur > 0 ? DeuxPointsCouleur + Chiffres(couleur) : DeuxPointsVide);
 }
 
 QString Source(int couleur)
 {
-    return QStringLiteral("Couleur ") + Nombre(couleur);
+    return MotCouleur + Chiffres(couleur);
 }
 
 QString CaseDuCoup(int coup, int cellule, int couleur)
 {
-    return QStringLiteral("Coup ") + Nombre(coup) + QStringLiteral(", case ") + Nombre(cellule)
-        + QStringLiteral(" : couleur ") + Nombre(couleur);
+    return MotCoup + Chiffres(coup) + VirguleCase + Chiffres(cellule) + DeuxPointsCouleur + Chiffres(couleur);
 }
 
 QString LigneHistorique(int numero, const vorlinde::Coup& coup)
@@ -49,23 +64,21 @@ QString LigneHistorique(int numero, const vorlinde::Coup& coup)
     QString couleurs;
     for (int j = 0; j < LongueurCode; ++j) {
         const int d = coup.Code[j] - '0';
-        couleurs += (j == 0 ? QString() : QStringLiteral(", "))
-            + (d >= 1 && d <= NbCouleurs ? Nombre(d) : QStringLiteral("vide"));
+        couleurs += (j == 0 ? QString() : QStringLiteral(", ")) + (d >= 1 && d <= NbCouleurs ? Chiffres(d) : Vide);
     }
-    return QStringLiteral("Coup ") + Nombre(numero) + QStringLiteral(" : couleurs ") + couleurs + QStringLiteral(" ; ")
-        + Score(coup.BiPl, coup.MalPl);
+    return MotCoup + Chiffres(numero) + DeuxPointsCouleurs + couleurs + PointVirgule + Score(coup.BiPl, coup.MalPl);
 }
 
 QString Historique(bool defile, int premier, int dernier)
 {
-    return defile ? QStringLiteral("Historique : coups ") + Nombre(premier) + QStringLiteral(" à ") + Nombre(dernier)
-                  : QStringLiteral("Historique");
+    return defile ? HistoriqueCoups + Chiffres(premier) + MotA + Chiffres(dernier) : HistoriqueSeul;
 }
 
 QString Indice(const Code4& c, std::size_t possibles)
 {
     const QString code = QStringLiteral("%1, %2, %3, %4").arg(c[0]).arg(c[1]).arg(c[2]).arg(c[3]);
-    return possibles < 2 ? Utf8(textes::IndiceUnCode).arg(code) : Utf8(textes::IndiceCodes).arg(code).arg(possibles);
+    const auto n = static_cast<long>(possibles);
+    return textes::Singulier(n) ? Utf8(textes::IndiceUnCode).arg(code) : Utf8(textes::IndiceCodes).arg(code).arg(n);
 }
 
 }  // namespace vorlinde::ui::phrases

@@ -19,7 +19,7 @@
 #include "accessibilite/Accessibilite.h"
 #include "accessibilite/Annonceur.h"
 #include "accessibilite/Phrases.h"
-#include "accessibilite/Texte.h"
+#include "catalogue/Catalogue.h"
 
 namespace vorlinde::ui {
 namespace {

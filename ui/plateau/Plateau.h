@@ -9,7 +9,7 @@
 
 #include "BoiteMessage.h"
 #include "DispositionPrinc.h"
-#include "PartieActive.h"
+#include "partie/PartieActive.h"
 
 class QGroupBox;
 class QKeyEvent;

@@ -7,6 +7,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "catalogue/Catalogue.h"
+
 namespace vorlinde::ui {
 namespace {
 
@@ -23,11 +25,11 @@ public:
         if (qstrcmp(contexte, "QAbstractFileIconProvider") != 0)
             return {};
         if (qstrcmp(texte, "Folder") == 0)
-            return QStringLiteral("Dossier");
+            return Utf8(textes::TypeDossier);
         if (qstrcmp(texte, "Drive") == 0)
-            return QStringLiteral("Lecteur");
+            return Utf8(textes::TypeLecteur);
         if (qstrcmp(texte, "Shortcut") == 0)
-            return QStringLiteral("Raccourci");
+            return Utf8(textes::TypeRaccourci);
         return {};
     }
 };

@@ -6,10 +6,10 @@
 #include <QDir>
 #include <QFile>
 
-#include "FrmCoul.h"
 #include "FrmPrinc.h"
-#include "UsagesFichier.h"
-#include "accessibilite/Texte.h"
+#include "catalogue/Catalogue.h"
+#include "dialogues/FrmCoul.h"
+#include "dialogues/UsagesFichier.h"
 #include "formats/FichierPartie.h"
 #include "formats/FichierProfil.h"
 #include "plateau/Plateau.h"

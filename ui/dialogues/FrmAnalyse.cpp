@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
 #include "FrmAnalyse.h"
-#include "accessibilite/Texte.h"
+#include "catalogue/Catalogue.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -21,11 +21,6 @@ namespace {
 QString Chiffres(const Code4& code)
 {
     return QString::fromStdString(TexteCode(code));
-}
-
-QString Codes(int n)
-{
-    return QString::number(n) + (n < 2 ? QStringLiteral(" code") : QStringLiteral(" codes"));
 }
 
 }  // namespace
@@ -59,7 +54,8 @@ FrmAnalyse::FrmAnalyse(const Partie& partie, bool numeros, QWidget* parent) : QD
         const QString possibles = QStringLiteral("%1 → %2").arg(a.PossiblesAvant).arg(a.PossiblesApres);
         const QString encore = a.Compatible ? Utf8(textes::Oui) : Utf8(textes::Non);
         const QString solveur
-            = Chiffres(a.Conseil.Code) + QStringLiteral(" (au pire ") + Codes(a.Conseil.PireCas) + QLatin1Char(')');
+            = Utf8(textes::SolveurAuPire)
+                  .arg(Chiffres(a.Conseil.Code), Utf8(textes::Nombre(a.Conseil.PireCas, textes::NomCodes)));
         // The move whole for Tab: a screen reader says it once, and none of
         // the row's texts.
         auto* numero = new LibelleLu(Utf8(textes::CoupN).arg(ligne));

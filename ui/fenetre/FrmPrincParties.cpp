@@ -9,11 +9,11 @@
 #include <QInputDialog>
 #include <QSpinBox>
 
-#include "AujourdHui.h"
-#include "FrmADeux.h"
 #include "FrmPrinc.h"
-#include "accessibilite/Texte.h"
+#include "catalogue/Catalogue.h"
+#include "dialogues/FrmADeux.h"
 #include "game/Sortes.h"
+#include "partie/AujourdHui.h"
 #include "plateau/Plateau.h"
 #include "plateau/Traduction.h"
 

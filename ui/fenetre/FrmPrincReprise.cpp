@@ -13,9 +13,9 @@
 #include <optional>
 
 #include "FrmPrinc.h"
-#include "FrmReprise.h"
-#include "UsagesFichier.h"
-#include "accessibilite/Texte.h"
+#include "catalogue/Catalogue.h"
+#include "dialogues/FrmReprise.h"
+#include "dialogues/UsagesFichier.h"
 #include "formats/FichierPartie.h"
 #include "game/Sortes.h"
 #include "plateau/Plateau.h"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
 #include "FrmCoul.h"
-#include "accessibilite/Texte.h"
+#include "catalogue/Catalogue.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -31,7 +31,7 @@ FrmCoul::FrmCoul(const std::array<std::int32_t, NbCouleurs>& palette, std::share
     setFixedSize(TailleTwips(g::LargeurClient, g::HauteurClient));
     setModal(true);
 
-    auto* CmdOK = new QPushButton(QStringLiteral("OK"), this);
+    auto* CmdOK = new QPushButton(Utf8(textes::BoutonOK), this);
     CmdOK->setObjectName(QStringLiteral("CmdOK"));
     CmdOK->setGeometry(Rect(g::CmdOK));
     for (int k = 0; k < NbCouleurs; ++k) {

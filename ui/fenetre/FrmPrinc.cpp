@@ -17,17 +17,17 @@
 #include <QSettings>
 #include <QWindow>
 
-#include "FrmAnalyse.h"
-#include "FrmTexte.h"
 #include "Icone.h"
-#include "Reglages.h"
 #include "accessibilite/Accessibilite.h"
 #include "accessibilite/Phrases.h"
-#include "accessibilite/Texte.h"
+#include "catalogue/Catalogue.h"
+#include "dialogues/FrmAnalyse.h"
+#include "dialogues/FrmTexte.h"
 #include "formats/FichierProfil.h"
 #include "game/Solveur.h"
 #include "game/Sortes.h"
 #include "game/Version.h"
+#include "partie/Reglages.h"
 #include "plateau/Etiquette.h"
 #include "plateau/GeometriePrinc.h"
 #include "plateau/Plateau.h"

@@ -3,7 +3,7 @@
 #include "PartieGardee.h"
 
 #include "NomAffiche.h"
-#include "accessibilite/Texte.h"
+#include "catalogue/Catalogue.h"
 #include "formats/FichierPartie.h"
 #include "formats/Raisons.h"
 #include "game/Sortes.h"

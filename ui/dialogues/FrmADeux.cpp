@@ -12,7 +12,7 @@
 #include <set>
 
 #include "Ecran.h"
-#include "accessibilite/Texte.h"
+#include "catalogue/Catalogue.h"
 #include "plateau/BoiteMessage.h"
 #include "plateau/BoutonCouleur.h"
 #include "plateau/Plateau.h"

@@ -3,8 +3,8 @@
 //
 // The window of the player's record.
 #include "FrmPrinc.h"
-#include "FrmStats.h"
-#include "accessibilite/Texte.h"
+#include "catalogue/Catalogue.h"
+#include "dialogues/FrmStats.h"
 
 namespace vorlinde::ui {
 

@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
 #include "FrmTexte.h"
-#include "accessibilite/Texte.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -12,13 +11,15 @@
 #include <algorithm>
 
 #include "Ecran.h"
+#include "catalogue/Catalogue.h"
+#include "textes/Aide.h"
 
 namespace vorlinde::ui {
 namespace {
 
 // The block that shows a game played: set apart, as a manual sets its
 // examples apart.
-const QString Exemple = QStringLiteral("Un exemple");
+const QString Exemple = Utf8(textes::aide::TitreExemple);
 
 QString Paragraphes(const QStringList& lignes, const QString& style)
 {

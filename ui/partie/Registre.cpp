@@ -4,7 +4,7 @@
 
 #include "AujourdHui.h"
 #include "NomAffiche.h"
-#include "accessibilite/Texte.h"
+#include "catalogue/Catalogue.h"
 #include "formats/Raisons.h"
 #include "platform/PartiesEnCours.h"
 

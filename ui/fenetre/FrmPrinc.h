@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "Dial.h"
-#include "NomAffiche.h"
-#include "PartieGardee.h"
-#include "Registre.h"
+#include "dialogues/Dial.h"
 #include "game/Aleatoire.h"
+#include "partie/NomAffiche.h"
+#include "partie/PartieActive.h"
+#include "partie/PartieGardee.h"
+#include "partie/Registre.h"
 #include "plateau/BoiteMessage.h"
-#include "plateau/PartieActive.h"
 #include "platform/Fichiers.h"
 
 class QSettings;

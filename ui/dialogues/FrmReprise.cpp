@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
 #include "FrmReprise.h"
-#include "accessibilite/Texte.h"
+#include "catalogue/Catalogue.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -20,11 +20,6 @@
 
 namespace vorlinde::ui {
 namespace {
-
-QString Coups(int n)
-{
-    return QString::number(n) + (n < 2 ? QStringLiteral(" coup") : QStringLiteral(" coups"));
-}
 
 // The role that holds the colours of the last move, as four numbers.
 constexpr int RoleDernier = Qt::UserRole + 1;
@@ -102,8 +97,7 @@ FrmReprise::FrmReprise(Lot premieres, Sources sources, const std::array<std::int
     : QDialog(parent), sources_(std::move(sources)), palette_(palette)
 {
     setWindowTitle(Utf8(textes::TitrePartiesInterrompues));
-    auto* texte = new QLabel(QStringLiteral("Ces parties ont été interrompues sans que vous les quittiez (le jeu s'est "
-                                            "arrêté, ou la session a pris fin). Laquelle voulez-vous reprendre ?"));
+    auto* texte = new QLabel(Utf8(textes::ExplicationReprise));
     texte->setWordWrap(true);
     liste_ = new QListWidget;
     liste_->setObjectName(QStringLiteral("Parties"));
@@ -162,9 +156,10 @@ void FrmReprise::Ajouter(const Lot& lot)
 {
     for (const auto& partie : lot.Parties) {
         const auto date = QDateTime::fromSecsSinceEpoch(partie.Date);
-        const QString ligne = QStringLiteral("Le %1 à %2 : %3")
-                                  .arg(date.toString(QStringLiteral("dd/MM/yyyy")),
-                                       date.toString(QStringLiteral("HH:mm")), Coups(partie.Coups));
+        const QString ligne
+            = Utf8(textes::LigneReprise)
+                  .arg(date.toString(QStringLiteral("dd/MM/yyyy")), date.toString(QStringLiteral("HH:mm")),
+                       Utf8(textes::Nombre(partie.Coups, textes::NomCoups)));
         auto* element = new QListWidgetItem(ligne, liste_);
         const auto& d = partie.Dernier;
         element->setData(RoleDernier, QVariantList{d[0], d[1], d[2], d[3]});

@@ -8,10 +8,15 @@
 
 namespace vorlinde::ui {
 
-// A text of the catalogue (textes/) as the windows show it.
+// A text of the catalogue (textes/) as Qt shows it.
 inline QString Utf8(const char* texte)
 {
     return QString::fromUtf8(texte);
+}
+
+inline QString Utf8(const std::string& texte)
+{
+    return QString::fromStdString(texte);
 }
 
 }  // namespace vorlinde::ui

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
 #include "Dial.h"
-#include "accessibilite/Texte.h"
+#include "catalogue/Catalogue.h"
 
 #include <QAbstractItemView>
 #include <QColorDialog>
@@ -135,9 +135,7 @@ private:
             return Refuser(Utf8(textes::DossierInexistant).arg(nomDossier));
         // Opening a named pipe or a device would wait for ever or read without end.
         if (fichier.exists() && !fichier.isFile())
-            return Refuser(QStringLiteral("« %1 » n'est pas un fichier ordinaire, mais un dossier, un tube ou un "
-                                          "périphérique.")
-                               .arg(fichier.fileName()));
+            return Refuser(Utf8(textes::PasUnFichierOrdinaire).arg(fichier.fileName()));
         if (flags_.RefuserLectureSeule) {
             if (fichier.exists() && !fichier.isWritable())
                 return Refuser(Utf8(textes::FichierLectureSeule).arg(fichier.fileName()));

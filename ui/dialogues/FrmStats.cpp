@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
 #include "FrmStats.h"
-#include "accessibilite/Texte.h"
+#include "catalogue/Catalogue.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -13,21 +13,12 @@
 
 #include <algorithm>
 
-#include "AujourdHui.h"
 #include "Ecran.h"
 #include "accessibilite/Libelles.h"
+#include "partie/AujourdHui.h"
 #include "plateau/Etiquette.h"
 
 namespace vorlinde::ui {
-namespace {
-
-QString Pluriel(Compte n, const QString& singulier, const QString& pluriel)
-{
-    return QString::number(n) + QLatin1Char(' ') + (n < 2 ? singulier : pluriel);
-}
-
-}  // namespace
-
 // One column of the chart: its count over a bar as tall as the count allows,
 // its number of guesses under it.
 class Barre : public QWidget {
@@ -44,11 +35,10 @@ public:
         compte_ = compte;
         maximum_ = std::max(maximum, Compte{1});
         meilleure_ = meilleure;
-        const QString coups = colonne_ + 1 < ColonnesCoups
-            ? Pluriel(colonne_ + 1, QStringLiteral("coup"), QStringLiteral("coups"))
-            : Utf8(textes::OnzeCoupsEtPlus);
-        setAccessibleName(coups + QStringLiteral(" : ")
-                          + Pluriel(compte, QStringLiteral("partie"), QStringLiteral("parties")));
+        const QString coups = colonne_ + 1 < ColonnesCoups ? Utf8(textes::Nombre(colonne_ + 1, textes::NomCoups))
+                                                           : Utf8(textes::OnzeCoupsEtPlus);
+        setAccessibleName(coups + Utf8(textes::DeuxPoints)
+                          + Utf8(textes::Nombre(static_cast<long>(compte), textes::NomParties)));
         update();
     }
 
@@ -86,7 +76,7 @@ protected:
         peintre.drawText(QRectF(0, barre.top() - mesures.height() - 2, width(), mesures.height()), Qt::AlignCenter,
                          QString::number(compte_));
         peintre.drawText(QRectF(0, height() - mesures.height(), width(), mesures.height()), Qt::AlignCenter,
-                         colonne_ + 1 < ColonnesCoups ? QString::number(colonne_ + 1) : QStringLiteral("11+"));
+                         colonne_ + 1 < ColonnesCoups ? QString::number(colonne_ + 1) : Utf8(textes::OnzeEtPlus));
         if (hasFocus()) {
             peintre.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
             peintre.drawRect(rect().adjusted(0, 0, -1, -1));
@@ -158,11 +148,10 @@ void FrmStats::Afficher(const Statistiques& s)
         Utf8(textes::StatSerie) + n(s.SerieEnCours),
         Utf8(textes::StatMeilleureSerie) + n(s.MeilleureSerie),
         // Before the first win there is neither an average nor a best game.
-        Utf8(textes::StatMoyenne) + (s.Gagnees == 0 ? QStringLiteral("—") : QString::fromStdString(MoyenneDesCoups(s))),
+        Utf8(textes::StatMoyenne) + (s.Gagnees == 0 ? Utf8(textes::SansValeur) : Utf8(MoyenneDesCoups(s))),
         Utf8(textes::StatMeilleurePartie)
-            + (s.MeilleurePartie == 0 ? QStringLiteral("—")
-                                      : n(s.MeilleurePartie)
-                       + (s.MeilleurePartie < 2 ? QStringLiteral(" coup") : QStringLiteral(" coups"))),
+            + (s.MeilleurePartie == 0 ? Utf8(textes::SansValeur)
+                                      : Utf8(textes::Nombre(s.MeilleurePartie, textes::NomCoups))),
         Utf8(textes::StatJoursJoues) + n(s.JoursJoues),
         Utf8(textes::StatSerieDeJours) + n(SerieDeJoursAu(s, AujourdHui())),
         Utf8(textes::StatMeilleureSerieDeJours) + n(s.MeilleureSerieDeJours),
