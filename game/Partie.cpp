@@ -81,6 +81,12 @@ void RafraichirCouleurs(Partie& partie)
             partie.CouleursCases[k] = partie.Palette[t - 1];
 }
 
+void FixerPalette(Partie& partie, const std::array<std::int32_t, NbCouleurs>& palette)
+{
+    partie.Palette = palette;
+    RafraichirCouleurs(partie);
+}
+
 namespace {
 
 bool DernierCoupGagnant(const Partie& partie)
@@ -97,6 +103,13 @@ IssuePartie Issue(const Partie& partie)
     if (!partie.EnCours || partie.NbCoups >= MaxCoups)
         return IssuePartie::Perdue;
     return IssuePartie::EnCours;
+}
+
+void ChargerPartie(Partie& partie, const PartieSauvee& sauvee, int indices, const OriginePartie& origine)
+{
+    ChargerPartie(partie, sauvee);
+    partie.IndicesUtilises = static_cast<std::int16_t>(indices);
+    partie.Origine = origine;
 }
 
 void ChargerPartie(Partie& partie, const PartieSauvee& sauvee)
@@ -218,6 +231,21 @@ void DeplacerSource(Partie& partie, int index)
         return;
     auto& rangee = partie.RangeeCoulSource[partie.CoulSelect];
     rangee = RangeeApresDeplacement(rangee, index);
+}
+
+void ComposerIndice(Partie& partie, const Code4& code)
+{
+    ++partie.IndicesUtilises;
+    for (int k = 0; k < LongueurCode; ++k) {
+        ChoisirCase(partie, k);
+        ChoisirCouleur(partie, code[k] - 1);
+    }
+    ChoisirCase(partie, 0);
+}
+
+bool LaisseeCompteAbandonnee(const Partie& partie)
+{
+    return partie.NbCoups >= 1 && partie.EnCours;
 }
 
 }  // namespace vorlinde

@@ -118,6 +118,8 @@ void AppliquerProfil(Partie& partie, const ProfilCouleurs& profil);
 ProfilCouleurs CollecterProfil(const Partie& partie);
 // After the palette changed: each code cell that holds a number takes its colour.
 void RafraichirCouleurs(Partie& partie);
+// A palette of the colour editor, the cells repainted with it.
+void FixerPalette(Partie& partie, const std::array<std::int32_t, NbCouleurs>& palette);
 
 // The moves recorded, oldest first (history entries 1..NbCoups).
 inline std::span<const Coup> CoupsJoues(const Partie& partie)
@@ -138,6 +140,9 @@ IssuePartie Issue(const Partie& partie);
 // entries past the loaded moves cleared, no number. The palette, the cursor and the
 // swatch clicked last are kept.
 void ChargerPartie(Partie& partie, const PartieSauvee& sauvee);
+// The same for a game that comes back with what the file does not hold: the
+// hints it was played with and its kind (a game kept on disk).
+void ChargerPartie(Partie& partie, const PartieSauvee& sauvee, int indices, const OriginePartie& origine);
 PartieSauvee SauverPartie(const Partie& partie);
 
 // Scores one history entry against `codeSecret`, writes its BiPl and MalPl and
@@ -171,5 +176,12 @@ std::int16_t RangeeApresDeplacement(std::int16_t rangee, int index);
 void ChoisirCase(Partie& partie, int index);
 void ChoisirCouleur(Partie& partie, int indexSource);
 void DeplacerSource(Partie& partie, int index);
+// A hint: `code` composed cell by cell as the player would, the cursor back
+// on the first cell, and one more hint counted.
+void ComposerIndice(Partie& partie, const Code4& code);
+
+// A game that another takes the place of, or that the player leaves without
+// saving, counts as abandoned once a move is played, unless it has ended.
+bool LaisseeCompteAbandonnee(const Partie& partie);
 
 }  // namespace vorlinde

@@ -4,8 +4,10 @@
 // The game in progress tells every change it makes: over thousands of
 // commands drawn at random, each command that changes the game sends one
 // change naming at least every part of the game it changed (the board
-// repaints nothing else), a command that changes nothing sends none, and
-// each end of a game is sent once, after its change.
+// repaints nothing else), a command that changes nothing sends none, what
+// is kept on disk hears of it before anyone shows it, and each end of a
+// game is sent once: after its change for a win or a loss, before the game
+// that replaces it for an abandon.
 #include <QtTest>
 
 #include <optional>
@@ -51,10 +53,18 @@ private slots:
         std::vector<PartieActive::Aspects> changes;
         std::vector<FinDePartie> fins;
         std::size_t changesALaFin = 0;
-        connect(&jeu, &PartieActive::Change, this, [&](PartieActive::Aspects a) { changes.push_back(a); });
+        std::optional<PartieActive::Aspects> aGarder;
+        Partie laissee;
+        connect(&jeu, &PartieActive::AGarder, this, [&](PartieActive::Aspects a) { aGarder = a; });
+        connect(&jeu, &PartieActive::Change, this, [&](PartieActive::Aspects a) {
+            QCOMPARE(aGarder, std::optional(a));
+            aGarder.reset();
+            changes.push_back(a);
+        });
         connect(&jeu, &PartieActive::Finie, this, [&](FinDePartie fin) {
             fins.push_back(fin);
             changesALaFin = changes.size();
+            laissee = jeu.Etat();
         });
         ProfilCouleurs autre = ProfilParDefaut;
         autre[0] = 0x123456;
@@ -65,28 +75,31 @@ private slots:
             const std::size_t n = changes.size(), f = fins.size();
             const int tirage = static_cast<int>(hasard() % 1000);
             std::optional<ResultatValidation> r;
+            bool remplacee = false;
             if (!jeu.Etat().EnCours)
                 jeu.Nouvelle(ProfilParDefaut, TirerCodeSecret(aleatoire), {SortePartie::Numerotee, 1});
             else if (tirage < 300)
-                jeu.ChoisirCouleur(static_cast<int>(hasard() % NbCouleurs));
+                jeu.PoserCouleur(static_cast<int>(hasard() % NbCouleurs));
             else if (tirage < 450)
-                jeu.ChoisirCase(static_cast<int>(hasard() % LongueurCode));
+                jeu.PlacerCurseur(static_cast<int>(hasard() % LongueurCode));
             else if (tirage < 750)
                 r = jeu.Valider();
             else if (tirage < 850)
-                jeu.DeplacerSource(static_cast<int>(hasard() % 2));
+                jeu.DeplacerRangee(static_cast<int>(hasard() % 2));
             else if (tirage < 880)
-                jeu.ComposerIndice({static_cast<std::int16_t>(1 + hasard() % 8), 2, 3, 4});
+                jeu.DonnerIndice({{{static_cast<std::int16_t>(1 + hasard() % 8), 2, 3, 4}}, 5});
             else if (tirage < 881)
                 // Now and then the hidden code itself: the walk wins games too.
-                jeu.ComposerIndice(jeu.Etat().CodeSecret);
+                jeu.DonnerIndice({{jeu.Etat().CodeSecret}, 1});
             else if (tirage < 900)
-                jeu.AppliquerProfil(hasard() % 2 ? autre : ProfilParDefaut);
+                jeu.PrendreProfil(hasard() % 2 ? autre : ProfilParDefaut);
             else if (tirage < 920)
                 jeu.ChangerPalette(hasard() % 2 ? jeu.Etat().Palette
                                                 : std::array<std::int32_t, NbCouleurs>{1, 2, 3, 4, 5, 6, 7, 8});
-            else if (tirage < 930)
+            else if (tirage < 930) {
+                remplacee = true;
                 jeu.Charger(SauverPartie(avant), 2);
+            }
             const auto differences = Differences(avant, jeu.Etat());
             if (differences) {
                 QCOMPARE(changes.size(), n + 1);
@@ -98,7 +111,13 @@ private slots:
             }
             QVERIFY(changes.size() <= n + 1);
             const bool finie = r == ResultatValidation::Gagne || r == ResultatValidation::Perdu;
-            QCOMPARE(fins.size(), f + (finie ? 1 : 0));
+            const bool abandonnee = remplacee && avant.NbCoups > 0;
+            QCOMPARE(fins.size(), f + (finie || abandonnee ? 1 : 0));
+            if (abandonnee) {
+                QCOMPARE(fins.back(), FinDePartie::Abandonnee);
+                QCOMPARE(changesALaFin, n);
+                QVERIFY(laissee == avant);
+            }
             if (finie) {
                 QCOMPARE(changesALaFin, n + 1);
                 QCOMPARE(fins.back(), r == ResultatValidation::Gagne ? FinDePartie::Gagnee : FinDePartie::Perdue);

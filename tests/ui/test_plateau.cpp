@@ -1,14 +1,20 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QtTest>
+
+#include <functional>
 
 #include "Banc.h"
 #include "dialogues/FrmCoul.h"
 #include "fenetre/Icone.h"
+#include "formats/FichierPartie.h"
 #include "formats/FichierProfil.h"
 #include "plateau/DispositionPrinc.h"
 #include "textes/Textes.h"
@@ -21,6 +27,38 @@ QString Texte(const char* t)
 {
     return QString::fromUtf8(t);
 }
+
+// What was on disk and on the board at the moment a screen reader was first
+// told a text that starts with `Attendu`: from Qt 6.8 an announcement, before
+// it the description of the control the focus moves to.
+class Moment : public QObject {
+public:
+    static inline QString Attendu;
+    static inline std::function<QString()> Constat;
+    static inline QStringList Constats;
+
+    static void Voir(const QString& dit)
+    {
+        if (dit.startsWith(Attendu) && Constats.isEmpty())
+            Constats.append(Constat());
+    }
+
+    static void Ecouter([[maybe_unused]] QAccessibleEvent* evenement)
+    {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        if (evenement->type() == QAccessible::Announcement)
+            Voir(static_cast<QAccessibleAnnouncementEvent*>(evenement)->message());
+#endif
+    }
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* event) override
+    {
+        if (auto* controle = qobject_cast<QWidget*>(objet); controle != nullptr && event->type() == QEvent::FocusIn)
+            Voir(controle->accessibleDescription());
+        return false;
+    }
+};
 
 const QByteArray ProfilDefaut
     = "65280\r\n16711680\r\n255\r\n65535\r\n16711935\r\n0\r\n16776960\r\n16777215\r\n8355711\r\n";
@@ -384,6 +422,57 @@ private slots:
         QCOMPARE(b.Etat().CasesCode, compose);
         QCOMPARE(b.Case(0)->BackColor(), 8355711);
         QCOMPARE(b.Etat().NbCoups, 0);
+    }
+
+    // A move, and a hint, are told once they are kept on disk and painted:
+    // the voice never runs ahead of the board, nor of what a program killed
+    // at that moment would leave.
+    void ceQuiEstDitEstDejaGardeEtPeint()
+    {
+        QTemporaryDir donnees;
+        Banc b;
+        b.DossierDonnees = donnees.path().toStdString();
+        b.Ouvrir();
+        const auto gardee = [&] {
+            const QDir enCours(donnees.filePath(QStringLiteral("en-cours")));
+            const auto parties = enCours.entryList({QStringLiteral("*.prt")}, QDir::Files);
+            if (parties.size() != 1)
+                return QStringLiteral("no game kept");
+            const auto lecture = LireFichierPartie(enCours.filePath(parties[0]).toStdString());
+            QFile indices(enCours.filePath(QFileInfo(parties[0]).completeBaseName() + QStringLiteral(".indices")));
+            const auto nombre = indices.open(QIODevice::ReadOnly) ? indices.readAll().trimmed() : QByteArray("0");
+            return QStringLiteral("%1 moves, %2 hints")
+                .arg(lecture.Partie.Coups.size())
+                .arg(QString::fromLatin1(nombre));
+        };
+        b.F().show();
+        QVERIFY(QTest::qWaitForWindowActive(&b.F()));
+        Moment moment;
+        qApp->installEventFilter(&moment);
+        QAccessible::installUpdateHandler(&Moment::Ecouter);
+        const auto fin = qScopeGuard([] { QAccessible::installUpdateHandler(nullptr); });
+
+        Moment::Attendu = QStringLiteral("Coup 1 : ");
+        Moment::Constat = [&] { return gardee() + QStringLiteral(", shown ") + b.BiPl(0)->text(); };
+        const auto coup = b.AutreCode(0);
+        b.Jouer(coup);
+        QTRY_COMPARE(Moment::Constats.size(), 1);
+        QCOMPARE(Moment::Constats[0], QStringLiteral("1 moves, 0 hints, shown %1").arg(b.Etat().Historique[1].BiPl));
+
+        Moment::Attendu = QStringLiteral("Indice : ");
+        Moment::Constats.clear();
+        const auto cases = [&] {
+            QStringList couleurs;
+            for (int k = 0; k < LongueurCode; ++k)
+                couleurs << QString::number(b.Case(k)->BackColor());
+            return couleurs.join(QLatin1Char(' '));
+        };
+        Moment::Constat = [&] { return gardee() + QStringLiteral(", shown ") + cases(); };
+        const auto avant = cases();
+        b.Menu("MnuIndice");
+        QTRY_COMPARE(Moment::Constats.size(), 1);
+        QVERIFY(cases() != avant);
+        QCOMPARE(Moment::Constats[0], QStringLiteral("1 moves, 1 hints, shown ") + cases());
     }
 
     void laLimiteDeCentCoups()

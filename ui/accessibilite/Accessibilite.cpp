@@ -7,6 +7,7 @@
 #include "Accessibilite.h"
 
 #include <QAccessibleWidget>
+#include <QListWidget>
 #include <QPointer>
 #include <QScrollBar>
 #include <QVariant>
@@ -146,6 +147,17 @@ void InstallerAccessibilite()
         return true;
     }();
     Q_UNUSED(installee);
+}
+
+void DireLaLigneCourante(QListWidget* liste)
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    QObject::connect(liste, &QListWidget::currentItemChanged, liste, [liste](QListWidgetItem* element) {
+        liste->setAccessibleDescription(element ? element->data(Qt::AccessibleTextRole).toString() : QString());
+    });
+#else
+    Q_UNUSED(liste);
+#endif
 }
 
 }  // namespace vorlinde::ui

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 
+class QListWidget;
 class QScrollBar;
 class QWidget;
 
@@ -21,5 +22,10 @@ void LuParSonNom(QWidget* widget, QAccessible::Role role);
 // For screen readers that read nothing but the focus: the history's scroll
 // bar says the moves it now shows, and keeps the focus.
 void DireLaPosition(QScrollBar* barre);
+
+// Where Qt does not tell screen readers which row a list stands on as the
+// focus arrives (before 6.8), the list says it in its description; later
+// ones do, and Orca reads it.
+void DireLaLigneCourante(QListWidget* liste);
 
 }  // namespace vorlinde::ui

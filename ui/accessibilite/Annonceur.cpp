@@ -55,7 +55,7 @@ void Annonceur::Annoncer(const QString& texte, const QWidget* sujet)
         });
         return;
     }
-    Dire(texte, sujet);
+    Prononcer(texte, sujet);
 }
 
 void Annonceur::Reprendre()
@@ -67,13 +67,13 @@ void Annonceur::Reprendre()
     pretee_ = nullptr;
     QWidget* curseur = plateau_.CaseDuCurseur();
     if (message)
-        Dire(texteEnAttente_, sujetEnAttente_);
+        Prononcer(texteEnAttente_, sujetEnAttente_);
     else if (dansLeCode && focus != curseur && curseur->isEnabled())
         plateau_.SuivreCurseur();
     texteEnAttente_.clear();
 }
 
-void Annonceur::Dire(const QString& texte, const QWidget* sujet)
+void Annonceur::Prononcer(const QString& texte, const QWidget* sujet)
 {
     QWidget* curseur = plateau_.CaseDuCurseur();
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)

@@ -14,6 +14,16 @@ class QWidget;
 
 namespace vorlinde::ui {
 
+// What a window says of its own results (a game saved, copied, put off),
+// through the board's one voice; what the game does, the board tells.
+class Voix {
+public:
+    virtual void Dire(const QString& texte) = 0;
+
+protected:
+    ~Voix() = default;
+};
+
 // The board's one voice: what it says to a screen reader, once, whichever Qt
 // the program runs on. From Qt 6.8, as an accessible announcement, the focus
 // moved only to follow the cursor. Before, through the only change that Orca
@@ -25,7 +35,7 @@ namespace vorlinde::ui {
 // desktop has not given the window back its focus yet), a message waits for
 // it: said before, it would be lost, and the board would stay silent until
 // the focus moved.
-class Annonceur : public QObject {
+class Annonceur : public QObject, public Voix {
 public:
     // What the voice needs of the board: the controls that may take the
     // focus to speak, first to last, and how the focus follows the cursor.
@@ -43,6 +53,7 @@ public:
     // `texte`: from Qt 6.8 screen readers read it when the focus is on it,
     // and the message is not sent again.
     void Annoncer(const QString& texte, const QWidget* sujet = nullptr);
+    void Dire(const QString& texte) override { Annoncer(texte); }
     // The window is active again after a dialog: the focus, when it was in
     // the code, comes back to the cursor's cell, and a message kept for this
     // moment is said, once.
@@ -69,7 +80,7 @@ protected:
     bool eventFilter(QObject* objet, QEvent* event) override;
 
 private:
-    void Dire(const QString& texte, const QWidget* sujet);
+    void Prononcer(const QString& texte, const QWidget* sujet);
 
     Plateau plateau_;
     QPointer<QWidget> annonce_;

@@ -81,4 +81,19 @@ QString Indice(const Code4& c, std::size_t possibles)
     return textes::Singulier(n) ? Utf8(textes::IndiceUnCode).arg(code) : Utf8(textes::IndiceCodes).arg(code).arg(n);
 }
 
+QString Depart(const OriginePartie& origine)
+{
+    switch (origine.Sorte) {
+    case SortePartie::Numerotee:
+        return Utf8(textes::PartieNumeroN).arg(origine.Numero);
+    case SortePartie::DuJour:
+        return Utf8(textes::CodeDuJourDu).arg(Utf8(textes::TexteDate(origine.Numero)));
+    case SortePartie::ADeux:
+        return Utf8(textes::CodeCompose);
+    case SortePartie::Chargee:
+        break;
+    }
+    return Utf8(textes::NouvellePartie);
+}
+
 }  // namespace vorlinde::ui::phrases

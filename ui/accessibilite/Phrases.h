@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "game/Partie.h"
+#include "game/Sortes.h"
 
 namespace vorlinde::ui::phrases {
 
@@ -29,6 +30,10 @@ QString LigneHistorique(int numero, const vorlinde::Coup& coup);
 QString Historique(bool defile, int premier, int dernier);
 // « Indice : 1, 2, 3, 4 ; 5 codes sont encore possibles. »
 QString Indice(const Code4& code, std::size_t possibles);
+
+// What a new game is told by: « Partie numéro 42 », « Code du jour du
+// 10/12/2026 », « Code composé » (two players).
+QString Depart(const OriginePartie& origine);
 
 // What the commands answer are texts of the catalogue as they stand
 // (textes::NouvellePartie, textes::PartieChargee...).

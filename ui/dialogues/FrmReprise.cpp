@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
 #include "FrmReprise.h"
-#include "catalogue/Catalogue.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -16,6 +15,8 @@
 #include <QVBoxLayout>
 
 #include "Ecran.h"
+#include "accessibilite/Accessibilite.h"
+#include "catalogue/Catalogue.h"
 #include "plateau/Cellule.h"
 
 namespace vorlinde::ui {
@@ -110,13 +111,7 @@ FrmReprise::FrmReprise(Lot premieres, Sources sources, const std::array<std::int
     misesDeCote_ = new QLabel;
     misesDeCote_->setWordWrap(true);
     misesDeCote_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    // This Qt does not tell screen readers which game the list stands on as
-    // the focus arrives: the list says it. Later ones do, and Orca reads it.
-    connect(liste_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* element) {
-        liste_->setAccessibleDescription(element ? element->data(Qt::AccessibleTextRole).toString() : QString());
-    });
-#endif
+    DireLaLigneCourante(liste_);
     Ajouter(premieres);
     liste_->setCurrentRow(0);
 

@@ -63,13 +63,17 @@ FrmPrinc::FrmPrinc(ServicesPrinc services, QWidget* parent)
                                            signaler(Utf8(textes::TitreStatistiques)));
     dial_ = std::make_unique<Dial>(this, services_.Dialogues);
     setWindowTitle(Utf8(textes::TitreFenetre).arg(Utf8(VersionProgramme)));
-    // What a saved game holds is on disk before the board shows it.
-    connect(&jeu_, &PartieActive::Change, this, [this](PartieActive::Aspects aspects) {
-        if (aspects & (PartieActive::Aspect::Historique | PartieActive::Aspect::Rangees))
+    // What a saved game holds, and a hint as it is given, are on disk
+    // before the board shows or says them: a program killed then still
+    // counts the game as it was shown.
+    connect(&jeu_, &PartieActive::AGarder, this, [this](PartieActive::Aspects aspects) {
+        using A = PartieActive::Aspect;
+        if (aspects & (A::Historique | A::Rangees | A::IndiceDonne))
             gardee_->Garder(jeu_.Etat());
     });
     connect(&jeu_, &PartieActive::Finie, this, [this](FinDePartie fin) { registre_->Compter(fin, jeu_.Etat()); });
     plateau_ = new Plateau(jeu_, services_.Boites, this);
+    voix_ = &plateau_->VoixDuPlateau();
     setCentralWidget(plateau_);
     // The board does not follow a resize, so the window does not offer one.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -145,11 +149,7 @@ void FrmPrinc::ConstruireMenus()
               return a;
           };
     auto* fichier = menuBar()->addMenu(Utf8(textes::MenuFichier));
-    action(fichier, "MnuNew", Utf8(textes::MenuNouveau), QKeySequence(Qt::Key_F2), [this] {
-        AbandonnerPartie();
-        MnuNew_Click();
-        plateau_->Annoncer(Utf8(textes::NouvellePartie));
-    });
+    action(fichier, "MnuNew", Utf8(textes::MenuNouveau), QKeySequence(Qt::Key_F2), &FrmPrinc::MnuNew_Click);
     fichier->addSeparator();
     action(fichier, "MnuSave", Utf8(textes::MenuSauvegarder), QKeySequence(Qt::CTRL | Qt::Key_S),
            &FrmPrinc::MnuSave_Click);
@@ -211,12 +211,7 @@ void FrmPrinc::MnuIndice_Click()
         MsgBox(Utf8(textes::PlusDIndice), styles::Aucun, Utf8(textes::TitreIndice));
         return;
     }
-    const auto conseil = ConseillerCoup(jeu_.Etat());
-    jeu_.ComposerIndice(conseil.Coup.Code);
-    // On disk as it is given, as a move is: a program killed now still
-    // counts the game as won with a hint.
-    gardee_->Garder(jeu_.Etat());
-    plateau_->Annoncer(phrases::Indice(conseil.Coup.Code, conseil.Possibles));
+    jeu_.DonnerIndice(ConseillerCoup(jeu_.Etat()));
 }
 
 void FrmPrinc::MnuAnalyse_Click()
@@ -288,13 +283,14 @@ void FrmPrinc::Form_Load()
     // looked up or read (a broken link, a folder that may not be entered) is
     // left as it is, and the game plays with the built-in colours.
     if (!dossier.empty() && TrouverProfilDefaut(dossier, nomUser_).Presence == PresenceProfil::Absent) {
-        jeu_.AppliquerProfil(ProfilParDefaut);
+        jeu_.PrendreProfil(ProfilParDefaut);
         // Start-up tells nothing: a folder that cannot be written leaves the
         // game on the built-in colours, which every new game falls back to.
         // Made the user's alone, as the games kept are, whatever the umask.
         EcrireProfil(dossier / (nomUser_ + ".usr"), CollecterProfil(jeu_.Etat()), true);
     }
-    MnuNew_Click();
+    const auto numero = TirerNumero(std::ref(aleatoire_));
+    Commencer(CodeNumerote(numero), {SortePartie::Numerotee, numero}, PartieActive::Depart::Ouverture);
 }
 
 ProfilCouleurs FrmPrinc::ProfilDefautOuIntegre() const
@@ -311,7 +307,7 @@ ProfilCouleurs FrmPrinc::ProfilDefautOuIntegre() const
 void FrmPrinc::MnuNew_Click()
 {
     const auto numero = TirerNumero(std::ref(aleatoire_));
-    jeu_.Nouvelle(ProfilDefautOuIntegre(), CodeNumerote(numero), {SortePartie::Numerotee, numero});
+    Commencer(CodeNumerote(numero), {SortePartie::Numerotee, numero}, PartieActive::Depart::Tiree);
 }
 
 void FrmPrinc::MnuQuit_Click()
@@ -340,11 +336,6 @@ void FrmPrinc::closeEvent(QCloseEvent* event)
     }
 }
 
-void FrmPrinc::AbandonnerPartie()
-{
-    registre_->Abandonner(jeu_.Etat());
-}
-
 bool FrmPrinc::Form_Unload()
 {
     const auto reponse
@@ -359,7 +350,7 @@ bool FrmPrinc::Form_Unload()
         return issue != IssueCommande::Echec;
     }
     if (reponse == Reponse::Non)
-        AbandonnerPartie();
+        jeu_.Abandonner();
     return reponse == Reponse::Non;
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "accessibilite/Annonceur.h"
 #include "dialogues/Dial.h"
 #include "game/Aleatoire.h"
 #include "partie/NomAffiche.h"
@@ -122,11 +123,10 @@ private:
     void MnuADeux_Click();
     void MnuCopier_Click();
     void MnuVerifier_Click();
-    // Left as F2 leaves it, the game in progress gives way to one hiding `code`.
-    void Commencer(const Code4& code, const OriginePartie& origine);
-
-    // The game in progress, left with a move played, counts as abandoned.
-    void AbandonnerPartie();
+    // The game in progress gives way to one hiding `code`, in the colours
+    // of the default profile.
+    void Commencer(const Code4& code, const OriginePartie& origine,
+                   PartieActive::Depart depart = PartieActive::Depart::Choisie);
 
     // The file commands: the dialog of `usage`, set afresh, then
     // `operation` on the chosen file; a failure ends in an "Erreur" box.
@@ -148,6 +148,8 @@ private:
     std::string nomUser_;
     std::unique_ptr<Dial> dial_;
     Plateau* plateau_ = nullptr;
+    // What the window says of its own results.
+    Voix* voix_ = nullptr;
     bool sansQuestion_ = false;
     // The player chose to quit, but the game is kept for the next start.
     bool garderEnPartant_ = false;

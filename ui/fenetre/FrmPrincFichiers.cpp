@@ -42,7 +42,7 @@ FrmPrinc::IssueCommande FrmPrinc::SurFichier(const UsageFichier& usage, const st
 void FrmPrinc::MnuSave_Click()
 {
     if (SauvegarderPartie() == IssueCommande::Reussie)
-        plateau_->Annoncer(Utf8(textes::PartieEnregistree));
+        voix_->Dire(Utf8(textes::PartieEnregistree));
 }
 
 FrmPrinc::IssueCommande FrmPrinc::SauvegarderPartie()
@@ -57,26 +57,20 @@ FrmPrinc::OperationFichier FrmPrinc::ChargementDePartie(int indices, OriginePart
     return [this, indices, origine](const std::filesystem::path& chemin) {
         // The whole file is checked before anything of the game changes.
         const auto lecture = LireFichierPartie(chemin);
-        if (lecture.Erreur == ErreurFichier::Aucune) {
-            AbandonnerPartie();
+        if (lecture.Erreur == ErreurFichier::Aucune)
             jeu_.Charger(lecture.Partie, indices, origine);
-        }
         return lecture.Erreur;
     };
 }
 
 void FrmPrinc::MnuLoad_Click()
 {
-    if (CommandeFichier(usages::ChargementPartie, ChargementDePartie()) == IssueCommande::Reussie)
-        plateau_->Annoncer(Utf8(textes::PartieChargee));
+    CommandeFichier(usages::ChargementPartie, ChargementDePartie());
 }
 
 bool FrmPrinc::OuvrirPartie(const std::filesystem::path& chemin)
 {
-    if (SurFichier(usages::ChargementPartie, chemin, ChargementDePartie()) != IssueCommande::Reussie)
-        return false;
-    plateau_->Annoncer(Utf8(textes::PartieChargee));
-    return true;
+    return SurFichier(usages::ChargementPartie, chemin, ChargementDePartie()) == IssueCommande::Reussie;
 }
 
 bool FrmPrinc::OuvrirPartie(const QString& chemin)
@@ -88,9 +82,8 @@ void FrmPrinc::MnuAffLoad_Click()
 {
     CommandeFichier(usages::ChargementProfil, [this](const std::filesystem::path& chemin) {
         const auto lecture = LireProfil(chemin);
-        if (lecture.Erreur == ErreurFichier::Aucune) {
-            jeu_.AppliquerProfil(lecture.Profil);
-        }
+        if (lecture.Erreur == ErreurFichier::Aucune)
+            jeu_.PrendreProfil(lecture.Profil);
         return lecture.Erreur;
     });
 }

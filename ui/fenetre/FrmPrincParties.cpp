@@ -34,10 +34,9 @@ QString IssueDuJour(const Statistiques& figures)
 
 }  // namespace
 
-void FrmPrinc::Commencer(const Code4& code, const OriginePartie& origine)
+void FrmPrinc::Commencer(const Code4& code, const OriginePartie& origine, PartieActive::Depart depart)
 {
-    AbandonnerPartie();
-    jeu_.Nouvelle(ProfilDefautOuIntegre(), code, origine);
+    jeu_.Nouvelle(ProfilDefautOuIntegre(), code, origine, depart);
 }
 
 void FrmPrinc::MnuNumerotee_Click()
@@ -56,7 +55,6 @@ void FrmPrinc::MnuNumerotee_Click()
         return;
     const auto numero = static_cast<std::int32_t>(dialogue.intValue());
     Commencer(CodeNumerote(numero), {SortePartie::Numerotee, numero});
-    plateau_->Annoncer(Utf8(textes::PartieNumeroN).arg(numero));
 }
 
 // One code a day for every player, from the date alone. The record counts
@@ -74,7 +72,6 @@ void FrmPrinc::MnuDuJour_Click()
         MsgBox(Utf8(textes::JourDejaJoue).arg(date, IssueDuJour(figures)), styles::Aucun,
                Utf8(textes::TitreCodeDuJour));
     Commencer(CodeNumerote(jour), duJour);
-    plateau_->Annoncer(Utf8(textes::CodeDuJourDu).arg(date));
 }
 
 // The first player's code is shown nowhere and said to no one: only that it
@@ -90,13 +87,12 @@ void FrmPrinc::MnuADeux_Click()
     if (fenetre.exec() != QDialog::Accepted)
         return;
     Commencer(fenetre.Code(), {SortePartie::ADeux, 0});
-    plateau_->Annoncer(Utf8(textes::CodeCompose));
 }
 
 void FrmPrinc::MnuCopier_Click()
 {
     QGuiApplication::clipboard()->setText(QString::fromStdString(textes::TexteAPartager(jeu_.Etat())));
-    plateau_->Annoncer(Utf8(textes::PartieCopiee));
+    voix_->Dire(Utf8(textes::PartieCopiee));
 }
 
 // Not a hint: it tells what the moves say of a code the player chose.

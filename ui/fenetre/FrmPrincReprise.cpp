@@ -121,7 +121,7 @@ void FrmPrinc::ProposerReprise()
     if (!choisie) {
         // Said once the board has the focus back: the window closing alone
         // may leave a screen reader silent on a busy machine.
-        plateau_->Annoncer(Utf8(textes::PartiesLaisseesPourPlusTard));
+        voix_->Dire(Utf8(textes::PartiesLaisseesPourPlusTard));
         return;
     }
     const auto laissee = laisseeDe(*choisie);
@@ -141,7 +141,6 @@ void FrmPrinc::ProposerReprise()
     }
     if (!prise && gardee_->Gardee())
         Retirer(laissee);
-    plateau_->Annoncer(Utf8(textes::PartieChargee));
 }
 
 FrmPrinc::Garde FrmPrinc::PartieSurDisque() const

@@ -15,18 +15,37 @@ constexpr PartieActive::Aspects Tout = A::Cases | A::Curseur | A::Palette | A::R
 
 PartieActive::PartieActive(QObject* parent) : QObject(parent) { }
 
-void PartieActive::Nouvelle(const ProfilCouleurs& profil, const Code4& code, const OriginePartie& origine)
+void PartieActive::Changer(Aspects aspects)
 {
+    emit AGarder(aspects);
+    emit Change(aspects);
+}
+
+void PartieActive::Laisser()
+{
+    if (LaisseeCompteAbandonnee(partie_) && !abandonnee_)
+        emit Finie(FinDePartie::Abandonnee);
+    abandonnee_ = false;
+}
+
+void PartieActive::Nouvelle(const ProfilCouleurs& profil, const Code4& code, const OriginePartie& origine,
+                            Depart depart)
+{
+    Laisser();
     NouvellePartie(partie_, profil, code, origine);
-    emit Change(Tout | A::CasesVidees);
+    Aspects aspects = Tout | A::CasesVidees;
+    if (depart == Depart::Tiree)
+        aspects |= A::Tiree;
+    else if (depart == Depart::Choisie)
+        aspects |= A::Commencee;
+    Changer(aspects);
 }
 
 void PartieActive::Charger(const PartieSauvee& sauvee, int indices, const OriginePartie& origine)
 {
-    ChargerPartie(partie_, sauvee);
-    partie_.IndicesUtilises = static_cast<std::int16_t>(indices);
-    partie_.Origine = origine;
-    emit Change(Tout);
+    Laisser();
+    ChargerPartie(partie_, sauvee, indices, origine);
+    Changer(Tout | A::Chargee);
 }
 
 ResultatValidation PartieActive::Valider()
@@ -34,14 +53,14 @@ ResultatValidation PartieActive::Valider()
     const auto resultat = ValiderCode(partie_);
     switch (resultat) {
     case ResultatValidation::Enregistre:
-        emit Change(A::Historique | A::CoupJoue);
+        Changer(A::Historique | A::CoupJoue);
         break;
     case ResultatValidation::Gagne:
-        emit Change(A::Historique | A::Issue | A::CoupJoue);
+        Changer(A::Historique | A::Issue | A::CoupJoue);
         emit Finie(FinDePartie::Gagnee);
         break;
     case ResultatValidation::Perdu:
-        emit Change(A::Historique | A::Issue);
+        Changer(A::Historique | A::Issue);
         emit Finie(FinDePartie::Perdue);
         break;
     default:
@@ -50,48 +69,51 @@ ResultatValidation PartieActive::Valider()
     return resultat;
 }
 
-void PartieActive::ChoisirCase(int index)
+void PartieActive::PlacerCurseur(int cellule)
 {
-    vorlinde::ChoisirCase(partie_, index);
-    emit Change(A::Curseur);
+    ChoisirCase(partie_, cellule);
+    Changer(A::Curseur);
 }
 
-void PartieActive::ChoisirCouleur(int indexSource)
+void PartieActive::PoserCouleur(int indexSource)
 {
     caseColoree_ = partie_.CaseCourante;
-    vorlinde::ChoisirCouleur(partie_, indexSource);
-    emit Change(A::Cases | A::Curseur | A::CouleurPosee);
+    ChoisirCouleur(partie_, indexSource);
+    Changer(A::Cases | A::Curseur | A::CouleurPosee);
 }
 
-void PartieActive::DeplacerSource(int index)
+void PartieActive::DeplacerRangee(int sens)
 {
-    vorlinde::DeplacerSource(partie_, index);
-    emit Change(A::Rangees);
+    DeplacerSource(partie_, sens);
+    Changer(A::Rangees);
 }
 
-void PartieActive::ComposerIndice(const Code4& code)
+void PartieActive::DonnerIndice(const Conseil& conseil)
 {
-    ++partie_.IndicesUtilises;
-    for (int k = 0; k < LongueurCode; ++k) {
-        vorlinde::ChoisirCase(partie_, k);
-        vorlinde::ChoisirCouleur(partie_, code[k] - 1);
-    }
-    vorlinde::ChoisirCase(partie_, 0);
-    emit Change(A::Cases | A::Curseur);
+    indice_ = conseil;
+    ComposerIndice(partie_, conseil.Coup.Code);
+    Changer(A::Cases | A::Curseur | A::IndiceDonne);
 }
 
-void PartieActive::AppliquerProfil(const ProfilCouleurs& profil)
+void PartieActive::PrendreProfil(const ProfilCouleurs& profil)
 {
-    vorlinde::AppliquerProfil(partie_, profil);
-    vorlinde::RafraichirCouleurs(partie_);
-    emit Change(A::Palette | A::Cases | A::CasesVidees);
+    AppliquerProfil(partie_, profil);
+    RafraichirCouleurs(partie_);
+    Changer(A::Palette | A::Cases | A::CasesVidees);
 }
 
 void PartieActive::ChangerPalette(const std::array<std::int32_t, NbCouleurs>& palette)
 {
-    partie_.Palette = palette;
-    vorlinde::RafraichirCouleurs(partie_);
-    emit Change(A::Palette | A::Cases);
+    FixerPalette(partie_, palette);
+    Changer(A::Palette | A::Cases);
+}
+
+void PartieActive::Abandonner()
+{
+    // The board still shows it, as it stands, until the window closes.
+    if (LaisseeCompteAbandonnee(partie_) && !abandonnee_)
+        emit Finie(FinDePartie::Abandonnee);
+    abandonnee_ = true;
 }
 
 }  // namespace vorlinde::ui

@@ -5,16 +5,18 @@
 #include <QObject>
 
 #include "game/Partie.h"
+#include "game/Solveur.h"
 #include "game/Statistiques.h"
 
 namespace vorlinde::ui {
 
 // The game in progress, and the only way to change it: every command of the
 // board and of the window (a new game, a move, a cell, a colour, a swatch's
-// row, a load, a profile, a hint, the palette) goes through it, by the rules
-// of game/. After each change it says once what changed, and it says when a
-// game ends; the board repaints from that, the window keeps the game on disk
-// and counts it in the record from that, and the board's voice speaks from it.
+// row, a load, a profile, a hint, the palette, leaving it) goes through it,
+// by the rules of game/. After each change it says once what changed, in
+// two steps: first to those who keep the game on disk (AGarder), then to
+// those who show it and tell it (Change). It alone says when a game ends,
+// abandoned included, from which the record counts it.
 class PartieActive : public QObject {
     Q_OBJECT
 public:
@@ -30,40 +32,67 @@ public:
         CasesVidees = 0x40,    // the cells are shown empty (a new game, a profile)
         CoupJoue = 0x80,       // a guess was recorded and scored
         CouleurPosee = 0x100,  // a colour was placed in the cursor's cell
+        Commencee = 0x200,     // a game the player chose began: told by its kind
+        Tiree = 0x400,         // a new game with a number drawn began
+        Chargee = 0x800,       // a saved or kept game took the place of this one
+        IndiceDonne = 0x1000,  // a hint was composed in the cells
     };
     Q_DECLARE_FLAGS(Aspects, Aspect)
+
+    // How a new game comes: the one the window opens on, which tells
+    // nothing; one with a number drawn (« Nouveau »); one the player chose
+    // (a number, the day's code, two players).
+    enum class Depart { Ouverture, Tiree, Choisie };
 
     explicit PartieActive(QObject* parent = nullptr);
 
     const Partie& Etat() const { return partie_; }
     // The cell the last colour was placed in.
     int CaseColoree() const { return caseColoree_; }
+    // The last hint given, and how many codes it left possible.
+    const Conseil& DernierIndice() const { return indice_; }
 
     // A new game hiding `code`, which came from `origine`.
-    void Nouvelle(const ProfilCouleurs& profil, const Code4& code, const OriginePartie& origine);
+    void Nouvelle(const ProfilCouleurs& profil, const Code4& code, const OriginePartie& origine,
+                  Depart depart = Depart::Choisie);
     // A saved game in place of this one, played with `indices` hints; a game
     // kept on disk comes back with its kind and number.
     void Charger(const PartieSauvee& sauvee, int indices = 0, const OriginePartie& origine = {});
     // The composed code as « Valider le code » takes it; a refusal changes nothing.
     ResultatValidation Valider();
-    void ChoisirCase(int index);
-    void ChoisirCouleur(int indexSource);
-    void DeplacerSource(int index);
-    // A hint: `code` composed in the cells, the cursor back on the first.
-    void ComposerIndice(const Code4& code);
-    void AppliquerProfil(const ProfilCouleurs& profil);
+    void PlacerCurseur(int cellule);
+    void PoserCouleur(int indexSource);
+    void DeplacerRangee(int sens);
+    // The solver's advice composed in the cells, the cursor back on the first.
+    void DonnerIndice(const Conseil& conseil);
+    void PrendreProfil(const ProfilCouleurs& profil);
     void ChangerPalette(const std::array<std::int32_t, NbCouleurs>& palette);
+    // The player leaves the game without saving it (« Non » at the quit
+    // question): with a move played, it ends as abandoned.
+    void Abandonner();
 
 signals:
+    // Sent once per command that changed something, before Change: what the
+    // game keeps on disk is there before the game is shown or told.
+    void AGarder(vorlinde::ui::PartieActive::Aspects aspects);
     // Sent once per command that changed something, before its result is
     // shown to the player.
     void Change(vorlinde::ui::PartieActive::Aspects aspects);
-    // Sent after the Change of the guess that won or lost.
+    // Sent after the Change of the guess that won or lost; for a game
+    // abandoned, before the game that replaces it is set, so that Etat() is
+    // still the game that ends.
     void Finie(vorlinde::FinDePartie fin);
 
 private:
+    void Changer(Aspects aspects);
+    // The game in progress gives way to another: counted as abandoned.
+    void Laisser();
+
     Partie partie_;
     int caseColoree_ = 0;
+    Conseil indice_;
+    // Already counted as abandoned: it is not counted again as it gives way.
+    bool abandonnee_ = false;
 };
 
 }  // namespace vorlinde::ui

@@ -32,12 +32,6 @@ void Registre::Compter(FinDePartie fin, const Partie& partie)
     CompterEnAttente();
 }
 
-void Registre::Abandonner(const Partie& partie)
-{
-    if (partie.NbCoups >= 1 && partie.EnCours)
-        Compter(FinDePartie::Abandonnee, partie);
-}
-
 ComptesEnAttente Registre::EnAttente() const
 {
     ComptesEnAttente enAttente;

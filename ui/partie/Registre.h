@@ -27,8 +27,6 @@ public:
     Registre(Repertoire donnees, Repertoire enCours, std::string base, std::function<void(const QString&)> signaler);
 
     void Compter(FinDePartie fin, const Partie& partie);
-    // A game left with a move played, still in progress, counts as abandoned.
-    void Abandonner(const Partie& partie);
     // The games waiting, this window's and those of windows that ended,
     // counted when the record is free; a failure is told unless `enSilence`
     // (the session is ending).

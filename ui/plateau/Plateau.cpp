@@ -90,7 +90,20 @@ void Plateau::SurChange(PartieActive::Aspects aspects)
         PeindreValider();
     if (aspects & A::Historique)
         PeindreHistorique();
+    DireChange(aspects, cellule, nomAvant);
+}
 
+void Plateau::DireChange(PartieActive::Aspects aspects, int cellule, const QString& nomAvant)
+{
+    using A = PartieActive::Aspect;
+    if (aspects & A::Tiree)
+        Annoncer(Utf8(textes::NouvellePartie));
+    if (aspects & A::Commencee)
+        Annoncer(phrases::Depart(partie_.Origine));
+    if (aspects & A::Chargee)
+        Annoncer(Utf8(textes::PartieChargee));
+    if (aspects & A::IndiceDonne)
+        Annoncer(phrases::Indice(jeu_.DernierIndice().Coup.Code, jeu_.DernierIndice().Possibles));
     if (aspects & A::CoupJoue) {
         const Coup& coup = partie_.Historique[partie_.NbCoups];
         Annoncer(phrases::Coup(partie_.NbCoups, coup.BiPl, coup.MalPl));
@@ -101,6 +114,11 @@ void Plateau::SurChange(PartieActive::Aspects aspects)
         const bool nomDit = !LblCode[cellule]->hasFocus() || LblCode[cellule]->accessibleName() != nomAvant;
         Annoncer(phrases::Case(cellule + 1, partie_.CasesCode[cellule]), nomDit ? LblCode[cellule] : nullptr);
     }
+}
+
+Voix& Plateau::VoixDuPlateau()
+{
+    return *voix_;
 }
 
 void Plateau::Annoncer(const QString& texte, const QWidget* sujet)
@@ -281,18 +299,18 @@ void Plateau::CmdOK_Click()
 
 void Plateau::LblCode_Click(int index)
 {
-    jeu_.ChoisirCase(index);
+    jeu_.PlacerCurseur(index);
     SuivreCurseur();
 }
 
 void Plateau::LblCoulSource_Click(int index)
 {
-    jeu_.ChoisirCouleur(index);
+    jeu_.PoserCouleur(index);
 }
 
 void Plateau::CmdMove_Click(int index)
 {
-    jeu_.DeplacerSource(index);
+    jeu_.DeplacerRangee(index);
 }
 
 void Plateau::LblCode_Change(int index)

@@ -19,6 +19,7 @@ class QScrollBar;
 namespace vorlinde::ui {
 
 class Annonceur;
+class Voix;
 class BoutonCouleur;
 
 // The colour (0..7) that a key plays, or -1: the digits 1 to 8, on the keypad
@@ -53,9 +54,8 @@ public:
     // The keys of play: 1 to 8 play a colour, Left and Right move the cursor,
     // Return and Enter validate. False for any other key, which goes on.
     bool Touche(const QKeyEvent& touche);
-    // Says `texte` to a screen reader, once, through the board's voice (see
-    // Annonceur); `sujet`, when given, is a control whose name says it.
-    void Annoncer(const QString& texte, const QWidget* sujet = nullptr);
+    // The board's voice, for what the window says of its own results.
+    Voix& VoixDuPlateau();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -79,6 +79,10 @@ private:
 
     // What the game says has changed, repainted, then told.
     void SurChange(PartieActive::Aspects aspects);
+    void DireChange(PartieActive::Aspects aspects, int cellule, const QString& nomAvant);
+    // Says `texte` to a screen reader, once, through the board's voice (see
+    // Annonceur); `sujet`, when given, is a control whose name says it.
+    void Annoncer(const QString& texte, const QWidget* sujet = nullptr);
     void PeindreCases();
     // Assigns the code cells' captions, which keeps their text colour: the
     // board does so whenever it shows the cells empty.

@@ -93,7 +93,7 @@ bool Plateau::eventFilter(QObject* objet, QEvent* event)
         const auto raison = static_cast<QFocusEvent*>(event)->reason();
         const auto cellule = std::find(LblCode.begin(), LblCode.end(), objet);
         if (cellule != LblCode.end() && (raison == Qt::TabFocusReason || raison == Qt::BacktabFocusReason))
-            jeu_.ChoisirCase(static_cast<int>(cellule - LblCode.begin()));
+            jeu_.PlacerCurseur(static_cast<int>(cellule - LblCode.begin()));
         break;
     }
     default:
