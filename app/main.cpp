@@ -135,6 +135,44 @@ bool EcranDisponible(int argc, char* argv[])
         || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+// The end of the session keeps a game in progress and ends without a
+// question; from within a dialog, whose own loop would go on, at once.
+void SuivreFinDeSession(QApplication& application, vorlinde::ui::FrmPrinc& fenetre)
+{
+    const auto finir = [&fenetre] {
+        fenetre.InterrompreSession();
+        if (QThread::currentThread()->loopLevel() > 1)
+            std::_Exit(0);
+        QApplication::exit(0);
+    };
+    vorlinde::ui::SurFinDeSession(&application, finir);
+    QObject::connect(
+        &application, &QGuiApplication::commitDataRequest, &fenetre,
+        [&fenetre](QSessionManager&) { fenetre.InterrompreSession(); }, Qt::DirectConnection);
+}
+
+// Once the window stands: the icon, what the data folder cannot keep, the
+// game named on the command line or the games left, and the counts waiting.
+void Accueillir(vorlinde::ui::FrmPrinc& fenetre, vorlinde::ui::BoiteMessage& boites, int argc, char* argv[],
+                const vorlinde::Demande& demande)
+{
+    // Every window of the program, dialogs included, shows the icon. Its
+    // five sizes, decoded and handed to the window manager, would hold the
+    // window back by a few milliseconds: it comes once the window stands.
+    QApplication::setWindowIcon(vorlinde::ui::IconeProgramme());
+    // Boxes open over the window.
+    if (const auto alerte = fenetre.AlerteDossierDonnees(); !alerte.isEmpty()) {
+        Ecrire(stderr, QString::fromUtf8(vorlinde::textes::PrefixeErreur) + alerte + QLatin1Char('\n'));
+        boites.MsgBox(&fenetre, alerte, vorlinde::ui::styles::Exclamation);
+    }
+    // A game the player named comes first; the games left then wait for the
+    // next start.
+    if (demande.Fichier.isEmpty() || !fenetre.OuvrirPartie(CheminBrut(argc, argv, demande.Fichier)))
+        fenetre.ProposerReprise();
+    // The games that windows ended before the record was free.
+    fenetre.CompterEnAttente();
+}
+
 int Fenetre(int argc, char* argv[], vorlinde::Demande demande)
 {
     // Started with a standard stream closed: the first file the window
@@ -169,37 +207,9 @@ int Fenetre(int argc, char* argv[], vorlinde::Demande demande)
     vorlinde::ui::FrmPrinc fenetre(services);
     fenetreOuverte = &fenetre;
 
-    // The end of the session keeps a game in progress and ends without a
-    // question; from within a dialog, whose own loop would go on, at once.
-    const auto finir = [&] {
-        fenetre.InterrompreSession();
-        if (QThread::currentThread()->loopLevel() > 1)
-            std::_Exit(0);
-        QApplication::exit(0);
-    };
-    vorlinde::ui::SurFinDeSession(&application, finir);
-    QObject::connect(
-        &application, &QGuiApplication::commitDataRequest, &fenetre,
-        [&](QSessionManager&) { fenetre.InterrompreSession(); }, Qt::DirectConnection);
-
+    SuivreFinDeSession(application, fenetre);
     fenetre.show();
-    new ApresExposition(fenetre.windowHandle(), [&] {
-        // Every window of the program, dialogs included, shows the icon. Its
-        // five sizes, decoded and handed to the window manager, would hold
-        // the window back by a few milliseconds: it comes once the window stands.
-        QApplication::setWindowIcon(vorlinde::ui::IconeProgramme());
-        // Boxes open over the window.
-        if (const auto alerte = fenetre.AlerteDossierDonnees(); !alerte.isEmpty()) {
-            Ecrire(stderr, QString::fromUtf8(vorlinde::textes::PrefixeErreur) + alerte + QLatin1Char('\n'));
-            services.Boites->MsgBox(&fenetre, alerte, vorlinde::ui::styles::Exclamation);
-        }
-        // A game the player named comes first; the games left then wait for
-        // the next start.
-        if (demande.Fichier.isEmpty() || !fenetre.OuvrirPartie(CheminBrut(argc, argv, demande.Fichier)))
-            fenetre.ProposerReprise();
-        // The games that windows ended before the record was free.
-        fenetre.CompterEnAttente();
-    });
+    new ApresExposition(fenetre.windowHandle(), [&] { Accueillir(fenetre, *services.Boites, argc, argv, demande); });
     const int statut = application.exec();
     fenetreOuverte = nullptr;
     return statut;

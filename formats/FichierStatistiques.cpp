@@ -108,84 +108,104 @@ std::string TexteStatistiques(const Statistiques& s)
     return texte + "]\n}\n";
 }
 
-std::optional<Statistiques> LireTexteStatistiques(std::string_view texte, bool& plusRecent)
+namespace {
+
+// A newer version may write anything after its version, which comes first.
+bool PlusRecent(std::string_view texte)
 {
-    // A newer version may write anything after its version, which comes first.
-    {
-        Lecteur entete(texte);
-        std::string nom;
-        long version = 0;
-        plusRecent = entete.Signe('{') && entete.Nom(nom) && nom == "version" && entete.Signe(':')
-            && entete.Nombre(version) && version > VersionStatistiques;
-        if (plusRecent)
-            return std::nullopt;
-    }
+    Lecteur entete(texte);
+    std::string nom;
+    long version = 0;
+    return entete.Signe('{') && entete.Nom(nom) && nom == "version" && entete.Signe(':') && entete.Nombre(version)
+        && version > VersionStatistiques;
+}
+
+// Every field of this version is known; `vus` says which were there, and
+// `version` what the file gives. False for a text that is not the record's.
+bool LireChamps(std::string_view texte, Statistiques& s, std::map<std::string, bool>& vus, long& version)
+{
     Lecteur lecteur(texte);
-    Statistiques s;
     const auto champs = Champs();
-    std::map<std::string, bool> vus;
-    long version = -1;
-    // Every field of this version is known; which of them must be there
-    // depends on the version the file gives.
     if (!lecteur.Signe('{'))
-        return std::nullopt;
+        return false;
     do {
         std::string nom;
         long valeur = 0;
         if (!lecteur.Nom(nom) || !lecteur.Signe(':') || vus[nom])
-            return std::nullopt;
+            return false;
         vus[nom] = true;
         if (nom == CleVictoires) {
             if (!lecteur.Signe('['))
-                return std::nullopt;
+                return false;
             for (int k = 0; k < ColonnesCoups; ++k) {
                 if ((k > 0 && !lecteur.Signe(',')) || !lecteur.Nombre(valeur))
-                    return std::nullopt;
+                    return false;
                 s.VictoiresParCoups[k] = valeur;
             }
             if (!lecteur.Signe(']'))
-                return std::nullopt;
+                return false;
         } else if (!lecteur.Nombre(valeur)) {
-            return std::nullopt;
+            return false;
         } else if (nom == "version") {
             version = valeur;
         } else if (const auto champ = champs.find(nom); champ != champs.end()) {
             s.*(champ->second) = valeur;
         } else {
-            return std::nullopt;
+            return false;
         }
     } while (lecteur.Signe(','));
-    if (!lecteur.Signe('}') || !lecteur.Fini() || version < 1 || version > VersionStatistiques)
-        return std::nullopt;
-    // Every figure of its version is there, and none of a later one.
-    const auto attendus = Champs(version);
-    for (const auto& [nom, champ] : champs)
-        if (nom != "version" && vus[nom] != (attendus.count(nom) > 0))
-            return std::nullopt;
-    // The wins agree with their counts by guesses, the runs with their totals.
+    return lecteur.Signe('}') && lecteur.Fini();
+}
+
+// The wins agree with their counts by guesses, the runs with their totals,
+// the guesses of the wins lie between what their columns allow, and the
+// best game is the first column that holds one.
+bool VictoiresCoherentes(const Statistiques& s)
+{
     const Compte parCoups = std::accumulate(s.VictoiresParCoups.begin(), s.VictoiresParCoups.end(), Compte{0});
-    if (!vus[CleVictoires] || parCoups != s.Gagnees || s.GagneesAvecIndice > s.Gagnees
-        || s.SerieEnCours > s.MeilleureSerie || s.MeilleureSerie > s.Gagnees)
-        return std::nullopt;
-    // The guesses of the wins lie between what their columns allow, the
-    // best game is the first column that holds one.
+    if (parCoups != s.Gagnees || s.GagneesAvecIndice > s.Gagnees || s.SerieEnCours > s.MeilleureSerie
+        || s.MeilleureSerie > s.Gagnees)
+        return false;
     Compte moins = 0;
     for (int k = 0; k + 1 < ColonnesCoups; ++k)
         moins += (k + 1) * s.VictoiresParCoups[k];
     const Compte audela = s.VictoiresParCoups[ColonnesCoups - 1];
     if (s.CoupsDesVictoires < moins + ColonnesCoups * audela || s.CoupsDesVictoires > moins + MaxCoups * audela)
-        return std::nullopt;
+        return false;
     const auto premiere
         = std::find_if(s.VictoiresParCoups.begin(), s.VictoiresParCoups.end(), [](Compte n) { return n > 0; });
     const Compte meilleure = premiere == s.VictoiresParCoups.end() ? 0 : premiere - s.VictoiresParCoups.begin() + 1;
-    if (meilleure < ColonnesCoups ? s.MeilleurePartie != meilleure
-                                  : s.MeilleurePartie < ColonnesCoups || s.MeilleurePartie > MaxCoups)
-        return std::nullopt;
+    return meilleure < ColonnesCoups ? s.MeilleurePartie == meilleure
+                                     : s.MeilleurePartie >= ColonnesCoups && s.MeilleurePartie <= MaxCoups;
+}
+
+bool JoursCoherents(const Statistiques& s)
+{
     const bool unJour = s.JoursJoues > 0;
-    if (s.SerieDeJours > s.MeilleureSerieDeJours || s.MeilleureSerieDeJours > s.JoursJoues
-        || unJour != (s.DernierJour != 0) || (unJour && !DateValide(static_cast<std::int32_t>(s.DernierJour)))
-        || s.IssueDernierJour > 3 || s.CoupsDernierJour > MaxCoups || unJour != (s.IssueDernierJour != 0)
-        || (unJour && s.SerieDeJours == 0))
+    return s.SerieDeJours <= s.MeilleureSerieDeJours && s.MeilleureSerieDeJours <= s.JoursJoues
+        && unJour == (s.DernierJour != 0) && (!unJour || DateValide(static_cast<std::int32_t>(s.DernierJour)))
+        && s.IssueDernierJour <= 3 && s.CoupsDernierJour <= MaxCoups && unJour == (s.IssueDernierJour != 0)
+        && (!unJour || s.SerieDeJours != 0);
+}
+
+}  // namespace
+
+std::optional<Statistiques> LireTexteStatistiques(std::string_view texte, bool& plusRecent)
+{
+    plusRecent = PlusRecent(texte);
+    if (plusRecent)
+        return std::nullopt;
+    Statistiques s;
+    std::map<std::string, bool> vus;
+    long version = -1;
+    if (!LireChamps(texte, s, vus, version) || version < 1 || version > VersionStatistiques)
+        return std::nullopt;
+    // Every figure of its version is there, and none of a later one.
+    const auto attendus = Champs(version);
+    for (const auto& [nom, champ] : Champs())
+        if (nom != "version" && vus[nom] != (attendus.count(nom) > 0))
+            return std::nullopt;
+    if (!vus[CleVictoires] || !VictoiresCoherentes(s) || !JoursCoherents(s))
         return std::nullopt;
     return s;
 }
@@ -294,6 +314,53 @@ void LireReleve(const Repertoire& dossier, ResultatStatistiques& resultat, std::
 
 }  // namespace
 
+namespace {
+
+// The waiting games counted in `resultat`, then `changer`; the waiting files
+// rewritten with the record's new text, the record written, and the files
+// that were counted removed. A file that already names the record as it
+// stands (`avant`) was counted by a program that ended before removing it.
+void Ecrire(const Repertoire& dossier, const std::function<void(Statistiques&)>& changer,
+            const ComptesEnAttente& enAttente, const std::string& avant, ResultatStatistiques& resultat)
+{
+    std::vector<std::pair<std::string, std::vector<FinEnAttente>>> aCompter;
+    std::vector<std::string> comptes;
+    for (const auto& nom : enAttente.Noms) {
+        std::vector<FinEnAttente> fins;
+        std::string releve;
+        if (!LireEnAttente(*enAttente.Dossier, nom, fins, releve))
+            continue;
+        if (!releve.empty() && releve == avant) {
+            comptes.push_back(nom);
+            continue;
+        }
+        for (const auto& fin : fins)
+            Compter(resultat.Figures, fin.Fin, fin.Coups, fin.AvecIndice, fin.Jour, enAttente.Aujourdhui);
+        aCompter.emplace_back(nom, std::move(fins));
+    }
+    if (changer)
+        changer(resultat.Figures);
+    const std::string texte = TexteStatistiques(resultat.Figures);
+    // Each waiting file first says what the record will read once it holds
+    // its games.
+    for (const auto& [nom, fins] : aCompter) {
+        if (enAttente.Dossier->Remplacer(nom, Octets(TexteEnAttente(fins, texte))) != ErreurFichier::Aucune) {
+            resultat.Ecriture = ErreurFichier::Ecriture;
+            return;
+        }
+        comptes.push_back(nom);
+    }
+    resultat.Ecriture = dossier.Remplacer(NomReleve, Octets(texte));
+    if (resultat.Ecriture == ErreurFichier::Aucune) {
+        for (const auto& nom : comptes)
+            enAttente.Dossier->Supprimer(nom);
+        if (!comptes.empty())
+            enAttente.Dossier->Synchroniser();
+    }
+}
+
+}  // namespace
+
 ResultatStatistiques MettreAJourStatistiques(const Repertoire& dossier,
                                              const std::function<void(Statistiques&)>& changer,
                                              const ComptesEnAttente& enAttente)
@@ -323,43 +390,7 @@ ResultatStatistiques MettreAJourStatistiques(const Repertoire& dossier,
             resultat.Ecriture = ErreurFichier::Ecriture;
         return resultat;
     }
-    const std::string avant(octets.begin(), octets.end());
-    // The waiting games: a file that already names the record as it stands
-    // was counted by a program that ended before removing it.
-    std::vector<std::pair<std::string, std::vector<FinEnAttente>>> aCompter;
-    std::vector<std::string> comptes;
-    for (const auto& nom : enAttente.Noms) {
-        std::vector<FinEnAttente> fins;
-        std::string releve;
-        if (!LireEnAttente(*enAttente.Dossier, nom, fins, releve))
-            continue;
-        if (!releve.empty() && releve == avant) {
-            comptes.push_back(nom);
-            continue;
-        }
-        for (const auto& fin : fins)
-            Compter(resultat.Figures, fin.Fin, fin.Coups, fin.AvecIndice, fin.Jour, enAttente.Aujourdhui);
-        aCompter.emplace_back(nom, std::move(fins));
-    }
-    if (changer)
-        changer(resultat.Figures);
-    const std::string texte = TexteStatistiques(resultat.Figures);
-    // Each waiting file first says what the record will read once it holds
-    // its games.
-    for (const auto& [nom, fins] : aCompter) {
-        if (enAttente.Dossier->Remplacer(nom, Octets(TexteEnAttente(fins, texte))) != ErreurFichier::Aucune) {
-            resultat.Ecriture = ErreurFichier::Ecriture;
-            return resultat;
-        }
-        comptes.push_back(nom);
-    }
-    resultat.Ecriture = dossier.Remplacer(NomReleve, Octets(texte));
-    if (resultat.Ecriture == ErreurFichier::Aucune) {
-        for (const auto& nom : comptes)
-            enAttente.Dossier->Supprimer(nom);
-        if (!comptes.empty())
-            enAttente.Dossier->Synchroniser();
-    }
+    Ecrire(dossier, changer, enAttente, std::string(octets.begin(), octets.end()), resultat);
     return resultat;
 }
 

@@ -99,14 +99,40 @@ int Recherche::Explorer(const std::vector<int>& s, int profondeur, int beta)
         if (it->second.Exact || it->second.Minimum >= beta)
             return it->second.Minimum;
     }
-
-    struct Candidat {
-        int Borne;
-        int Carres;  // n x the codes left on average
-        int Essai;
-        std::uint64_t Partage;
-    };
     std::vector<Candidat> candidats;
+    if (const auto fin = Peser(s, profondeur, beta, candidats)) {
+        if (!epuise_)
+            connus_[cle] = {*fin, true, candidats.back().Essai};
+        return *fin;
+    }
+    Ordonner(candidats);
+
+    const int betaInitial = beta;
+    int essai = -1;
+    Classes classes;
+    for (const auto& candidat : candidats) {
+        if (candidat.Borne >= beta)
+            break;
+        const int total = Essayer(s, candidat, profondeur, beta, classes);
+        if (epuise_)
+            return Infini;
+        if (total < beta) {
+            beta = total;
+            essai = candidat.Essai;
+        }
+    }
+    auto& connu = connus_[cle];
+    if (essai >= 0)
+        connu = {beta, true, essai};
+    else
+        connu.Minimum = std::max(connu.Minimum, betaInitial);
+    return essai >= 0 ? beta : betaInitial;
+}
+
+std::optional<int> Recherche::Peser(const std::vector<int>& s, int profondeur, int beta,
+                                    std::vector<Candidat>& candidats)
+{
+    const int n = static_cast<int>(s.size());
     std::vector<char> dans(NbCodes, 0);
     for (const int c : s)
         dans[c] = 1;
@@ -147,23 +173,33 @@ int Recherche::Explorer(const std::vector<int>& s, int profondeur, int beta)
                 continue;
             // Every code alone: nothing does better, and no possible code did as well.
             if (carres == n) {
-                connus_[cle] = {borne, true, g};
+                candidats.push_back({borne, carres, g, 0});
                 return borne;
             }
-            // The split itself, whatever its scores, so that another guess
-            // that splits the codes the same way is tried once.
-            std::array<int, NbScores> etiquette{};
-            std::uint64_t h = dans[g];
-            int suivante = 0;
-            for (int i = 0; i < n; ++i) {
-                int& e = etiquette[scores[i]];
-                if (e == 0)
-                    e = ++suivante;
-                h = h * 0x100000001B3ull + static_cast<std::uint64_t>(e);
-            }
-            candidats.push_back({borne, carres, g, h});
+            candidats.push_back({borne, carres, g, Partage(scores, dans[g])});
         }
-    // Of the guesses that split alike, the lowest.
+    return std::nullopt;
+}
+
+// The split itself, whatever its scores, so that another guess that splits
+// the codes the same way is tried once.
+std::uint64_t Recherche::Partage(const std::vector<std::uint8_t>& scores, bool possible)
+{
+    std::array<int, NbScores> etiquette{};
+    std::uint64_t h = possible ? 1 : 0;
+    int suivante = 0;
+    for (const auto score : scores) {
+        int& e = etiquette[score];
+        if (e == 0)
+            e = ++suivante;
+        h = h * 0x100000001B3ull + static_cast<std::uint64_t>(e);
+    }
+    return h;
+}
+
+// Of the guesses that split alike, the lowest; then the most promising first.
+void Recherche::Ordonner(std::vector<Candidat>& candidats)
+{
     std::stable_sort(candidats.begin(), candidats.end(),
                      [](const Candidat& a, const Candidat& b) { return a.Partage < b.Partage; });
     candidats.erase(std::unique(candidats.begin(), candidats.end(),
@@ -174,47 +210,34 @@ int Recherche::Explorer(const std::vector<int>& s, int profondeur, int beta)
             return a.Borne < b.Borne;
         return a.Carres != b.Carres ? a.Carres < b.Carres : a.Essai < b.Essai;
     });
+}
 
-    const int betaInitial = beta;
-    int essai = -1;
-    std::array<std::vector<int>, NbScores> classes;
-    for (const auto& candidat : candidats) {
-        if (candidat.Borne >= beta)
+// The total of `candidat`: each part it leaves explored, until it cannot
+// beat `beta`.
+int Recherche::Essayer(const std::vector<int>& s, const Candidat& candidat, int profondeur, int beta, Classes& classes)
+{
+    const auto& rapides = Rapides();
+    for (auto& c : classes)
+        c.clear();
+    for (const int c : s)
+        classes[Score(rapides[candidat.Essai], rapides[c])].push_back(c);
+    std::array<int, NbScores> ordre;
+    for (int k = 0; k < NbScores; ++k)
+        ordre[k] = k;
+    // The largest parts first: they decide the cut soonest.
+    std::stable_sort(ordre.begin(), ordre.end(), [&](int a, int b) { return classes[a].size() > classes[b].size(); });
+    int total = candidat.Borne;
+    joues_.push_back(TousLesCodes()[candidat.Essai]);
+    for (const int k : ordre) {
+        if (k == ScoreGagne || classes[k].size() <= 1)
+            continue;
+        total -= BorneInferieure(static_cast<int>(classes[k].size()), profondeur - 1);
+        total += Explorer(classes[k], profondeur - 1, beta - total);
+        if (total >= beta)
             break;
-        for (auto& c : classes)
-            c.clear();
-        for (const int c : s)
-            classes[Score(rapides[candidat.Essai], rapides[c])].push_back(c);
-        std::array<int, NbScores> ordre;
-        for (int k = 0; k < NbScores; ++k)
-            ordre[k] = k;
-        // The largest parts first: they decide the cut soonest.
-        std::stable_sort(ordre.begin(), ordre.end(),
-                         [&](int a, int b) { return classes[a].size() > classes[b].size(); });
-        int total = candidat.Borne;
-        joues_.push_back(tous[candidat.Essai]);
-        for (const int k : ordre) {
-            if (k == ScoreGagne || classes[k].size() <= 1)
-                continue;
-            total -= BorneInferieure(static_cast<int>(classes[k].size()), profondeur - 1);
-            total += Explorer(classes[k], profondeur - 1, beta - total);
-            if (total >= beta)
-                break;
-        }
-        joues_.pop_back();
-        if (epuise_)
-            return Infini;
-        if (total < beta) {
-            beta = total;
-            essai = candidat.Essai;
-        }
     }
-    auto& connu = connus_[cle];
-    if (essai >= 0)
-        connu = {beta, true, essai};
-    else
-        connu.Minimum = std::max(connu.Minimum, betaInitial);
-    return essai >= 0 ? beta : betaInitial;
+    joues_.pop_back();
+    return total;
 }
 
 }  // namespace vorlinde

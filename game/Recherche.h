@@ -9,6 +9,7 @@
 // From the first guess it proves the stored strategy the best (under a
 // minute on one core, outils/); during a game it finishes a game that left
 // that strategy, when few codes are left and it can within its budget.
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "Partie.h"
+#include "ScoreRapide.h"
 
 namespace vorlinde {
 
@@ -46,7 +48,25 @@ private:
         bool Exact = false;
         int Essai = -1;
     };
+    // A guess weighed: the least total it can give, the sum of the squares
+    // of its parts' sizes, its place in TousLesCodes, and how it splits.
+    struct Candidat {
+        int Borne;
+        int Carres;
+        int Essai;
+        std::uint64_t Partage;
+    };
     int Explorer(const std::vector<int>& s, int profondeur, int beta);
+    // Every guess that may do better than `beta`; a total when the search
+    // ends there (a guess that leaves every code alone, the last one
+    // weighed, or the budget spent).
+    std::optional<int> Peser(const std::vector<int>& s, int profondeur, int beta, std::vector<Candidat>& candidats);
+    static std::uint64_t Partage(const std::vector<std::uint8_t>& scores, bool possible);
+    static void Ordonner(std::vector<Candidat>& candidats);
+    // The codes by the score a guess gives them; kept from one guess to the
+    // next of the same position, so that their room is made once.
+    using Classes = std::array<std::vector<int>, NbScores>;
+    int Essayer(const std::vector<int>& s, const Candidat& candidat, int profondeur, int beta, Classes& classes);
     std::uint64_t Cle(std::span<const int> s, int profondeur) const;
 
     long budget_;

@@ -199,24 +199,13 @@ PartiesOffertes PartiesLaissees(const std::filesystem::path& dossierDonnees)
     return PartiesLaissees(Repertoire::Ouvrir(dossierDonnees, false));
 }
 
-PartiesOffertes PartiesLaissees(const Repertoire& donnees)
+namespace {
+
+// The games of `dossier` that no running window holds, and what killed
+// windows left half made, cleared on the way.
+std::vector<PartieLaissee> Lister(const Repertoire& dossier)
 {
-    PartiesOffertes offertes;
-    offertes.Donnees = donnees;
-    const bool ancienne = donnees.Existe(NomAncienneVersion);
-    offertes.EnCours = donnees.Sous("en-cours", ancienne);
-    const auto& dossier = offertes.EnCours;
-    if (!dossier.Ouvert())
-        return offertes;
-    // One start offers at a time; another, at the same moment, offers nothing.
-    offertes.Prise = Verrou(dossier.Fd(), NomOffre, Verrou::Attente::Essayer);
-    if (offertes.Prise.Erreur() == ErreurFichier::PasUnFichierOrdinaire
-        && !dossier.MettreDeCote(NomOffre, dossier, "offre", "").empty())
-        offertes.Prise = Verrou(dossier.Fd(), NomOffre, Verrou::Attente::Essayer);
-    if (!offertes.Prise.Tenu())
-        return offertes;
-    if (ancienne)
-        donnees.Renommer(NomAncienneVersion, dossier, NomLibre(dossier, "interrompue-" + Horodatage()));
+    std::vector<PartieLaissee> parties;
     // The folder's names first, read once: a game's lock or hints are
     // looked at only when the listing has them.
     const auto entrees = dossier.Noms();
@@ -258,8 +247,32 @@ PartiesOffertes PartiesLaissees(const Repertoire& donnees)
         // Held by a running window: its game is not left.
         if (tenu(base))
             continue;
-        offertes.Parties.push_back({dossier.Chemin() / nom, etat.st_mtime, etat.st_mtim.tv_nsec, 0, {}, dossier});
+        parties.push_back({dossier.Chemin() / nom, etat.st_mtime, etat.st_mtim.tv_nsec, 0, {}, dossier});
     }
+    return parties;
+}
+
+}  // namespace
+
+PartiesOffertes PartiesLaissees(const Repertoire& donnees)
+{
+    PartiesOffertes offertes;
+    offertes.Donnees = donnees;
+    const bool ancienne = donnees.Existe(NomAncienneVersion);
+    offertes.EnCours = donnees.Sous("en-cours", ancienne);
+    const auto& dossier = offertes.EnCours;
+    if (!dossier.Ouvert())
+        return offertes;
+    // One start offers at a time; another, at the same moment, offers nothing.
+    offertes.Prise = Verrou(dossier.Fd(), NomOffre, Verrou::Attente::Essayer);
+    if (offertes.Prise.Erreur() == ErreurFichier::PasUnFichierOrdinaire
+        && !dossier.MettreDeCote(NomOffre, dossier, "offre", "").empty())
+        offertes.Prise = Verrou(dossier.Fd(), NomOffre, Verrou::Attente::Essayer);
+    if (!offertes.Prise.Tenu())
+        return offertes;
+    if (ancienne)
+        donnees.Renommer(NomAncienneVersion, dossier, NomLibre(dossier, "interrompue-" + Horodatage()));
+    offertes.Parties = Lister(dossier);
     // Seconds, then nanoseconds: a date in any year sorts right.
     std::sort(offertes.Parties.begin(), offertes.Parties.end(), [](const PartieLaissee& a, const PartieLaissee& b) {
         if (a.Date != b.Date)

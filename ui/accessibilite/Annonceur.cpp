@@ -13,7 +13,7 @@
 
 namespace vorlinde::ui {
 
-Annonceur::Annonceur(Plateau plateau, QObject* parent) : QObject(parent), plateau_(std::move(plateau)) { }
+Annonceur::Annonceur(Controles controles, QObject* parent) : QObject(parent), plateau_(std::move(controles)) { }
 
 void Annonceur::Suivre(QWidget* controle)
 {

@@ -39,7 +39,7 @@ class Annonceur : public QObject, public Voix {
 public:
     // What the voice needs of the board: the controls that may take the
     // focus to speak, first to last, and how the focus follows the cursor.
-    struct Plateau {
+    struct Controles {
         QWidget* Fenetre = nullptr;
         std::function<QWidget*()> CaseDuCurseur;
         std::function<bool(const QWidget*)> DansLeCode;
@@ -47,7 +47,7 @@ public:
         std::vector<QWidget*> Relais;
     };
 
-    Annonceur(Plateau plateau, QObject* parent);
+    Annonceur(Controles controles, QObject* parent);
 
     // Says `texte`. `sujet`, when given, is a control whose name says
     // `texte`: from Qt 6.8 screen readers read it when the focus is on it,
@@ -82,7 +82,7 @@ protected:
 private:
     void Prononcer(const QString& texte, const QWidget* sujet);
 
-    Plateau plateau_;
+    Controles plateau_;
     QPointer<QWidget> annonce_;
     QPointer<QWidget> pretee_;
     bool enAttente_ = false;

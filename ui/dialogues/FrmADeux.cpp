@@ -31,8 +31,24 @@ FrmADeux::FrmADeux(const std::array<std::int32_t, NbCouleurs>& palette, std::int
     plan->addWidget(consigne);
 
     const int cote = fontMetrics().height() * 2;
-    // The keys go to the row of cells, which alone takes the focus: what a
-    // screen reader says of it never changes as colours are placed.
+    plan->addWidget(ConstruireRangee(cote));
+    plan->addLayout(ConstruireSources(cote * 3 / 4));
+
+    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    boutons->button(QDialogButtonBox::Cancel)->setText(Utf8(textes::BoutonAnnuler));
+    connect(boutons, &QDialogButtonBox::accepted, this, &FrmADeux::accept);
+    connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    plan->addWidget(boutons);
+    setTabOrder(rangee_, boutons);
+    rangee_->setFocus();
+    Peindre();
+    TaillerSelonEcran(this);
+}
+
+// The keys go to the row of cells, which alone takes the focus: what a
+// screen reader says of it never changes as colours are placed.
+QWidget* FrmADeux::ConstruireRangee(int cote)
+{
     rangee_ = new QWidget(this);
     rangee_->setObjectName(QStringLiteral("CodeADeux"));
     rangee_->setFocusPolicy(Qt::StrongFocus);
@@ -55,13 +71,16 @@ FrmADeux::FrmADeux(const std::array<std::int32_t, NbCouleurs>& palette, std::int
         cases->addWidget(cases_[k]);
     }
     cases->addStretch();
-    plan->addWidget(rangee_);
+    return rangee_;
+}
 
+QLayout* FrmADeux::ConstruireSources(int cote)
+{
     auto* sources = new QHBoxLayout;
     for (int k = 0; k < NbCouleurs; ++k) {
         auto* source = new BoutonCouleur(this);
         source->setObjectName(QStringLiteral("SourceADeux%1").arg(k));
-        source->setFixedSize(cote * 3 / 4, cote * 3 / 4);
+        source->setFixedSize(cote, cote);
         source->SetCaption({});
         source->SetBackColor(palette_[k]);
         source->SetNumero(numeros_ ? k + 1 : 0);
@@ -73,17 +92,7 @@ FrmADeux::FrmADeux(const std::array<std::int32_t, NbCouleurs>& palette, std::int
         });
         sources->addWidget(source);
     }
-    plan->addLayout(sources);
-
-    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    boutons->button(QDialogButtonBox::Cancel)->setText(Utf8(textes::BoutonAnnuler));
-    connect(boutons, &QDialogButtonBox::accepted, this, &FrmADeux::accept);
-    connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    plan->addWidget(boutons);
-    setTabOrder(rangee_, boutons);
-    rangee_->setFocus();
-    Peindre();
-    TaillerSelonEcran(this);
+    return sources;
 }
 
 void FrmADeux::Poser(int couleur)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QLayout>
 
 #include <array>
 #include <memory>
@@ -35,6 +36,9 @@ protected:
     bool eventFilter(QObject* objet, QEvent* event) override;
 
 private:
+    // The four cells of the code, `cote` pixels wide, and the eight colours.
+    QWidget* ConstruireRangee(int cote);
+    QLayout* ConstruireSources(int cote);
     void Poser(int couleur);
     void Aller(int cellule);
     void Peindre();

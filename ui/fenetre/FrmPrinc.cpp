@@ -33,8 +33,8 @@
 #include "plateau/Plateau.h"
 #include "plateau/Traduction.h"
 #include "plateau/Twips.h"
-#include "platform/Aleatoire.h"
 #include "platform/Dossiers.h"
+#include "platform/Graine.h"
 #include "platform/Module1.h"
 #include "textes/Aide.h"
 
@@ -136,63 +136,24 @@ bool FrmPrinc::event(QEvent* event)
     return traite;
 }
 
+template <typename Handler>
+QAction* FrmPrinc::Action(QMenu* menu, const char* nom, const QString& texte, const QKeySequence& raccourci,
+                          Handler handler)
+{
+    auto* a = menu->addAction(texte);
+    a->setObjectName(Utf8(nom));
+    a->setShortcut(raccourci);
+    connect(a, &QAction::triggered, this, handler);
+    return a;
+}
+
 void FrmPrinc::ConstruireMenus()
 {
     // Before the first action exists: Qt keeps the first interface it makes.
     InstallerAccessibilite();
-    const auto action
-        = [this](QMenu* menu, const char* nom, const QString& texte, const QKeySequence& raccourci, auto handler) {
-              auto* a = menu->addAction(texte);
-              a->setObjectName(Utf8(nom));
-              a->setShortcut(raccourci);
-              connect(a, &QAction::triggered, this, handler);
-              return a;
-          };
-    auto* fichier = menuBar()->addMenu(Utf8(textes::MenuFichier));
-    action(fichier, "MnuNew", Utf8(textes::MenuNouveau), QKeySequence(Qt::Key_F2), &FrmPrinc::MnuNew_Click);
-    fichier->addSeparator();
-    action(fichier, "MnuSave", Utf8(textes::MenuSauvegarder), QKeySequence(Qt::CTRL | Qt::Key_S),
-           &FrmPrinc::MnuSave_Click);
-    action(fichier, "MnuLoad", Utf8(textes::MenuCharger), QKeySequence(Qt::CTRL | Qt::Key_O), &FrmPrinc::MnuLoad_Click);
-    fichier->addSeparator();
-    action(fichier, "MnuQuit", Utf8(textes::MenuQuitter), QKeySequence(Qt::CTRL | Qt::Key_Q), &FrmPrinc::MnuQuit_Click);
-
-    auto* affichage = menuBar()->addMenu(Utf8(textes::MenuAffichage));
-    action(affichage, "MnuCoul", Utf8(textes::MenuChoixCouleurs), QKeySequence(Qt::CTRL | Qt::Key_C),
-           &FrmPrinc::MnuCoul_Click);
-    affichage->addSeparator();
-    action(affichage, "MnuAffLoad", Utf8(textes::MenuChargementProfil), {}, &FrmPrinc::MnuAffLoad_Click);
-    action(affichage, "MnuAffSave", Utf8(textes::MenuSauvegardeProfil), {}, &FrmPrinc::MnuAffSave_Click);
-    affichage->addSeparator();
-    auto* numeros = affichage->addAction(Utf8(textes::MenuNumeros));
-    numeros->setObjectName(QStringLiteral("MnuNumeros"));
-    numeros->setCheckable(true);
-
+    MenusDuPlateau();
     // Menus of the program's own, after the board's.
-    auto* partie = menuBar()->addMenu(Utf8(textes::MenuPartie));
-    action(partie, "MnuIndice", Utf8(textes::MenuIndice), QKeySequence(Qt::CTRL | Qt::Key_I),
-           &FrmPrinc::MnuIndice_Click);
-    action(partie, "MnuAnalyse", Utf8(textes::MenuAnalyse), {}, &FrmPrinc::MnuAnalyse_Click);
-    partie->addSeparator();
-    action(partie, "MnuStats", Utf8(textes::MenuStatistiques), {}, &FrmPrinc::MnuStats_Click);
-    partie->addSeparator();
-    action(partie, "MnuNumerotee", Utf8(textes::MenuPartieNumerotee), {}, &FrmPrinc::MnuNumerotee_Click);
-    action(partie, "MnuDuJour", Utf8(textes::MenuCodeDuJour), {}, &FrmPrinc::MnuDuJour_Click);
-    action(partie, "MnuADeux", Utf8(textes::MenuPartieADeux), {}, &FrmPrinc::MnuADeux_Click);
-    partie->addSeparator();
-    action(partie, "MnuCopier", Utf8(textes::MenuCopierPartie), {}, &FrmPrinc::MnuCopier_Click);
-    action(partie, "MnuVerifier", Utf8(textes::MenuVerifierCode), {}, &FrmPrinc::MnuVerifier_Click);
-    auto* aide = menuBar()->addMenu(Utf8(textes::MenuAide));
-    action(aide, "MnuRegles", Utf8(textes::MenuRegles), QKeySequence(Qt::Key_F1), [this] {
-        FrmTexte(Utf8(textes::aide::TitreRegles), Utf8(textes::aide::Regles), FrmTexte::Forme::Document, this).exec();
-    });
-    action(aide, "MnuRaccourcis", Utf8(textes::MenuRaccourcis), {}, [this] {
-        FrmTexte(Utf8(textes::aide::TitreRaccourcis), Utf8(textes::aide::Raccourcis), FrmTexte::Forme::Touches, this)
-            .exec();
-    });
-    aide->addSeparator();
-    action(aide, "MnuAPropos", Utf8(textes::MenuAPropos), {}, &FrmPrinc::MnuAPropos_Click);
-
+    MenusAjoutes();
     // F10 opens the first menu, as on the desktops.
     auto* premierMenu = new QAction(this);
     premierMenu->setObjectName(QStringLiteral("MnuF10"));
@@ -200,6 +161,56 @@ void FrmPrinc::ConstruireMenus()
     connect(premierMenu, &QAction::triggered, this,
             [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
     addAction(premierMenu);
+}
+
+void FrmPrinc::MenusDuPlateau()
+{
+    auto* fichier = menuBar()->addMenu(Utf8(textes::MenuFichier));
+    Action(fichier, "MnuNew", Utf8(textes::MenuNouveau), QKeySequence(Qt::Key_F2), &FrmPrinc::MnuNew_Click);
+    fichier->addSeparator();
+    Action(fichier, "MnuSave", Utf8(textes::MenuSauvegarder), QKeySequence(Qt::CTRL | Qt::Key_S),
+           &FrmPrinc::MnuSave_Click);
+    Action(fichier, "MnuLoad", Utf8(textes::MenuCharger), QKeySequence(Qt::CTRL | Qt::Key_O), &FrmPrinc::MnuLoad_Click);
+    fichier->addSeparator();
+    Action(fichier, "MnuQuit", Utf8(textes::MenuQuitter), QKeySequence(Qt::CTRL | Qt::Key_Q), &FrmPrinc::MnuQuit_Click);
+
+    auto* affichage = menuBar()->addMenu(Utf8(textes::MenuAffichage));
+    Action(affichage, "MnuCoul", Utf8(textes::MenuChoixCouleurs), QKeySequence(Qt::CTRL | Qt::Key_C),
+           &FrmPrinc::MnuCoul_Click);
+    affichage->addSeparator();
+    Action(affichage, "MnuAffLoad", Utf8(textes::MenuChargementProfil), {}, &FrmPrinc::MnuAffLoad_Click);
+    Action(affichage, "MnuAffSave", Utf8(textes::MenuSauvegardeProfil), {}, &FrmPrinc::MnuAffSave_Click);
+    affichage->addSeparator();
+    auto* numeros = affichage->addAction(Utf8(textes::MenuNumeros));
+    numeros->setObjectName(QStringLiteral("MnuNumeros"));
+    numeros->setCheckable(true);
+}
+
+void FrmPrinc::MenusAjoutes()
+{
+    auto* partie = menuBar()->addMenu(Utf8(textes::MenuPartie));
+    Action(partie, "MnuIndice", Utf8(textes::MenuIndice), QKeySequence(Qt::CTRL | Qt::Key_I),
+           &FrmPrinc::MnuIndice_Click);
+    Action(partie, "MnuAnalyse", Utf8(textes::MenuAnalyse), {}, &FrmPrinc::MnuAnalyse_Click);
+    partie->addSeparator();
+    Action(partie, "MnuStats", Utf8(textes::MenuStatistiques), {}, &FrmPrinc::MnuStats_Click);
+    partie->addSeparator();
+    Action(partie, "MnuNumerotee", Utf8(textes::MenuPartieNumerotee), {}, &FrmPrinc::MnuNumerotee_Click);
+    Action(partie, "MnuDuJour", Utf8(textes::MenuCodeDuJour), {}, &FrmPrinc::MnuDuJour_Click);
+    Action(partie, "MnuADeux", Utf8(textes::MenuPartieADeux), {}, &FrmPrinc::MnuADeux_Click);
+    partie->addSeparator();
+    Action(partie, "MnuCopier", Utf8(textes::MenuCopierPartie), {}, &FrmPrinc::MnuCopier_Click);
+    Action(partie, "MnuVerifier", Utf8(textes::MenuVerifierCode), {}, &FrmPrinc::MnuVerifier_Click);
+    auto* aide = menuBar()->addMenu(Utf8(textes::MenuAide));
+    Action(aide, "MnuRegles", Utf8(textes::MenuRegles), QKeySequence(Qt::Key_F1), [this] {
+        FrmTexte(Utf8(textes::aide::TitreRegles), Utf8(textes::aide::Regles), FrmTexte::Forme::Document, this).exec();
+    });
+    Action(aide, "MnuRaccourcis", Utf8(textes::MenuRaccourcis), {}, [this] {
+        FrmTexte(Utf8(textes::aide::TitreRaccourcis), Utf8(textes::aide::Raccourcis), FrmTexte::Forme::Touches, this)
+            .exec();
+    });
+    aide->addSeparator();
+    Action(aide, "MnuAPropos", Utf8(textes::MenuAPropos), {}, &FrmPrinc::MnuAPropos_Click);
 }
 
 // The solver's next guess composed in the code cells, as the command line

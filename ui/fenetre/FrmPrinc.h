@@ -12,6 +12,7 @@
 
 #include "accessibilite/Annonceur.h"
 #include "dialogues/Dial.h"
+#include "dialogues/FrmReprise.h"
 #include "game/Aleatoire.h"
 #include "partie/NomAffiche.h"
 #include "partie/PartieActive.h"
@@ -20,6 +21,9 @@
 #include "plateau/BoiteMessage.h"
 #include "platform/Fichiers.h"
 
+class QAction;
+class QKeySequence;
+class QMenu;
 class QSettings;
 
 namespace vorlinde::ui {
@@ -99,6 +103,16 @@ private:
     using OperationFichier = std::function<ErreurFichier(const std::filesystem::path&)>;
 
     void ConstruireMenus();
+    // « Fichier » and « Affichage », as the board has always had them; then
+    // the menus added after them.
+    void MenusDuPlateau();
+    void MenusAjoutes();
+    // An item of `menu` named `nom` (the tests and the layout know it by it).
+    template <typename Handler>
+    QAction* Action(QMenu* menu, const char* nom, const QString& texte, const QKeySequence& raccourci, Handler handler);
+    // The game chosen in the window of games left, taken back as « Charger »
+    // loads a game; one that cannot be read any more is set aside.
+    void Reprendre(const FrmReprise::Partie& choisie, const PartieLaissee& laissee, const Repertoire& donnees);
     void SuivreTailleDuTexte();
     void LireReglages();
 

@@ -49,88 +49,128 @@ QRect DispositionPrinc::Source(int k, int rangee) const
     return {Px(r.Left, Echelle), Px(r.Top, Echelle) + DecalageSources, Px(r.Width, Echelle), Px(r.Height, Echelle)};
 }
 
-DispositionPrinc DisposerPlateau(Arrangement sens, double s, const BesoinsTexte& b)
-{
-    const auto px = [s](int twips) { return Px(twips, s); };
-    const auto rect = [&](const g::Rect& r, int dx = 0, int dy = 0, int dw = 0, int dh = 0) {
+namespace {
+
+// What the text asks of the described board at scale `s`: how far each
+// frame's controls move down for its caption, how much the columns and the
+// buttons grow, and the history's rows.
+struct Ecarts {
+    double s = 1;
+    int e1 = 0, e2 = 0, e3 = 0, ec = 0;
+    double pas = 0;
+    int hauteurCompteur = 0, croissance = 0, premiereLigne = 0;
+    int d4 = 0, d5 = 0, d6 = 0, largeur3 = 0;
+    int dOkL = 0, dOkH = 0, largeurDeplacer = 0, hauteurDeplacer = 0, dDeplacer = 0;
+
+    int px(int twips) const { return Px(twips, s); }
+    QRect rect(const g::Rect& r, int dx = 0, int dy = 0, int dw = 0, int dh = 0) const
+    {
         return QRect(px(r.Left) + dx, px(r.Top) + dy, px(r.Width) + dw, px(r.Height) + dh);
-    };
-    // How far each frame's controls move down for its caption: nothing where
-    // the caption's text ends above them, as in the described board.
-    const auto sous = [&](int cadre) { return std::max(0, b.Legende[cadre] - px(g::LblCode(0).Top)); };
-    const int e1 = sous(1), e2 = sous(2), e3 = sous(3);
-    const int ec = std::max({sous(4), sous(5), sous(6)});
+    }
+    int ligne(int rangee) const { return premiereLigne + Bas(rangee * pas); }
+};
+
+Ecarts Mesurer(double s, const BesoinsTexte& b)
+{
+    Ecarts e;
+    e.s = s;
+    // Nothing where the caption's text ends above the controls, as in the
+    // described board.
+    const auto sous = [&](int cadre) { return std::max(0, b.Legende[cadre] - e.px(g::LblCode(0).Top)); };
+    e.e1 = sous(1), e.e2 = sous(2), e.e3 = sous(3);
+    e.ec = std::max({sous(4), sous(5), sous(6)});
 
     // The history's rows: further apart when the counters' text needs it.
     const double pasDecrit = 360.0 * s / TwipsParPixel;
-    const double pas = std::max(pasDecrit, b.HauteurTexte + 105.0 * s / TwipsParPixel);
-    const int hauteurCompteur = std::max(px(g::LblBiPl(0).Height), b.HauteurTexte);
-    const int croissance = Bas(10 * pas) - Bas(10 * pasDecrit);
-    const auto ligne = [&](int rangee) { return px(g::LblBiPl(0).Top) + ec + Bas(rangee * pas); };
+    e.pas = std::max(pasDecrit, b.HauteurTexte + 105.0 * s / TwipsParPixel);
+    e.hauteurCompteur = std::max(e.px(g::LblBiPl(0).Height), b.HauteurTexte);
+    e.croissance = Bas(10 * e.pas) - Bas(10 * pasDecrit);
+    e.premiereLigne = e.px(g::LblBiPl(0).Top) + e.ec;
 
     // Columns widen for their captions, pushing the next ones right.
-    const int d4 = std::max(0, b.Largeur[4] - px(g::Frame4.Width));
-    const int d5 = std::max(0, b.Largeur[5] - px(g::Frame5.Width));
-    const int d6 = std::max(0, b.Largeur[6] - px(g::Frame6.Width));
-    const int largeur3 = std::max(px(g::Frame3.Width) + d4 + d5 + d6, b.Largeur[3]);
+    e.d4 = std::max(0, b.Largeur[4] - e.px(g::Frame4.Width));
+    e.d5 = std::max(0, b.Largeur[5] - e.px(g::Frame5.Width));
+    e.d6 = std::max(0, b.Largeur[6] - e.px(g::Frame6.Width));
+    e.largeur3 = std::max(e.px(g::Frame3.Width) + e.d4 + e.d5 + e.d6, b.Largeur[3]);
 
     // « Valider le code » grows for its caption where the scale leaves it
     // too small, widening the code's frame and pushing what is below down.
-    const int dOkL = std::max(0, b.Valider.width() - px(g::CmdOK.Width));
-    const int dOkH = std::max(0, b.Valider.height() - px(g::CmdOK.Height));
+    e.dOkL = std::max(0, b.Valider.width() - e.px(g::CmdOK.Width));
+    e.dOkH = std::max(0, b.Valider.height() - e.px(g::CmdOK.Height));
     // « H » and « B » too, growing leftwards and, for « B », upwards from
     // the corners where they stand.
-    const int largeurDeplacer = std::max(px(g::CmdMove(0).Width), b.Deplacer.width());
-    const int hauteurDeplacer = std::max(px(g::CmdMove(0).Height), b.Deplacer.height());
-    const int dDeplacer = largeurDeplacer - px(g::CmdMove(0).Width);
+    e.largeurDeplacer = std::max(e.px(g::CmdMove(0).Width), b.Deplacer.width());
+    e.hauteurDeplacer = std::max(e.px(g::CmdMove(0).Height), b.Deplacer.height());
+    e.dDeplacer = e.largeurDeplacer - e.px(g::CmdMove(0).Width);
+    return e;
+}
 
-    DispositionPrinc d;
-    d.Sens = sens;
-    d.Echelle = s;
-    d.DecalageSources = e1;
-    int largeurHaut = std::max({px(g::Frame1.Width) + std::max(dOkL, dDeplacer), b.Largeur[1], b.Largeur[2]});
+// The frames and the client area; the width the top frames took.
+int PlacerCadres(DispositionPrinc& d, Arrangement sens, const Ecarts& e, const BesoinsTexte& b)
+{
+    int largeurHaut = std::max({e.px(g::Frame1.Width) + std::max(e.dOkL, e.dDeplacer), b.Largeur[1], b.Largeur[2]});
     if (sens == Arrangement::Portrait)
-        largeurHaut = std::max(largeurHaut, largeur3);
-    const int dHaut = largeurHaut - px(g::Frame1.Width);
-    d.Frame[1] = rect(g::Frame1, 0, 0, dHaut, e1);
-    d.Frame[2] = rect(g::Frame2, 0, e1, dHaut, e2 + dOkH);
-    const int hauteur3 = px(g::Frame3.Height) + e3 + ec + croissance;
+        largeurHaut = std::max(largeurHaut, e.largeur3);
+    const int dHaut = largeurHaut - e.px(g::Frame1.Width);
+    d.Frame[1] = e.rect(g::Frame1, 0, 0, dHaut, e.e1);
+    d.Frame[2] = e.rect(g::Frame2, 0, e.e1, dHaut, e.e2 + e.dOkH);
+    const int hauteur3 = e.px(g::Frame3.Height) + e.e3 + e.ec + e.croissance;
     if (sens == Arrangement::Portrait) {
-        d.Frame[3] = QRect(0, px(g::Frame3.Top) + e1 + e2 + dOkH, largeurHaut, hauteur3);
-        d.Client = QSize(px(g::LargeurClient) + dHaut, px(g::HauteurClient) + e1 + e2 + dOkH + e3 + ec + croissance);
+        d.Frame[3] = QRect(0, e.px(g::Frame3.Top) + e.e1 + e.e2 + e.dOkH, largeurHaut, hauteur3);
+        d.Client = QSize(e.px(g::LargeurClient) + dHaut,
+                         e.px(g::HauteurClient) + e.e1 + e.e2 + e.dOkH + e.e3 + e.ec + e.croissance);
     } else {
         // The columns a line of text apart, so that a caption of one never
         // reads on with the other's.
-        const int ecart = std::max(px(g::Frame2.Top) - px(g::Frame1.Height), b.HauteurTexte);
-        d.Frame[3] = QRect(largeurHaut + ecart, 0, largeur3, hauteur3);
-        const int marge = px(g::LargeurClient) - px(g::Frame1.Width);
+        const int ecart = std::max(e.px(g::Frame2.Top) - e.px(g::Frame1.Height), b.HauteurTexte);
+        d.Frame[3] = QRect(largeurHaut + ecart, 0, e.largeur3, hauteur3);
+        const int marge = e.px(g::LargeurClient) - e.px(g::Frame1.Width);
         d.Client
             = QSize(d.Frame[3].right() + 1 + marge, std::max(d.Frame[2].bottom(), d.Frame[3].bottom()) + 1 + marge);
     }
-    const int hauteurColonne = px(g::Frame4.Height) + ec + croissance;
-    d.Frame[4] = QRect(px(g::Frame4.Left), px(g::Frame4.Top) + e3, px(g::Frame4.Width) + d4, hauteurColonne);
-    d.Frame[5] = QRect(px(g::Frame5.Left) + d4, px(g::Frame5.Top) + e3, px(g::Frame5.Width) + d5, hauteurColonne);
-    d.Frame[6] = QRect(px(g::Frame6.Left) + d4 + d5, px(g::Frame6.Top) + e3, px(g::Frame6.Width) + d6, hauteurColonne);
+    const int hauteurColonne = e.px(g::Frame4.Height) + e.ec + e.croissance;
+    d.Frame[4] = QRect(e.px(g::Frame4.Left), e.px(g::Frame4.Top) + e.e3, e.px(g::Frame4.Width) + e.d4, hauteurColonne);
+    d.Frame[5]
+        = QRect(e.px(g::Frame5.Left) + e.d4, e.px(g::Frame5.Top) + e.e3, e.px(g::Frame5.Width) + e.d5, hauteurColonne);
+    d.Frame[6] = QRect(e.px(g::Frame6.Left) + e.d4 + e.d5, e.px(g::Frame6.Top) + e.e3, e.px(g::Frame6.Width) + e.d6,
+                       hauteurColonne);
+    return dHaut;
+}
 
+void PlacerControles(DispositionPrinc& d, const Ecarts& e, int dHaut)
+{
     for (int k = 0; k < 2; ++k) {
         const auto r = g::CmdMove(k);
-        const int bas = k == 0 ? 0 : px(r.Height) - hauteurDeplacer;
-        d.Move[k] = QRect(px(r.Left) + dHaut - dDeplacer, px(r.Top) + e1 + bas, largeurDeplacer, hauteurDeplacer);
+        const int bas = k == 0 ? 0 : e.px(r.Height) - e.hauteurDeplacer;
+        d.Move[k]
+            = QRect(e.px(r.Left) + dHaut - e.dDeplacer, e.px(r.Top) + e.e1 + bas, e.largeurDeplacer, e.hauteurDeplacer);
     }
     for (int k = 0; k < 4; ++k)
-        d.Code[k] = rect(g::LblCode(k), 0, e2);
-    d.OK = rect(g::CmdOK, 0, e2, dOkL, dOkH);
+        d.Code[k] = e.rect(g::LblCode(k), 0, e.e2);
+    d.OK = e.rect(g::CmdOK, 0, e.e2, e.dOkL, e.dOkH);
     // A cell stands in the middle of its row's counters.
-    const int centrage = (hauteurCompteur - px(g::LblResult(0).Height)) / 2;
+    const int centrage = (e.hauteurCompteur - e.px(g::LblResult(0).Height)) / 2;
     for (int k = 0; k < 40; ++k) {
         const auto r = g::LblResult(k);
-        d.Result[k] = QRect(px(r.Left), ligne(k / 4) + centrage, px(r.Width), px(r.Height));
+        d.Result[k] = QRect(e.px(r.Left), e.ligne(k / 4) + centrage, e.px(r.Width), e.px(r.Height));
     }
     for (int k = 0; k < 10; ++k) {
-        d.BiPl[k] = QRect(px(g::LblBiPl(k).Left), ligne(k), px(g::LblBiPl(k).Width) + d5, hauteurCompteur);
-        d.MalPl[k] = QRect(px(g::LblMalPl(k).Left), ligne(k), px(g::LblMalPl(k).Width) + d6, hauteurCompteur);
+        d.BiPl[k] = QRect(e.px(g::LblBiPl(k).Left), e.ligne(k), e.px(g::LblBiPl(k).Width) + e.d5, e.hauteurCompteur);
+        d.MalPl[k] = QRect(e.px(g::LblMalPl(k).Left), e.ligne(k), e.px(g::LblMalPl(k).Width) + e.d6, e.hauteurCompteur);
     }
-    d.VScroll = rect(g::VScroll1, d4 + d5 + d6, e3 + ec, 0, croissance);
+    d.VScroll = e.rect(g::VScroll1, e.d4 + e.d5 + e.d6, e.e3 + e.ec, 0, e.croissance);
+}
+
+}  // namespace
+
+DispositionPrinc DisposerPlateau(Arrangement sens, double s, const BesoinsTexte& b)
+{
+    const Ecarts e = Mesurer(s, b);
+    DispositionPrinc d;
+    d.Sens = sens;
+    d.Echelle = s;
+    d.DecalageSources = e.e1;
+    PlacerControles(d, e, PlacerCadres(d, sens, e, b));
     if (sens == Arrangement::Paysage)
         Equilibrer(d);
     return d;

@@ -242,7 +242,7 @@ void Plateau::ConstruireAccessibilite()
             controle->setFocusPolicy(Qt::TabFocus);
     for (std::size_t k = 0; k + 1 < ordre.size(); ++k)
         setTabOrder(ordre[k], ordre[k + 1]);
-    Annonceur::Plateau vu;
+    Annonceur::Controles vu;
     vu.Fenetre = this;
     vu.CaseDuCurseur = [this] { return LblCode[partie_.CaseCourante]; };
     vu.DansLeCode = [this](const QWidget* controle) {

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vorlinde developers
 // SPDX-License-Identifier: MIT
-#include "Aleatoire.h"
+#include "Graine.h"
 
 #include <chrono>
 
