@@ -14,56 +14,56 @@ double Lineaire(int composante)
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 
-struct CouleurNommee {
-    const char* Nom;
+struct Nommee {
     int R, G, B;
 };
 
-// Few enough names to tell apart by ear, spread over the colour space; the
-// palette's own colours each have theirs.
-constexpr std::array<CouleurNommee, 24> Nommees{{
-    {"noir", 0, 0, 0},
-    {"gris foncé", 64, 64, 64},
-    {"gris", 128, 128, 128},
-    {"gris clair", 192, 192, 192},
-    {"blanc", 255, 255, 255},
-    {"rouge", 255, 0, 0},
-    {"bordeaux", 128, 0, 32},
-    {"orange", 255, 140, 0},
-    {"marron", 128, 64, 0},
-    {"beige", 225, 200, 150},
-    {"jaune", 255, 255, 0},
-    {"olive", 128, 128, 0},
-    {"vert", 0, 255, 0},
-    {"vert foncé", 0, 110, 0},
-    {"vert clair", 150, 240, 150},
-    {"turquoise", 0, 180, 160},
-    {"cyan", 0, 255, 255},
-    {"bleu ciel", 130, 190, 255},
-    {"bleu", 0, 0, 255},
-    {"bleu marine", 0, 0, 110},
-    {"violet", 130, 0, 180},
-    {"mauve", 190, 140, 220},
-    {"magenta", 255, 0, 255},
-    {"rose", 255, 170, 200},
+// Few enough to tell apart by ear, spread over the colour space; the
+// palette's own colours each have theirs. Their names are the catalogue's,
+// in the same order.
+constexpr std::array<Nommee, NbCouleursNommees> Nommees{{
+    {0, 0, 0},        // noir
+    {64, 64, 64},     // gris foncé
+    {128, 128, 128},  // gris
+    {192, 192, 192},  // gris clair
+    {255, 255, 255},  // blanc
+    {255, 0, 0},      // rouge
+    {128, 0, 32},     // bordeaux
+    {255, 140, 0},    // orange
+    {128, 64, 0},     // marron
+    {225, 200, 150},  // beige
+    {255, 255, 0},    // jaune
+    {128, 128, 0},    // olive
+    {0, 255, 0},      // vert
+    {0, 110, 0},      // vert foncé
+    {150, 240, 150},  // vert clair
+    {0, 180, 160},    // turquoise
+    {0, 255, 255},    // cyan
+    {130, 190, 255},  // bleu ciel
+    {0, 0, 255},      // bleu
+    {0, 0, 110},      // bleu marine
+    {130, 0, 180},    // violet
+    {190, 140, 220},  // mauve
+    {255, 0, 255},    // magenta
+    {255, 170, 200},  // rose
 }};
 
 }  // namespace
 
-const char* NomDeCouleur(std::int32_t valeur)
+int CouleurNommee(std::int32_t valeur)
 {
     // The "red mean" weighting: closer to what the eye sees than plain
     // distances in RGB, with no conversion.
-    const auto distance = [valeur](const CouleurNommee& c) {
+    const auto distance = [valeur](const Nommee& c) {
         const double moyenne = (Rouge(valeur) + c.R) / 2.0;
         const double dr = Rouge(valeur) - c.R, dg = Vert(valeur) - c.G, db = Bleu(valeur) - c.B;
         return (2 + moyenne / 256) * dr * dr + 4 * dg * dg + (2 + (255 - moyenne) / 256) * db * db;
     };
-    const CouleurNommee* proche = &Nommees[0];
-    for (const auto& c : Nommees)
-        if (distance(c) < distance(*proche))
-            proche = &c;
-    return proche->Nom;
+    std::size_t proche = 0;
+    for (std::size_t k = 1; k < Nommees.size(); ++k)
+        if (distance(Nommees[k]) < distance(Nommees[proche]))
+            proche = k;
+    return static_cast<int>(proche);
 }
 
 namespace {

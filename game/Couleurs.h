@@ -43,9 +43,11 @@ bool TexteNoirSur(std::int32_t fond);
 // measure it (the ratio of their relative luminances plus 0.05).
 double Contraste(std::int32_t a, std::int32_t b);
 
-// A French name for `valeur` that a listener can picture: the nearest of a
-// short list of named colours ("rouge", "bleu marine", "gris clair"...).
-const char* NomDeCouleur(std::int32_t valeur);
+// The colour of a short list of named ones ("rouge", "bleu marine", "gris
+// clair"...) nearest to `valeur`, that a listener can picture by its name
+// (textes::NomDeCouleur): its place in the list.
+inline constexpr int NbCouleursNommees = 24;
+int CouleurNommee(std::int32_t valeur);
 
 // The text colour kept on a code cell: 2^24 minus its background (1..16777216).
 inline constexpr std::int32_t ForeColorPour(std::int32_t backColor)

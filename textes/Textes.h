@@ -11,8 +11,10 @@
 // Some of the board's own texts are misspelt, and stay so: players, their
 // saved habits and the tests know them as they are. Each is marked
 // « (sic) » below; do not correct them.
+#include <array>
 #include <string>
 
+#include "game/Couleurs.h"
 #include "game/Partie.h"
 #include "game/Sortes.h"
 
@@ -216,6 +218,16 @@ inline constexpr const char* CouleurN = "Couleur %1";
 inline constexpr const char* SansValeur = "—";
 inline constexpr const char* ChangerCouleur = "Espace ou Entrée pour changer cette couleur";
 inline constexpr const char* NomCouleurN = "Couleur %1 : ";
+// The named colours, in the order of game/'s list.
+inline constexpr std::array<const char*, NbCouleursNommees> NomsDeCouleurs{
+    "noir",   "gris foncé", "gris",  "gris clair",  "blanc",  "rouge",      "bordeaux",   "orange",
+    "marron", "beige",      "jaune", "olive",       "vert",   "vert foncé", "vert clair", "turquoise",
+    "cyan",   "bleu ciel",  "bleu",  "bleu marine", "violet", "mauve",      "magenta",    "rose"};
+// The name of the named colour nearest to `valeur`.
+inline const char* NomDeCouleur(std::int32_t valeur)
+{
+    return NomsDeCouleurs[static_cast<std::size_t>(CouleurNommee(valeur))];
+}
 inline constexpr const char* DossierDuFichier = "Dossier : ";
 inline constexpr const char* OnzeCoupsEtPlus = "11 coups et plus";
 inline constexpr const char* OnzeEtPlus = "11+";

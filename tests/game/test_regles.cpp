@@ -249,5 +249,5 @@ TEST(Couleurs, EachColourIsNamedAfterTheNearestNamedOne)
         {Rgb(135, 195, 250), "bleu ciel"}, {Rgb(240, 10, 250), "magenta"},
     };
     for (const auto& [valeur, nom] : attendus)
-        EXPECT_EQ(NomDeCouleur(valeur), nom) << valeur;
+        EXPECT_EQ(textes::NomDeCouleur(valeur), nom) << valeur;
 }

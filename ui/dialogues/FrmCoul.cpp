@@ -84,7 +84,7 @@ void FrmCoul::LblCoulSource_Click(int index)
 void FrmCoul::NommerSource(int index)
 {
     LblCoulSource[index]->SetNomAccessible(Utf8(textes::NomCouleurN).arg(index + 1)
-                                           + QString::fromUtf8(NomDeCouleur(palette_[index])));
+                                           + Utf8(textes::NomDeCouleur(palette_[index])));
 }
 
 void FrmCoul::PeindreMarques()
