@@ -162,6 +162,30 @@ TEST(Issue, AGameOfAHundredMovesWithoutAWinIsLostEvenBeforeTheNextGuess)
     EXPECT_EQ(Issue(p), IssuePartie::Gagnee);
 }
 
+// A hint is composed as the player would compose it, and counted; a game
+// left with a move played counts as abandoned until it ends, and a game kept
+// on disk comes back with its hints and kind.
+TEST(ComposerIndice, ComposesCountsAndLeavesTheCursorOnTheFirstCell)
+{
+    Partie p = EnCoursDeJeu();
+    EXPECT_TRUE(LaisseeCompteAbandonnee(p));
+    ComposerIndice(p, {8, 6, 4, 2});
+    EXPECT_EQ(p.CasesCode, (Code4{8, 6, 4, 2}));
+    EXPECT_EQ(p.CouleursCases[3], p.Palette[1]);
+    EXPECT_EQ(p.CaseCourante, 0);
+    EXPECT_EQ(p.IndicesUtilises, 1);
+    p.CasesCode = p.CodeSecret;
+    EXPECT_EQ(ValiderCode(p), ResultatValidation::Gagne);
+    EXPECT_FALSE(LaisseeCompteAbandonnee(p));
+
+    const auto sauvee = SauverPartie(p);
+    ChargerPartie(p, sauvee, 3, {SortePartie::DuJour, 20261211});
+    EXPECT_EQ(p.IndicesUtilises, 3);
+    EXPECT_EQ(p.Origine, (OriginePartie{SortePartie::DuJour, 20261211}));
+    NouvellePartie(p, Pastel, Code4{1, 2, 3, 4}, {});
+    EXPECT_FALSE(LaisseeCompteAbandonnee(p));
+}
+
 TEST(Codes, AllTheDifferentCodesOnceEachInOrder)
 {
     const auto& codes = TousLesCodes();
