@@ -7,7 +7,7 @@ BUILD_BENCH   ?= build/bench
 GENERATOR     ?= Ninja
 JOBS          ?= $(shell nproc)
 
-.PHONY: deps run test test-debian13 orca-charge bench fuzz dist package clean
+.PHONY: deps run test test-debian13 orca-charge bench fuzz dist package paquet-sid clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -50,3 +50,9 @@ dist:
 
 package: deps
 	bash scripts/paquet.sh build/paquet
+
+# The source package built as a buildd builds it in a clean root of Debian
+# unstable, with its autopkgtests and lintian (as root; the suite does the
+# same in Debian 13). Apart from CI, which it would take past half an hour.
+paquet-sid: deps
+	bash tests/packaging/source.sh sid

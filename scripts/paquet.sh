@@ -11,8 +11,10 @@
 #
 # With --source after OUT, only the source package is made.
 #
-# The tarball is made from the tree as it stands: the files git holds or
-# would hold (not what it ignores), committed or not.
+# The orig tarball is `make dist`'s, byte for byte (build/dist/, made from tag
+# v<version>, or from HEAD when there is no such tag): every build of one
+# commit has the same orig, as the archive and a watch file would. Changes
+# not committed are not in it.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 sortie=$(realpath -m "${1:-$racine/build/paquet}")
@@ -21,13 +23,12 @@ amont=${version%-*}
 
 rm -rf "$sortie"
 mkdir -p "$sortie"
-index=$(mktemp)
-trap 'rm -f "$index"' EXIT
-arbre=$(cd "$racine" && cp "$(git rev-parse --git-path index)" "$index" \
-  && GIT_INDEX_FILE=$index git add -A && GIT_INDEX_FILE=$index git write-tree)
-archive=$(bash "$racine/scripts/dist.sh" "$sortie/dist" "$arbre")
-mv "$archive" "$sortie/vorlinde_$amont.orig.tar.xz"
-rmdir "$sortie/dist"
+# dist.sh writes the same bytes for the same commit: a tarball already there
+# is made again identical, never a different one.
+archive=$(bash "$racine/scripts/dist.sh")
+[ "$(basename "$archive")" = "vorlinde-$amont.tar.xz" ] \
+  || { echo "paquet: $(basename "$archive") is not the tarball of version $amont" >&2; exit 1; }
+cp "$archive" "$sortie/vorlinde_$amont.orig.tar.xz"
 tar -xf "$sortie/vorlinde_$amont.orig.tar.xz" -C "$sortie"
 cp -a "$racine/debian" "$sortie/vorlinde-$amont/debian"
 if [ "${2:-}" = --source ]; then

@@ -34,14 +34,10 @@ for forme in "--analyse --json $travail/en-cours.prt" "--json --analyse $travail
 done
 [ "$(lancer --indice -- "$travail/en-cours.prt")" = "$(lancer --indice "$travail/en-cours.prt")" ] \
   || echouer "--indice -- F differs from --indice F"
-/usr/bin/python3 - "$travail/analyse.json" <<'PY'
-import json, sys
-a = json.load(open(sys.argv[1]))
-assert [c["possibles_apres"] for c in a["coups"]] == [24, 9], a
-assert a["coups"][1] == {"coup": 2, "code": "4321", "bien": 0, "mal": 4, "possibles_avant": 24, "possibles_apres": 9,
-                         "compatible": True, "indice": a["coups"][1]["indice"], "pire_cas_indice": a["coups"][1]["pire_cas_indice"]}, a
-assert (a["coups_joues"], a["coups_solveur"], a["etat"]) == (2, None, "en cours"), a
-PY
+# The JSON read back: Qt writes it compact, each object's keys in order.
+json=$(cat "$travail/analyse.json")
+grep -qE '^\{"coups":\[\{[^]]*"possibles_apres":24,"possibles_avant":1680\},\{"bien":0,"code":"4321","compatible":true,"coup":2,"indice":"[1-8]{4}","mal":4,"pire_cas_indice":[0-9]+,"possibles_apres":9,"possibles_avant":24\}\],"coups_joues":2,"coups_solveur":null,"etat":"en cours"\}$' <<<"$json" \
+  || echouer "the JSON analysis reads: $json"
 
 # Won on the second move: nothing to suggest, status 0.
 printf '\x01\x12\x34\x02\x56\x78\x12\x34\x11\x11\x11\x11' >"$travail/gagnee.prt"

@@ -3,10 +3,12 @@
 # SPDX-License-Identifier: MIT
 #
 # The source package as a Debian sponsor checks it. The release tarball made
-# twice from one commit is the same, byte for byte. In a clean root of SUITE
-# (trixie, Debian 13, by default; unstable too)
-# (mmdebstrap's buildd variant: build-essential, then the Build-Depends alone,
-# as apt-get build-dep brings them) the package builds with its tests, which
+# twice from one commit is the same, byte for byte, and two source packages
+# take it as their orig and are the same. In a clean root of SUITE (trixie,
+# Debian 13, by default; sid too, from `make paquet-sid`) (mmdebstrap's
+# buildd variant: build-essential, then the Build-Depends alone, as apt-get
+# build-dep brings them) the package builds as a buildd builds it, as an
+# ordinary user with no home and no network, with its tests, which
 # dh_auto_test runs; autopkgtest then runs the installed package's tests with
 # its null runner inside the root, and lintian --pedantic --display-info has
 # nothing to say but what debian/ overrides, with its reasons.
@@ -41,9 +43,15 @@ premiere=$(bash "$projet/scripts/dist.sh" "$travail/dist1" "$commit")
 seconde=$(umask 077 && TZ=Pacific/Kiritimati LC_ALL=C bash "$projet/scripts/dist.sh" "$travail/dist2" "$commit")
 cmp "$premiere" "$seconde" || echouer "two tarballs of one commit differ"
 
-# The source package, from the tree as it stands.
+# The source package, twice a second apart: one orig, make dist's, and one .dsc.
 bash "$projet/scripts/paquet.sh" "$travail/source" --source >/dev/null
+sleep 1
+bash "$projet/scripts/paquet.sh" "$travail/source2" --source >/dev/null
 dsc=$(ls "$travail"/source/vorlinde_*.dsc)
+cmp "$dsc" "$travail/source2/$(basename "$dsc")" || echouer "two source packages of one commit differ"
+orig=$(ls "$travail"/source/vorlinde_*.orig.tar.xz)
+cmp "$orig" "$travail/source2/$(basename "$orig")" || echouer "two orig tarballs of one commit differ"
+cmp "$orig" "$premiere" || echouer "the orig tarball is not make dist's"
 
 # The archive a machine reaches may be a snapshot whose Release file has
 # expired (unstable's, a few weeks after it was taken).
@@ -62,9 +70,18 @@ journal=$travail/racine.log
 dans_racine apt-get update >"$journal" 2>&1 || { cat "$journal"; echouer "apt-get update failed"; }
 dans_racine apt-get build-dep -y --no-install-recommends "/construction/$(basename "$dsc")" >>"$journal" 2>&1 \
   || { tail -n 30 "$journal"; echouer "the Build-Depends cannot be installed"; }
-dans_racine sh -c "cd /construction && dpkg-source -x $(basename "$dsc") vorlinde && cd vorlinde \
+# Built as a buildd builds: by an ordinary user whose home does not exist,
+# with no network at all (a namespace of its own, not even a loopback up).
+dans_racine useradd --system --no-create-home --home-dir /nonexistent --shell /bin/sh constructeur \
+  || echouer "no building user in the $suite root"
+dans_racine chown -R constructeur: /construction
+dans_racine unshare --net -- runuser -u constructeur -- env HOME=/nonexistent sh -c \
+  "cd /construction && dpkg-source -x $(basename "$dsc") vorlinde && cd vorlinde \
   && DEB_BUILD_OPTIONS=parallel=$(nproc) dpkg-buildpackage -us -uc" >"$travail/construction.log" 2>&1 \
   || { tail -n 60 "$travail/construction.log"; echouer "the package does not build in a clean $suite root"; }
+paquet=$(cd "$racine/construction" && ls vorlinde_*.deb | head -n1)
+[ "$(dans_racine stat -c %U "/construction/$paquet")" = constructeur ] \
+  || echouer "the package was not built by the ordinary user"
 grep -E '^[0-9]+% tests passed' "$travail/construction.log" || echouer "dh_auto_test ran no test"
 grep -q '^100% tests passed' "$travail/construction.log" || echouer "a test failed in dh_auto_test"
 

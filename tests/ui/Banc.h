@@ -32,8 +32,7 @@ using namespace vorlinde::ui;
 inline QByteArray Contenu(const QString& chemin)
 {
     QFile f(chemin);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 inline void Ecrire(const QString& chemin, const QByteArray& octets)
