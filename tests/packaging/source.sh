@@ -92,8 +92,13 @@ dans_racine sh -c 'cd /construction && autopkgtest ./vorlinde_*.deb ./vorlinde -
   || statut=$?
 tail -n 8 "$travail/autopkgtest.log"
 [ "$statut" = 0 ] || { cat "$travail/autopkgtest.log"; echouer "autopkgtest failed with status $statut"; }
+statut=0
 rapport=$(dans_racine sh -c 'cd /construction && lintian --pedantic --display-info --fail-on error,warning,info,pedantic \
   vorlinde_*.changes' 2>&1) || statut=$?
-rapport=$(grep -v 'running with root privileges' <<<"$rapport" || true)
-[ -z "$rapport" ] && [ "$statut" = 0 ] || echouer "lintian in $suite says: $rapport"
+[ "$statut" = 0 ] || [ "$statut" = 2 ] || echouer "lintian in $suite ended with status $statut: $rapport"
+# The overrides that one release's checker asks for and another's does not
+# (debian/source/lintian-overrides says why) are the only ones it may call
+# unused; anything else it says fails.
+rapport=$(grep -vE 'running with root privileges|^N: [0-9]+ hints? overridden|^I: vorlinde source: unused-override (out-of-date-standards-version|package-uses-old-debhelper-compat-version|older-debian-watch-file-standard|recommended-field \(in section for source\) Priority) ' <<<"$rapport" || true)
+[ -z "$rapport" ] || echouer "lintian in $suite says: $rapport"
 echo "PASS: in a clean $suite root the source package builds with its tests, passes its autopkgtests and lintian"
