@@ -7,7 +7,7 @@ BUILD_BENCH   ?= build/bench
 GENERATOR     ?= Ninja
 JOBS          ?= $(shell nproc)
 
-.PHONY: deps run test test-debian13 orca-charge bench fuzz dist package paquet-sid clean
+.PHONY: deps run test build-test test-debian13 orca-charge bench fuzz dist package paquet-sid clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -19,10 +19,13 @@ run: deps $(BUILD_RELEASE)/CMakeCache.txt
 	cmake --build $(BUILD_RELEASE) -j $(JOBS) --target vorlinde
 	$(BUILD_RELEASE)/app/vorlinde
 
-test: deps
+test: build-test
+	ctest --test-dir $(BUILD_TEST) --output-on-failure -j $(JOBS)
+
+# The build `make test` tests, alone.
+build-test: deps
 	cmake -S . -B $(BUILD_TEST) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DVORLINDE_SANITIZE=ON -DVORLINDE_WERROR=ON
 	cmake --build $(BUILD_TEST) -j $(JOBS)
-	ctest --test-dir $(BUILD_TEST) --output-on-failure -j $(JOBS)
 
 # The Orca test five times while two processes keep both cores busy, on the
 # build of `make test` (in a Debian 13 root: bash scripts/debian13.sh orca-charge).
