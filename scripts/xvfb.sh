@@ -13,7 +13,8 @@ demarrer_xvfb() {
   Xvfb -displayfd "$fd" -screen 0 "$ecran" -nolisten tcp >/dev/null 2>&1 &
   XVFB_PID=$!
   exec {fd}>&-
-  for _ in $(seq 100); do [ -s "$dossier/display" ] && break; sleep 0.1; done
+  # A busy machine may take its time: a minute, not a fixed tenth of it.
+  for _ in $(seq 600); do [ -s "$dossier/display" ] && break; sleep 0.1; done
   [ -s "$dossier/display" ] || return 1
   export DISPLAY=":$(head -n1 "$dossier/display")"
 }
