@@ -13,7 +13,7 @@ demarrer_xvfb() {
   Xvfb -displayfd "$fd" -screen 0 "$ecran" -nolisten tcp >/dev/null 2>&1 &
   XVFB_PID=$!
   exec {fd}>&-
-  # A busy machine may take its time: a minute, not a fixed tenth of it.
+  # A busy machine may take its time to start a server: up to a minute.
   for _ in $(seq 600); do [ -s "$dossier/display" ] && break; sleep 0.1; done
   [ -s "$dossier/display" ] || return 1
   export DISPLAY=":$(head -n1 "$dossier/display")"
