@@ -300,8 +300,7 @@ void FrmPrinc::Form_Load()
         // Made the user's alone, as the games kept are, whatever the umask.
         EcrireProfil(dossier / (nomUser_ + ".usr"), CollecterProfil(jeu_.Etat()), true);
     }
-    const auto numero = TirerNumero(std::ref(aleatoire_));
-    Commencer(CodeNumerote(numero), {SortePartie::Numerotee, numero}, PartieActive::Depart::Ouverture);
+    CommencerTiree(PartieActive::Depart::Ouverture);
 }
 
 ProfilCouleurs FrmPrinc::ProfilDefautOuIntegre() const
@@ -314,11 +313,16 @@ ProfilCouleurs FrmPrinc::ProfilDefautOuIntegre() const
     return lecture.Erreur == ErreurFichier::Aucune ? lecture.Profil : ProfilParDefaut;
 }
 
-// Every game has a number, drawn here, from which its code comes.
 void FrmPrinc::MnuNew_Click()
 {
+    CommencerTiree(PartieActive::Depart::Tiree);
+}
+
+// Every game has a number, drawn here, from which its code comes.
+void FrmPrinc::CommencerTiree(PartieActive::Depart depart)
+{
     const auto numero = TirerNumero(std::ref(aleatoire_));
-    Commencer(CodeNumerote(numero), {SortePartie::Numerotee, numero}, PartieActive::Depart::Tiree);
+    Commencer(CodeNumerote(numero), {SortePartie::Numerotee, numero}, depart);
 }
 
 void FrmPrinc::MnuQuit_Click()

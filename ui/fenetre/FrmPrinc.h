@@ -141,6 +141,8 @@ private:
     // of the default profile.
     void Commencer(const Code4& code, const OriginePartie& origine,
                    PartieActive::Depart depart = PartieActive::Depart::Choisie);
+    // A game whose number is drawn: the one the window opens on, or « Nouveau ».
+    void CommencerTiree(PartieActive::Depart depart);
 
     // The file commands: the dialog of `usage`, set afresh, then
     // `operation` on the chosen file; a failure ends in an "Erreur" box.
