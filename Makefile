@@ -7,7 +7,7 @@ BUILD_BENCH   ?= build/bench
 GENERATOR     ?= Ninja
 JOBS          ?= $(shell nproc)
 
-.PHONY: deps run test build-test test-debian13 orca-charge bench fuzz dist package paquet-sid clean
+.PHONY: deps run test build-test test-debian13 orca-charge bench fuzz dist package paquet-racines paquet-sid clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -54,8 +54,13 @@ dist:
 package: deps
 	bash scripts/paquet.sh build/paquet
 
-# The source package built as a buildd builds it in a clean root of Debian
-# unstable, with its autopkgtests and lintian (as root; the suite does the
-# same in Debian 13). Apart from CI, which it would take past half an hour.
+# The source package built as a buildd builds it, in a clean root of Debian
+# 13 and then of Debian unstable, with its autopkgtests and lintian (as
+# root). Apart from CI, which each would take past half an hour.
+paquet-racines: deps
+	bash tests/packaging/source.sh trixie
+	bash tests/packaging/source.sh sid
+
+# The same in Debian unstable alone.
 paquet-sid: deps
 	bash tests/packaging/source.sh sid

@@ -16,6 +16,9 @@
 # black cells stand out from what is behind them by 3:1, read from the
 # pixels. The pictures go to the artefacts.
 source "$(dirname "$0")/commun.sh"
+# One thread per reading: OCR's threads only wait on each other on a machine
+# of two busy cores, and take twice the time.
+export OMP_THREAD_LIMIT=1
 for outil in tesseract openbox xwininfo; do
   command -v "$outil" >/dev/null || { echo "SKIP: $outil is not installed (scripts/install-deps.sh installs it)"; exit 77; }
 done

@@ -8,6 +8,9 @@
 # the window stays on the screen. In a dark palette, every cell stands out
 # from the window by at least 3:1. The pictures go to the artefacts.
 source "$(dirname "$0")/commun.sh"
+# One thread per reading: OCR's threads only wait on each other on a machine
+# of two busy cores, and take twice the time.
+export OMP_THREAD_LIMIT=1
 for outil in tesseract; do
   command -v "$outil" >/dev/null || { echo "SKIP: $outil is not installed (scripts/install-deps.sh installs it)"; exit 77; }
 done
