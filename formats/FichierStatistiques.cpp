@@ -20,7 +20,7 @@ constexpr std::size_t TailleMaxStatistiques = 64 * 1024;
 constexpr long ValeurMax = CompteMax;
 
 // The figures by their names in the file, the counts of wins apart: those of
-// the first version, then the days of the second.
+// the first version, then the days of the second, the hard mode of the third.
 std::map<std::string, Compte Statistiques::*> Champs(long version = VersionStatistiques)
 {
     std::map<std::string, Compte Statistiques::*> champs{{"gagnees", &Statistiques::Gagnees},
@@ -38,6 +38,8 @@ std::map<std::string, Compte Statistiques::*> Champs(long version = VersionStati
                        {"dernier_jour", &Statistiques::DernierJour},
                        {"issue_du_dernier_jour", &Statistiques::IssueDernierJour},
                        {"coups_du_dernier_jour", &Statistiques::CoupsDernierJour}});
+    if (version >= 3)
+        champs.insert({"gagnees_difficiles", &Statistiques::GagneesDifficiles});
     return champs;
 }
 
@@ -163,8 +165,8 @@ bool LireChamps(std::string_view texte, Statistiques& s, std::map<std::string, b
 bool VictoiresCoherentes(const Statistiques& s)
 {
     const Compte parCoups = std::accumulate(s.VictoiresParCoups.begin(), s.VictoiresParCoups.end(), Compte{0});
-    if (parCoups != s.Gagnees || s.GagneesAvecIndice > s.Gagnees || s.SerieEnCours > s.MeilleureSerie
-        || s.MeilleureSerie > s.Gagnees)
+    if (parCoups != s.Gagnees || s.GagneesAvecIndice > s.Gagnees || s.GagneesDifficiles > s.Gagnees
+        || s.SerieEnCours > s.MeilleureSerie || s.MeilleureSerie > s.Gagnees)
         return false;
     Compte moins = 0;
     for (int k = 0; k + 1 < ColonnesCoups; ++k)
@@ -215,7 +217,7 @@ std::string TexteEnAttente(const std::vector<FinEnAttente>& fins, std::string_vi
     std::string texte = "comptes 1\n";
     for (const auto& fin : fins)
         texte += std::to_string(static_cast<int>(fin.Fin)) + " " + std::to_string(fin.Coups) + " "
-            + (fin.AvecIndice ? "1" : "0") + " " + std::to_string(fin.Jour) + "\n";
+            + (fin.AvecIndice ? "1" : "0") + " " + std::to_string(fin.Jour) + (fin.Difficile ? " 1" : " 0") + "\n";
     if (!releve.empty())
         texte += "releve\n" + std::string(releve);
     return texte;
@@ -240,13 +242,17 @@ bool LireTexteEnAttente(std::string_view texte, std::vector<FinEnAttente>& fins,
             return true;
         }
         Lecteur lecteur(ligne);
-        long issue = 0, coups = 0, indice = 0, jour = 0;
-        if (!lecteur.Nombre(issue) || !lecteur.Nombre(coups) || !lecteur.Nombre(indice) || !lecteur.Nombre(jour)
-            || !lecteur.Fini() || issue > 2 || coups > MaxCoups || indice > 1
+        long issue = 0, coups = 0, indice = 0, jour = 0, difficile = 0;
+        if (!lecteur.Nombre(issue) || !lecteur.Nombre(coups) || !lecteur.Nombre(indice) || !lecteur.Nombre(jour))
+            return false;
+        // A line written before hard mode has no fifth figure.
+        if (!lecteur.Fini() && (!lecteur.Nombre(difficile) || !lecteur.Fini()))
+            return false;
+        if (issue > 2 || coups > MaxCoups || indice > 1 || difficile > 1
             || (jour != 0 && !DateValide(static_cast<std::int32_t>(jour))))
             return false;
-        fins.push_back(
-            {static_cast<FinDePartie>(issue), static_cast<int>(coups), indice == 1, static_cast<std::int32_t>(jour)});
+        fins.push_back({static_cast<FinDePartie>(issue), static_cast<int>(coups), indice == 1,
+                        static_cast<std::int32_t>(jour), difficile == 1});
     }
     return true;
 }
@@ -335,7 +341,8 @@ void Ecrire(const Repertoire& dossier, const std::function<void(Statistiques&)>&
             continue;
         }
         for (const auto& fin : fins)
-            Compter(resultat.Figures, fin.Fin, fin.Coups, fin.AvecIndice, fin.Jour, enAttente.Aujourdhui);
+            Compter(resultat.Figures, fin.Fin, fin.Coups, fin.AvecIndice, fin.Jour, enAttente.Aujourdhui,
+                    fin.Difficile);
         aCompter.emplace_back(nom, std::move(fins));
     }
     if (changer)

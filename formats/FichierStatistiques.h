@@ -19,8 +19,9 @@
 
 namespace vorlinde {
 
-// Version 2 adds the days of the day's code; a record of version 1 reads with none.
-inline constexpr int VersionStatistiques = 2;
+// Version 2 adds the days of the day's code, version 3 the wins in hard
+// mode; an older record reads with none.
+inline constexpr int VersionStatistiques = 3;
 
 std::string TexteStatistiques(const Statistiques& statistiques);
 
@@ -54,6 +55,7 @@ struct FinEnAttente {
     int Coups = 0;
     bool AvecIndice = false;
     std::int32_t Jour = 0;  // the date of a day's game, 0 for any other
+    bool Difficile = false;
     bool operator==(const FinEnAttente&) const = default;
 };
 

@@ -105,11 +105,13 @@ IssuePartie Issue(const Partie& partie)
     return IssuePartie::EnCours;
 }
 
-void ChargerPartie(Partie& partie, const PartieSauvee& sauvee, int indices, const OriginePartie& origine)
+void ChargerPartie(Partie& partie, const PartieSauvee& sauvee, int indices, const OriginePartie& origine,
+                   bool difficile)
 {
     ChargerPartie(partie, sauvee);
     partie.IndicesUtilises = static_cast<std::int16_t>(indices);
     partie.Origine = origine;
+    partie.Difficile = difficile;
 }
 
 void ChargerPartie(Partie& partie, const PartieSauvee& sauvee)
@@ -118,6 +120,7 @@ void ChargerPartie(Partie& partie, const PartieSauvee& sauvee)
     partie.NbCoups = static_cast<std::int16_t>(sauvee.Coups.size());
     partie.IndicesUtilises = 0;
     partie.Origine = {};
+    partie.Difficile = false;
     for (int k = 1; k <= partie.NbCoups; ++k) {
         partie.Historique[k].Code = sauvee.Coups[k - 1];
         ScoreCoup(partie.CodeSecret, partie.Historique[k]);
@@ -193,6 +196,9 @@ ResultatValidation ValiderCode(Partie& partie)
         partie.EnCours = false;
         return ResultatValidation::Perdu;
     }
+    Coup avecLui;
+    if (partie.Difficile && CoupQuiExclut(partie, cases, avecLui) != 0)
+        return ResultatValidation::Incompatible;
 
     ++partie.NbCoups;
     Coup& entree = partie.Historique[partie.NbCoups];
@@ -203,6 +209,18 @@ ResultatValidation ValiderCode(Partie& partie)
         return ResultatValidation::Gagne;
     }
     return ResultatValidation::Enregistre;
+}
+
+int CoupQuiExclut(const Partie& partie, const Code4& code, Coup& avecLui)
+{
+    const auto coups = CoupsJoues(partie);
+    for (std::size_t k = 0; k < coups.size(); ++k) {
+        avecLui = coups[k];
+        ScoreCoup(code, avecLui);
+        if (avecLui.BiPl != coups[k].BiPl || avecLui.MalPl != coups[k].MalPl)
+            return static_cast<int>(k) + 1;
+    }
+    return 0;
 }
 
 std::int16_t RangeeApresDeplacement(std::int16_t rangee, int index)

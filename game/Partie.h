@@ -94,6 +94,9 @@ struct Partie {
     // The hints asked for in this game, kept in memory only.
     std::int16_t IndicesUtilises = 0;
     OriginePartie Origine{};
+    // Played in hard mode: each guess must fit every move played before it.
+    // A saved game does not hold it; a game kept on disk does.
+    bool Difficile = false;
 
     bool operator==(const Partie&) const = default;
 };
@@ -106,7 +109,8 @@ Code4 TirerCodeSecret(const SourceAleatoire& aleatoire);
 
 // A new game: no move, the cursor on cell 0, every swatch in row 0, the
 // colours of `profil`, a fresh hidden code, history entries 1..100 cleared,
-// play in progress. The composed code and the swatch clicked last are kept.
+// play in progress. The composed code, the swatch clicked last and the mode
+// are kept.
 void NouvellePartie(Partie& partie, const ProfilCouleurs& profil, const SourceAleatoire& aleatoire);
 // The same with a given hidden code, from `origine`.
 void NouvellePartie(Partie& partie, const ProfilCouleurs& profil, const Code4& codeSecret,
@@ -141,8 +145,9 @@ IssuePartie Issue(const Partie& partie);
 // swatch clicked last are kept.
 void ChargerPartie(Partie& partie, const PartieSauvee& sauvee);
 // The same for a game that comes back with what the file does not hold: the
-// hints it was played with and its kind (a game kept on disk).
-void ChargerPartie(Partie& partie, const PartieSauvee& sauvee, int indices, const OriginePartie& origine);
+// hints it was played with, its kind and its mode (a game kept on disk).
+void ChargerPartie(Partie& partie, const PartieSauvee& sauvee, int indices, const OriginePartie& origine,
+                   bool difficile = false);
 PartieSauvee SauverPartie(const Partie& partie);
 
 // Scores one history entry against `codeSecret`, writes its BiPl and MalPl and
@@ -158,14 +163,20 @@ enum class ResultatValidation {
     CouleurEnDouble,  // two cells hold the same colour number
     DejaJoue,         // the same code was already recorded in this game
     Perdu,            // 100 moves were already recorded: the game is lost
+    Incompatible,     // hard mode: a move played rules the code out
     Gagne,            // recorded and scored 4 well placed
     Enregistre,       // recorded, the game goes on
 };
 
 // Validates the composed code in the fixed order: completeness, repeated
-// colours, already played, move limit, record and score. A refusal changes
-// nothing; a loss leaves NbCoups at 100 and records nothing.
+// colours, already played, move limit, in hard mode whether it fits the
+// moves played, record and score. A refusal changes nothing; a loss leaves
+// NbCoups at 100 and records nothing.
 ResultatValidation ValiderCode(Partie& partie);
+
+// The first move played that `code` would have scored otherwise (1 for the
+// first), its score with `code` in `avecLui`; 0 when it fits every move.
+int CoupQuiExclut(const Partie& partie, const Code4& code, Coup& avecLui);
 
 // "H" (index 0) moves a swatch one row up, "B" (index 1) one row down,
 // stopping at the first and last rows.

@@ -49,7 +49,9 @@ struct Choix {
 // `symetries`, when given, are those of the position that left `possibles`:
 // of the guesses they make alike only the lowest is looked at, and it is the
 // one the full search would keep (it splits the codes as the others do).
-Choix Meilleur(std::span<const int> possibles, std::span<const int> joues, const Symetries* symetries = nullptr)
+// With `parmiLesPossibles`, only a code still possible is a guess.
+Choix Meilleur(std::span<const int> possibles, std::span<const int> joues, const Symetries* symetries = nullptr,
+               bool parmiLesPossibles = false)
 {
     if (possibles.size() <= 2)
         return {possibles.front(), true, Partager(possibles.front(), possibles)};
@@ -75,7 +77,8 @@ Choix Meilleur(std::span<const int> possibles, std::span<const int> joues, const
     };
     Choix meilleur;
     for (int g = 0; g < NbCodes; ++g) {
-        if (estJoue[g] || (symetries && !symetries->PlusBas(TousLesCodes()[g])))
+        if (estJoue[g] || (symetries && !symetries->PlusBas(TousLesCodes()[g]))
+            || (parmiLesPossibles && !estPossible[g]))
             continue;
         const Choix choix{g, estPossible[g] != 0, Partager(g, possibles)};
         if (meilleur.Rang < 0 || avant(choix, meilleur))
@@ -95,8 +98,9 @@ std::vector<int> Rangs(std::span<const Code4> codes)
 
 // The hint after `coups`, which leave `possibles`: the stored strategy's
 // guess while the game follows it; off it, the search's best guess when few
-// codes are left, and the heuristic's otherwise.
-Conseil Conseiller(std::span<const Coup> coups, std::span<const Code4> possibles)
+// codes are left, and the heuristic's otherwise. In hard mode, where a
+// guess must fit the moves, the heuristic's among the codes still possible.
+Conseil Conseiller(std::span<const Coup> coups, std::span<const Code4> possibles, bool difficile = false)
 {
     if (possibles.empty())
         return {};
@@ -105,6 +109,8 @@ Conseil Conseiller(std::span<const Coup> coups, std::span<const Code4> possibles
     for (const auto& coup : coups)
         joues.push_back(CodeDuCoup(coup));
     int essai = possibles.size() <= 2 ? rangs.front() : CoupDeLaStrategie(coups);
+    if (difficile && !std::binary_search(rangs.begin(), rangs.end(), essai))
+        essai = Meilleur(rangs, Rangs(joues), nullptr, true).Rang;
     if (essai < 0 && rangs.size() <= SeuilRecherche) {
         Recherche recherche(BudgetRecherche);
         if (const auto resultat = recherche.Resoudre(rangs, joues, ProfondeurLibre))
@@ -210,7 +216,7 @@ int CoupsDuSolveur(const Code4& secret)
 Conseil ConseillerCoup(const Partie& partie)
 {
     const auto coups = CoupsJoues(partie);
-    return Conseiller(coups, CodesPossibles(coups));
+    return Conseiller(coups, CodesPossibles(coups), partie.Difficile);
 }
 
 }  // namespace vorlinde

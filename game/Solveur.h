@@ -38,7 +38,9 @@ Indice MeilleurCoup(std::span<const Code4> possibles, std::span<const Code4> jou
 // While the game has followed the hints from its first guess, the guess is
 // the stored strategy's (Strategie.h), which finds every code in the fewest
 // guesses; off it, the search's best guess when at most 40 codes are left
-// and it finishes in time, and MeilleurCoup's otherwise.
+// and it finishes in time, and MeilleurCoup's otherwise. In hard mode the
+// guess is always one of the codes still possible: the strategy's when it
+// is one, otherwise the best split among them.
 struct Conseil {
     Indice Coup;
     std::size_t Possibles = 0;

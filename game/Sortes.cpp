@@ -86,6 +86,28 @@ OriginePartie LireOrigine(std::string_view texte)
     return {};
 }
 
+std::string EcrireSorte(const Partie& partie)
+{
+    return EcrireOrigine(partie.Origine) + (partie.Difficile ? "difficile\n" : "");
+}
+
+SorteGardee LireSorte(std::string_view texte)
+{
+    SorteGardee sorte;
+    bool premiere = true;
+    while (!texte.empty()) {
+        const auto fin = std::min(texte.find('\n'), texte.size());
+        const auto ligne = texte.substr(0, fin);
+        texte.remove_prefix(std::min(fin + 1, texte.size()));
+        if (ligne == "difficile")
+            sorte.Difficile = true;
+        else if (premiere)
+            sorte.Origine = LireOrigine(ligne);
+        premiere = false;
+    }
+    return sorte;
+}
+
 Verification VerifierCode(const Partie& partie)
 {
     Verification v;
@@ -94,18 +116,15 @@ Verification VerifierCode(const Partie& partie)
         || std::set<std::int16_t>(code.begin(), code.end()).size() != LongueurCode)
         return v;
     const auto coups = CoupsJoues(partie);
-    for (std::size_t k = 0; k < coups.size(); ++k) {
-        vorlinde::Coup avecLui = coups[k];
-        ScoreCoup(code, avecLui);
-        if (avecLui.BiPl != coups[k].BiPl || avecLui.MalPl != coups[k].MalPl) {
-            v.Resultat = Verification::Etat::Exclu;
-            v.Coup = static_cast<int>(k) + 1;
-            v.BiPlAvecLui = avecLui.BiPl;
-            v.MalPlAvecLui = avecLui.MalPl;
-            v.BiPl = coups[k].BiPl;
-            v.MalPl = coups[k].MalPl;
-            return v;
-        }
+    vorlinde::Coup avecLui;
+    if (const int k = CoupQuiExclut(partie, code, avecLui); k != 0) {
+        v.Resultat = Verification::Etat::Exclu;
+        v.Coup = k;
+        v.BiPlAvecLui = avecLui.BiPl;
+        v.MalPlAvecLui = avecLui.MalPl;
+        v.BiPl = coups[k - 1].BiPl;
+        v.MalPl = coups[k - 1].MalPl;
+        return v;
     }
     v.Resultat = Verification::Etat::Possible;
     v.Autres = static_cast<int>(CodesPossibles(coups).size()) - 1;

@@ -34,6 +34,17 @@ std::int32_t Lendemain(std::int32_t date);
 std::string EcrireOrigine(const OriginePartie& origine);
 OriginePartie LireOrigine(std::string_view texte);
 
+// All that the game in progress keeps beside its moves: its kind's line,
+// then "difficile" for a game in hard mode. A line that names nothing known
+// is passed over, so that a later version's lines never cost the kind.
+struct SorteGardee {
+    OriginePartie Origine{};
+    bool Difficile = false;
+    bool operator==(const SorteGardee&) const = default;
+};
+std::string EcrireSorte(const Partie& partie);
+SorteGardee LireSorte(std::string_view texte);
+
 // Whether the composed code can still be the hidden one, given the moves played.
 struct Verification {
     enum class Etat {

@@ -23,7 +23,8 @@ void CompterJour(Statistiques& s, FinDePartie fin, int coups, std::int32_t jour,
     s.CoupsDernierJour = coups;
 }
 
-void Ajouter(Statistiques& s, FinDePartie fin, int coups, bool avecIndice, std::int32_t jour, std::int32_t aujourdhui)
+void Ajouter(Statistiques& s, FinDePartie fin, int coups, bool avecIndice, std::int32_t jour, std::int32_t aujourdhui,
+             bool difficile)
 {
     CompterJour(s, fin, coups, jour, aujourdhui);
     switch (fin) {
@@ -31,6 +32,8 @@ void Ajouter(Statistiques& s, FinDePartie fin, int coups, bool avecIndice, std::
         ++s.Gagnees;
         if (avecIndice)
             ++s.GagneesAvecIndice;
+        if (difficile)
+            ++s.GagneesDifficiles;
         s.MeilleureSerie = std::max(s.MeilleureSerie, ++s.SerieEnCours);
         s.CoupsDesVictoires += coups;
         s.MeilleurePartie = s.MeilleurePartie == 0 ? Compte{coups} : std::min(s.MeilleurePartie, Compte{coups});
@@ -53,10 +56,11 @@ bool DernierJourFutur(const Statistiques& s, std::int32_t aujourdhui)
     return aujourdhui > 0 && s.DernierJour > aujourdhui;
 }
 
-void Compter(Statistiques& s, FinDePartie fin, int coups, bool avecIndice, std::int32_t jour, std::int32_t aujourdhui)
+void Compter(Statistiques& s, FinDePartie fin, int coups, bool avecIndice, std::int32_t jour, std::int32_t aujourdhui,
+             bool difficile)
 {
     Statistiques apres = s;
-    Ajouter(apres, fin, coups, avecIndice, jour, aujourdhui);
+    Ajouter(apres, fin, coups, avecIndice, jour, aujourdhui, difficile);
     const auto figures = {apres.Gagnees,        apres.Perdues,           apres.Abandonnees, apres.GagneesAvecIndice,
                           apres.MeilleureSerie, apres.CoupsDesVictoires, apres.JoursJoues};
     const bool tenu = std::all_of(figures.begin(), figures.end(), [](Compte n) { return n <= CompteMax; })

@@ -22,6 +22,7 @@ struct Statistiques {
     Compte Perdues = 0;
     Compte Abandonnees = 0;
     Compte GagneesAvecIndice = 0;
+    Compte GagneesDifficiles = 0;  // the wins in hard mode
     Compte SerieEnCours = 0;
     Compte MeilleureSerie = 0;
     Compte CoupsDesVictoires = 0;  // the guesses of every win, added up
@@ -49,7 +50,7 @@ inline constexpr Compte CompteMax = 100000000;
 enum class FinDePartie { Gagnee, Perdue, Abandonnee };
 
 // One game ended: a win extends the streak, a loss or an abandon ends it.
-// `coups` and `avecIndice` matter for a win only. The day's game of `jour`
+// `coups`, `avecIndice` and `difficile` (hard mode) matter for a win only. The day's game of `jour`
 // (yyyymmdd) also counts its day, when no day as late is counted yet;
 // otherwise, and for any other game (`jour` 0), it counts as an ordinary
 // game. A last day later than `aujourdhui` (a clock that was set ahead) does
@@ -57,7 +58,7 @@ enum class FinDePartie { Gagnee, Perdue, Abandonnee };
 // run of days starts again. Nothing changes when a figure would pass
 // CompteMax.
 void Compter(Statistiques& statistiques, FinDePartie fin, int coups, bool avecIndice, std::int32_t jour = 0,
-             std::int32_t aujourdhui = 0);
+             std::int32_t aujourdhui = 0, bool difficile = false);
 
 // The last day counted is later than `aujourdhui`.
 bool DernierJourFutur(const Statistiques& statistiques, std::int32_t aujourdhui);

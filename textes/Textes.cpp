@@ -78,9 +78,15 @@ std::string TexteOrigine(const OriginePartie& origine)
     return OrigineChargee;
 }
 
+std::string TexteDesignation(const Partie& partie)
+{
+    const auto origine = TexteOrigine(partie.Origine);
+    return partie.Difficile ? Remplir(EnModeDifficile, {origine}) : origine;
+}
+
 std::string TexteAPartager(const Partie& partie)
 {
-    std::string texte = Remplir(EnTetePartage, {TexteOrigine(partie.Origine)}) + "\n";
+    std::string texte = Remplir(EnTetePartage, {TexteDesignation(partie)}) + "\n";
     const auto coups = Chiffres(partie.NbCoups);
     switch (Issue(partie)) {
     case IssuePartie::Gagnee:

@@ -87,6 +87,7 @@ inline constexpr const char* MenuCodeDuJour = "Code du &jour";
 inline constexpr const char* MenuPartieADeux = "Partie à &deux…";
 inline constexpr const char* MenuCopierPartie = "Co&pier la partie";
 inline constexpr const char* MenuVerifierCode = "&Vérifier le code";
+inline constexpr const char* MenuModeDifficile = "&Mode difficile";
 inline constexpr const char* MenuAide = "Ai&de";
 inline constexpr const char* MenuRegles = "&Règles du jeu";
 inline constexpr const char* MenuRaccourcis = "Raccourcis &clavier";
@@ -303,6 +304,13 @@ inline constexpr const char* CodePossibleAutres = "Ce code est encore possible, 
 inline constexpr const char* CodePossibleUnAutre = "Ce code est encore possible, comme 1 autre.";
 inline constexpr const char* CodeSeulPossible = "Ce code est le seul encore possible.";
 inline constexpr const char* StatJoursJoues = "Jours joués (code du jour) : ";
+inline constexpr const char* StatGagneesDifficiles = "Parties gagnées en mode difficile : ";
+inline constexpr const char* TitreModeDifficile = "Mode difficile";
+inline constexpr const char* DifficileProchainePartie
+    = "Des coups ont déjà été joués librement dans cette partie : le mode difficile commencera avec la "
+      "prochaine.";
+// A game played in hard mode says so after its origin.
+inline constexpr const char* EnModeDifficile = "%1 — mode difficile";
 inline constexpr const char* StatSerieDeJours = "Série de jours en cours : ";
 inline constexpr const char* StatMeilleureSerieDeJours = "Meilleure série de jours : ";
 // Where a game comes from, in the analysis and in the shared text.
@@ -344,6 +352,8 @@ std::string Nombre(long n, const Mot& mot);
 std::string TexteDate(std::int32_t date);
 // « Partie n° 4242 », « Code du jour du 10/12/2026 »...
 std::string TexteOrigine(const OriginePartie& origine);
+// Its origin, and its mode when hard.
+std::string TexteDesignation(const Partie& partie);
 // The text « Copier la partie » puts on the clipboard. It never holds a
 // colour: the moves of a game in progress would give its code away.
 std::string TexteAPartager(const Partie& partie);

@@ -238,6 +238,37 @@ dire() {
   touches "$fenetre" "$@"
 }
 
+# The clipboard's text (xclip), empty when it holds none.
+presse_papiers() { xclip -o -selection clipboard 2>/dev/null || true; }
+# What the message box titled $1 says, copied by Ctrl+C as the box offers;
+# the box is then closed.
+texte_boite() {
+  local boite
+  boite=$(attendre_fenetre "$1")
+  printf 'vide' | xclip -selection clipboard >/dev/null 2>&1
+  attendre_que test "$(presse_papiers)" = vide
+  touches "$boite" ctrl+c
+  attendre_que grep -q -- "$2" <<<"$(presse_papiers)" || true
+  presse_papiers
+  touches "$boite" Return
+  absente "$1" || echouer "the box $1 did not close"
+}
+# Starts the game of number $1 through « Partie › Partie numérotée… ».
+numerotee() {
+  touches "$FENETRE" alt+p n
+  dire '^Partie numérotée$' ctrl+a
+  xdotool type --delay 15 "$1"
+  touches "$(attendre_fenetre '^Partie numérotée$')" Return
+  absente '^Partie numérotée$' || echouer "the number's window did not close"
+}
+# Composes four colours from the first cell by keys and plays them.
+jouer_touches() { touches "$FENETRE" Home "${@:1:4}" Return; }
+quitter() {
+  touches "$FENETRE" ctrl+q
+  dire '^Quitter \?$' alt+n
+  attendre_fin || echouer "the program ended with an error"
+}
+
 # Mounts a tmpfs (options $2) on the folder $1, as root. The program ends
 # before the mount goes, and it goes whatever ends the test.
 monter_tmpfs() {

@@ -21,20 +21,6 @@ export XDG_DATA_HOME="$TRAVAIL/donnees"
 donnees="$XDG_DATA_HOME/vorlinde"
 releve="$donnees/statistiques.json"
 
-presse_papiers() { xclip -o -selection clipboard 2>/dev/null || true; }
-# What the message box titled $1 says, copied by Ctrl+C as the box offers;
-# the box is then closed.
-texte_boite() {
-  local boite
-  boite=$(attendre_fenetre "$1")
-  printf 'vide' | xclip -selection clipboard >/dev/null 2>&1
-  attendre_que test "$(presse_papiers)" = vide
-  touches "$boite" ctrl+c
-  attendre_que grep -q -- "$2" <<<"$(presse_papiers)" || true
-  presse_papiers
-  touches "$boite" Return
-  absente "$1" || echouer "the box $1 did not close"
-}
 # The hidden code of the game in progress, from a save by Ctrl+S to $1.
 code_cache() {
   touches "$FENETRE" ctrl+s
@@ -42,20 +28,6 @@ code_cache() {
   attendre_que test -s "$1" || echouer "the game was not saved to $1"
   absente '^Enregistrer une partie en cours$' || echouer "the save dialog did not close"
   od -An -tx1 -v "$1" | tr -d ' \n' | cut -c3-6
-}
-numerotee() {
-  touches "$FENETRE" alt+p n
-  dire '^Partie numérotée$' ctrl+a
-  xdotool type --delay 15 "$1"
-  touches "$(attendre_fenetre '^Partie numérotée$')" Return
-  absente '^Partie numérotée$' || echouer "the number's window did not close"
-}
-# Composes four colours from the first cell by keys and plays them.
-jouer_touches() { touches "$FENETRE" Home "${@:1:4}" Return; }
-quitter() {
-  touches "$FENETRE" ctrl+q
-  dire '^Quitter \?$' alt+n
-  attendre_fin || echouer "the program ended with an error"
 }
 # Starts the program on the local date $1 (YYYY-MM-DD).
 lancer_le() {

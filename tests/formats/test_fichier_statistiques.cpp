@@ -61,7 +61,8 @@ TEST(FichierStatistiques, WrittenReadDamagedAndNewer)
         EXPECT_EQ(MettreAJourStatistiques(fichier).Figures.Gagnees, 1);
     }
 
-    const std::string futur = "{\"version\": 3, \"parties\": [{\"gagnee\": true}]}";
+    const std::string futur
+        = "{\"version\": " + std::to_string(VersionStatistiques + 1) + ", \"parties\": [{\"gagnee\": true}]}";
     Ecrire(fichier, futur);
     EXPECT_EQ(MettreAJourStatistiques(fichier, UneVictoire).Etat, EtatStatistiques::PlusRecentes);
     EXPECT_EQ(Lire(fichier), futur);
@@ -214,4 +215,33 @@ TEST(FichierStatistiques, WaitingGamesCountOnceAndALinkIsNeverWrittenThrough)
     EXPECT_TRUE(std::filesystem::is_symlink(donnees.Chemin() / lien.MisDeCote));
     EXPECT_EQ(Lire(racine.Chemin() / "ailleurs.json"), "ailleurs");
     EXPECT_FALSE(std::filesystem::is_symlink(fichier));
+}
+
+// The wins in hard mode go through the record and the waiting files; the
+// waiting files written before hard mode read as they did, and a record
+// with more hard wins than wins is damaged.
+TEST(FichierStatistiques, HardModeWinsAreKeptAndEarlierFilesRead)
+{
+    std::vector<FinEnAttente> fins;
+    std::string releve;
+    ASSERT_TRUE(LireTexteEnAttente("comptes 1\n0 5 0 0\n0 4 1 20261211 1\n", fins, releve));
+    ASSERT_EQ(fins.size(), 2u);
+    EXPECT_FALSE(fins[0].Difficile);
+    EXPECT_TRUE(fins[1].Difficile);
+    EXPECT_EQ(fins[1].Jour, 20261211);
+    std::vector<FinEnAttente> relues;
+    ASSERT_TRUE(LireTexteEnAttente(TexteEnAttente(fins), relues, releve));
+    EXPECT_EQ(relues, fins);
+    EXPECT_FALSE(LireTexteEnAttente("comptes 1\n0 4 1 0 2\n", fins, releve));
+    EXPECT_FALSE(LireTexteEnAttente("comptes 1\n0 4 1 0 1 7\n", fins, releve));
+
+    Statistiques s;
+    Compter(s, FinDePartie::Gagnee, 4, false, 0, 0, true);
+    Compter(s, FinDePartie::Gagnee, 6, false);
+    const auto texte = TexteStatistiques(s);
+    bool plusRecent = false;
+    EXPECT_EQ(LireTexteStatistiques(texte, plusRecent), s);
+    std::string abime = texte;
+    abime.replace(abime.find("\"gagnees_difficiles\": 1"), 23, "\"gagnees_difficiles\": 3");
+    EXPECT_FALSE(LireTexteStatistiques(abime, plusRecent));
 }

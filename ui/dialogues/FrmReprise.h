@@ -39,6 +39,7 @@ public:
         std::array<int, LongueurCode> Dernier{};
         int Indices = 0;
         OriginePartie Origine{};
+        bool Difficile = false;
     };
     // The games read from the next ones offered, at most `nombre`; `Fini`
     // once none is left to read.

@@ -155,6 +155,7 @@ void FrmStats::Afficher(const Statistiques& s)
         Utf8(textes::StatJoursJoues) + n(s.JoursJoues),
         Utf8(textes::StatSerieDeJours) + n(SerieDeJoursAu(s, AujourdHui())),
         Utf8(textes::StatMeilleureSerieDeJours) + n(s.MeilleureSerieDeJours),
+        Utf8(textes::StatGagneesDifficiles) + n(s.GagneesDifficiles),
     };
     for (std::size_t k = 0; k < textes_.size(); ++k)
         textes_[k]->Ecrire(textes[static_cast<qsizetype>(k)]);

@@ -42,6 +42,7 @@ namespace vorlinde::ui {
 namespace {
 
 const QString CleNumeros = QStringLiteral("Affichage/NumerosDesCouleurs");
+const QString CleDifficile = QStringLiteral("Partie/ModeDifficile");
 
 }  // namespace
 
@@ -68,7 +69,7 @@ FrmPrinc::FrmPrinc(ServicesPrinc services, QWidget* parent)
     // counts the game as it was shown.
     connect(&jeu_, &PartieActive::AGarder, this, [this](PartieActive::Aspects aspects) {
         using A = PartieActive::Aspect;
-        if (aspects & (A::Historique | A::Rangees | A::IndiceDonne))
+        if (aspects & (A::Historique | A::Rangees | A::IndiceDonne | A::Mode))
             gardee_->Garder(jeu_.Etat());
     });
     connect(&jeu_, &PartieActive::Finie, this, [this](FinDePartie fin) { registre_->Compter(fin, jeu_.Etat()); });
@@ -201,6 +202,10 @@ void FrmPrinc::MenusAjoutes()
     partie->addSeparator();
     Action(partie, "MnuCopier", Utf8(textes::MenuCopierPartie), {}, &FrmPrinc::MnuCopier_Click);
     Action(partie, "MnuVerifier", Utf8(textes::MenuVerifierCode), {}, &FrmPrinc::MnuVerifier_Click);
+    partie->addSeparator();
+    auto* difficile = partie->addAction(Utf8(textes::MenuModeDifficile));
+    difficile->setObjectName(QStringLiteral("MnuDifficile"));
+    difficile->setCheckable(true);
     auto* aide = menuBar()->addMenu(Utf8(textes::MenuAide));
     Action(aide, "MnuRegles", Utf8(textes::MenuRegles), QKeySequence(Qt::Key_F1), [this] {
         FrmTexte(Utf8(textes::aide::TitreRegles), Utf8(textes::aide::Regles), FrmTexte::Forme::Document, this).exec();
@@ -244,8 +249,9 @@ void FrmPrinc::MnuAPropos_Click()
     boite.exec();
 }
 
-// The player's preferences: the colour numbers, shown on the board and
-// ticked in the menu before the window is first shown.
+// The player's preferences: the colour numbers, shown on the board, and
+// hard mode, for the first game; both ticked in the menu before the window
+// is first shown.
 void FrmPrinc::LireReglages()
 {
     if (services_.FichierReglages.isEmpty())
@@ -257,14 +263,31 @@ void FrmPrinc::LireReglages()
     auto* menu = findChild<QAction*>(QStringLiteral("MnuNumeros"));
     menu->setChecked(numeros);
     connect(menu, &QAction::toggled, this, &FrmPrinc::MnuNumeros_Click);
+    const bool difficile = services_.Reglages && services_.Reglages->value(CleDifficile, false).toBool();
+    jeu_.ChoisirModeDifficile(difficile);
+    menu = findChild<QAction*>(QStringLiteral("MnuDifficile"));
+    menu->setChecked(difficile);
+    connect(menu, &QAction::toggled, this, &FrmPrinc::MnuDifficile_Click);
 }
 
 void FrmPrinc::MnuNumeros_Click(bool affiches)
 {
     plateau_->AfficherNumeros(affiches);
+    GarderReglage(CleNumeros, affiches);
+}
+
+void FrmPrinc::MnuDifficile_Click(bool actif)
+{
+    GarderReglage(CleDifficile, actif);
+    if (!jeu_.ChoisirModeDifficile(actif))
+        MsgBox(Utf8(textes::DifficileProchainePartie), styles::Aucun, Utf8(textes::TitreModeDifficile));
+}
+
+void FrmPrinc::GarderReglage(const QString& cle, bool valeur)
+{
     auto* reglages = services_.Reglages.get();
     if (reglages) {
-        reglages->setValue(CleNumeros, affiches);
+        reglages->setValue(cle, valeur);
         reglages->sync();
     }
     if ((reglages == nullptr || reglages->status() != QSettings::NoError) && !reglagesSignales_) {

@@ -137,6 +137,9 @@ private:
     void MnuADeux_Click();
     void MnuCopier_Click();
     void MnuVerifier_Click();
+    void MnuDifficile_Click(bool actif);
+    // A preference written at once; a file that cannot take it is told once.
+    void GarderReglage(const QString& cle, bool valeur);
     // The game in progress gives way to one hiding `code`, in the colours
     // of the default profile.
     void Commencer(const Code4& code, const OriginePartie& origine,
@@ -150,7 +153,7 @@ private:
     IssueCommande SurFichier(const UsageFichier& usage, const std::filesystem::path& chemin,
                              const OperationFichier& operation);
     // Loads the chosen game, played with `indices` hints, of kind `origine`.
-    OperationFichier ChargementDePartie(int indices = 0, OriginePartie origine = {});
+    OperationFichier ChargementDePartie(int indices = 0, OriginePartie origine = {}, bool difficile = false);
     IssueCommande SauvegarderPartie();
     ProfilCouleurs ProfilDefautOuIntegre() const;
     Reponse MsgBox(const QString& texte, StyleBoite style, const QString& titre = {});

@@ -33,6 +33,7 @@ void PartieActive::Nouvelle(const ProfilCouleurs& profil, const Code4& code, con
 {
     Laisser();
     NouvellePartie(partie_, profil, code, origine);
+    partie_.Difficile = modeDifficile_;
     Aspects aspects = Tout | A::CasesVidees;
     if (depart == Depart::Tiree)
         aspects |= A::Tiree;
@@ -41,11 +42,23 @@ void PartieActive::Nouvelle(const ProfilCouleurs& profil, const Code4& code, con
     Changer(aspects);
 }
 
-void PartieActive::Charger(const PartieSauvee& sauvee, int indices, const OriginePartie& origine)
+void PartieActive::Charger(const PartieSauvee& sauvee, int indices, const OriginePartie& origine, bool difficile)
 {
     Laisser();
-    ChargerPartie(partie_, sauvee, indices, origine);
+    ChargerPartie(partie_, sauvee, indices, origine, difficile);
     Changer(Tout | A::Chargee);
+}
+
+bool PartieActive::ChoisirModeDifficile(bool actif)
+{
+    modeDifficile_ = actif;
+    // Moves played freely do not make a game of hard mode.
+    const bool desormais = actif && partie_.NbCoups == 0 && partie_.EnCours;
+    if (partie_.Difficile != desormais) {
+        partie_.Difficile = desormais;
+        Changer(A::Mode);
+    }
+    return desormais == actif;
 }
 
 ResultatValidation PartieActive::Valider()

@@ -36,6 +36,7 @@ public:
         Tiree = 0x400,         // a new game with a number drawn began
         Chargee = 0x800,       // a saved or kept game took the place of this one
         IndiceDonne = 0x1000,  // a hint was composed in the cells
+        Mode = 0x2000,         // the game is now played in hard mode, or no longer
     };
     Q_DECLARE_FLAGS(Aspects, Aspect)
 
@@ -56,8 +57,15 @@ public:
     void Nouvelle(const ProfilCouleurs& profil, const Code4& code, const OriginePartie& origine,
                   Depart depart = Depart::Choisie);
     // A saved game in place of this one, played with `indices` hints; a game
-    // kept on disk comes back with its kind and number.
-    void Charger(const PartieSauvee& sauvee, int indices = 0, const OriginePartie& origine = {});
+    // kept on disk comes back with its kind, number and mode.
+    void Charger(const PartieSauvee& sauvee, int indices = 0, const OriginePartie& origine = {},
+                 bool difficile = false);
+    // Hard mode, for the games to come: each new game is played in it while
+    // it is on. The game in progress takes it too while no move is played,
+    // and leaves it at once when it is turned off. False when the game in
+    // progress goes on without it.
+    bool ChoisirModeDifficile(bool actif);
+    bool ModeDifficile() const { return modeDifficile_; }
     // The composed code as « Valider le code » takes it; a refusal changes nothing.
     ResultatValidation Valider();
     void PlacerCurseur(int cellule);
@@ -93,6 +101,7 @@ private:
     Conseil indice_;
     // Already counted as abandoned: it is not counted again as it gives way.
     bool abandonnee_ = false;
+    bool modeDifficile_ = false;
 };
 
 }  // namespace vorlinde::ui

@@ -28,7 +28,7 @@ void PartieGardee::Garder(const Partie& partie)
         return;
     }
     const auto erreur
-        = enCours_.Ecrire(OctetsPartie(SauverPartie(partie)), partie.IndicesUtilises, EcrireOrigine(partie.Origine));
+        = enCours_.Ecrire(OctetsPartie(SauverPartie(partie)), partie.IndicesUtilises, EcrireSorte(partie));
     gardee_ = erreur == ErreurFichier::Aucune;
     if (erreur == ErreurFichier::Aucune || signale_)
         return;

@@ -292,6 +292,9 @@ void Plateau::CmdOK_Click()
     case ResultatValidation::Gagne:
         exclamation(textes::TexteGagne(partie_.NbCoups), textes::TitreFinDePartie);
         break;
+    case ResultatValidation::Incompatible:
+        exclamation(textes::TexteVerification(VerifierCode(partie_)), textes::TitreCode);
+        break;
     case ResultatValidation::Enregistre:
         break;
     }
