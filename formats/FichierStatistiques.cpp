@@ -39,7 +39,10 @@ std::map<std::string, Compte Statistiques::*> Champs(long version = VersionStati
                        {"issue_du_dernier_jour", &Statistiques::IssueDernierJour},
                        {"coups_du_dernier_jour", &Statistiques::CoupsDernierJour}});
     if (version >= 3)
-        champs.insert({"gagnees_difficiles", &Statistiques::GagneesDifficiles});
+        champs.insert({{"gagnees_difficiles", &Statistiques::GagneesDifficiles},
+                       {"victoires_chronometrees", &Statistiques::VictoiresChronometrees},
+                       {"temps_des_victoires", &Statistiques::TempsDesVictoires},
+                       {"meilleur_temps", &Statistiques::MeilleurTemps}});
     return champs;
 }
 
@@ -166,6 +169,8 @@ bool VictoiresCoherentes(const Statistiques& s)
 {
     const Compte parCoups = std::accumulate(s.VictoiresParCoups.begin(), s.VictoiresParCoups.end(), Compte{0});
     if (parCoups != s.Gagnees || s.GagneesAvecIndice > s.Gagnees || s.GagneesDifficiles > s.Gagnees
+        || s.VictoiresChronometrees > s.Gagnees || s.MeilleurTemps * s.VictoiresChronometrees > s.TempsDesVictoires
+        || (s.VictoiresChronometrees == 0 && (s.TempsDesVictoires != 0 || s.MeilleurTemps != 0))
         || s.SerieEnCours > s.MeilleureSerie || s.MeilleureSerie > s.Gagnees)
         return false;
     Compte moins = 0;
@@ -217,7 +222,8 @@ std::string TexteEnAttente(const std::vector<FinEnAttente>& fins, std::string_vi
     std::string texte = "comptes 1\n";
     for (const auto& fin : fins)
         texte += std::to_string(static_cast<int>(fin.Fin)) + " " + std::to_string(fin.Coups) + " "
-            + (fin.AvecIndice ? "1" : "0") + " " + std::to_string(fin.Jour) + (fin.Difficile ? " 1" : " 0") + "\n";
+            + (fin.AvecIndice ? "1" : "0") + " " + std::to_string(fin.Jour) + (fin.Difficile ? " 1 " : " 0 ")
+            + std::to_string(fin.Secondes) + "\n";
     if (!releve.empty())
         texte += "releve\n" + std::string(releve);
     return texte;
@@ -242,17 +248,20 @@ bool LireTexteEnAttente(std::string_view texte, std::vector<FinEnAttente>& fins,
             return true;
         }
         Lecteur lecteur(ligne);
-        long issue = 0, coups = 0, indice = 0, jour = 0, difficile = 0;
+        long issue = 0, coups = 0, indice = 0, jour = 0, difficile = 0, secondes = -1;
         if (!lecteur.Nombre(issue) || !lecteur.Nombre(coups) || !lecteur.Nombre(indice) || !lecteur.Nombre(jour))
             return false;
-        // A line written before hard mode has no fifth figure.
-        if (!lecteur.Fini() && (!lecteur.Nombre(difficile) || !lecteur.Fini()))
+        // A line written before hard mode and times has neither; a time not
+        // known is written -1.
+        if (!lecteur.Fini()
+            && (!lecteur.Nombre(difficile) || !(lecteur.Signe('-') ? lecteur.Signe('1') : lecteur.Nombre(secondes))
+                || !lecteur.Fini()))
             return false;
         if (issue > 2 || coups > MaxCoups || indice > 1 || difficile > 1
             || (jour != 0 && !DateValide(static_cast<std::int32_t>(jour))))
             return false;
         fins.push_back({static_cast<FinDePartie>(issue), static_cast<int>(coups), indice == 1,
-                        static_cast<std::int32_t>(jour), difficile == 1});
+                        static_cast<std::int32_t>(jour), difficile == 1, secondes});
     }
     return true;
 }
@@ -341,8 +350,7 @@ void Ecrire(const Repertoire& dossier, const std::function<void(Statistiques&)>&
             continue;
         }
         for (const auto& fin : fins)
-            Compter(resultat.Figures, fin.Fin, fin.Coups, fin.AvecIndice, fin.Jour, enAttente.Aujourdhui,
-                    fin.Difficile);
+            Compter(resultat.Figures, fin, enAttente.Aujourdhui);
         aCompter.emplace_back(nom, std::move(fins));
     }
     if (changer)

@@ -20,7 +20,7 @@
 namespace vorlinde {
 
 // Version 2 adds the days of the day's code, version 3 the wins in hard
-// mode; an older record reads with none.
+// mode and the times of the wins; an older record reads with none.
 inline constexpr int VersionStatistiques = 3;
 
 std::string TexteStatistiques(const Statistiques& statistiques);
@@ -50,14 +50,7 @@ struct ResultatStatistiques {
 
 // A game ended that the record has not taken yet: it waits in a small file
 // (`<window>.comptes` among the games kept) until the record is free.
-struct FinEnAttente {
-    FinDePartie Fin = FinDePartie::Gagnee;
-    int Coups = 0;
-    bool AvecIndice = false;
-    std::int32_t Jour = 0;  // the date of a day's game, 0 for any other
-    bool Difficile = false;
-    bool operator==(const FinEnAttente&) const = default;
-};
+using FinEnAttente = PartieTerminee;
 
 // The file of waiting games: one line each, then, once they are being
 // counted, the record as it will read with them (so that a program ended

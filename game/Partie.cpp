@@ -58,6 +58,7 @@ void NouvellePartie(Partie& partie, const ProfilCouleurs& profil, const Code4& c
     partie.EnCours = true;
     partie.IndicesUtilises = 0;
     partie.Origine = origine;
+    partie.Duree = 0;
 }
 
 void AppliquerProfil(Partie& partie, const ProfilCouleurs& profil)
@@ -106,12 +107,13 @@ IssuePartie Issue(const Partie& partie)
 }
 
 void ChargerPartie(Partie& partie, const PartieSauvee& sauvee, int indices, const OriginePartie& origine,
-                   bool difficile)
+                   bool difficile, std::int64_t duree)
 {
     ChargerPartie(partie, sauvee);
     partie.IndicesUtilises = static_cast<std::int16_t>(indices);
     partie.Origine = origine;
     partie.Difficile = difficile;
+    partie.Duree = std::max<std::int64_t>(duree, 0);
 }
 
 void ChargerPartie(Partie& partie, const PartieSauvee& sauvee)
@@ -121,6 +123,7 @@ void ChargerPartie(Partie& partie, const PartieSauvee& sauvee)
     partie.IndicesUtilises = 0;
     partie.Origine = {};
     partie.Difficile = false;
+    partie.Duree = 0;
     for (int k = 1; k <= partie.NbCoups; ++k) {
         partie.Historique[k].Code = sauvee.Coups[k - 1];
         ScoreCoup(partie.CodeSecret, partie.Historique[k]);

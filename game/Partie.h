@@ -97,6 +97,10 @@ struct Partie {
     // Played in hard mode: each guess must fit every move played before it.
     // A saved game does not hold it; a game kept on disk does.
     bool Difficile = false;
+    // The time played, in milliseconds: from the first move to the end,
+    // without the pauses, which the window's clock adds up here. A saved
+    // game does not hold it; a game kept on disk does.
+    std::int64_t Duree = 0;
 
     bool operator==(const Partie&) const = default;
 };
@@ -145,9 +149,10 @@ IssuePartie Issue(const Partie& partie);
 // swatch clicked last are kept.
 void ChargerPartie(Partie& partie, const PartieSauvee& sauvee);
 // The same for a game that comes back with what the file does not hold: the
-// hints it was played with, its kind and its mode (a game kept on disk).
+// hints it was played with, its kind, its mode and its time (a game kept
+// on disk).
 void ChargerPartie(Partie& partie, const PartieSauvee& sauvee, int indices, const OriginePartie& origine,
-                   bool difficile = false);
+                   bool difficile = false, std::int64_t duree = 0);
 PartieSauvee SauverPartie(const Partie& partie);
 
 // Scores one history entry against `codeSecret`, writes its BiPl and MalPl and

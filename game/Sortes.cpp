@@ -86,9 +86,26 @@ OriginePartie LireOrigine(std::string_view texte)
     return {};
 }
 
+namespace {
+
+// The milliseconds of a line "temps <ms>"; -1 for any other line.
+std::int64_t Temps(std::string_view ligne)
+{
+    constexpr std::string_view prefixe = "temps ";
+    std::int64_t duree = -1;
+    if (!ligne.starts_with(prefixe))
+        return -1;
+    const auto* fin = ligne.data() + ligne.size();
+    const auto [ou, erreur] = std::from_chars(ligne.data() + prefixe.size(), fin, duree);
+    return erreur == std::errc() && ou == fin && duree >= 0 ? duree : -1;
+}
+
+}  // namespace
+
 std::string EcrireSorte(const Partie& partie)
 {
-    return EcrireOrigine(partie.Origine) + (partie.Difficile ? "difficile\n" : "");
+    return EcrireOrigine(partie.Origine) + (partie.Difficile ? "difficile\n" : "")
+        + (partie.Duree > 0 ? "temps " + std::to_string(partie.Duree) + "\n" : "");
 }
 
 SorteGardee LireSorte(std::string_view texte)
@@ -101,6 +118,8 @@ SorteGardee LireSorte(std::string_view texte)
         texte.remove_prefix(std::min(fin + 1, texte.size()));
         if (ligne == "difficile")
             sorte.Difficile = true;
+        else if (const auto duree = Temps(ligne); duree >= 0)
+            sorte.Duree = duree;
         else if (premiere)
             sorte.Origine = LireOrigine(ligne);
         premiere = false;

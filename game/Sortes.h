@@ -35,11 +35,13 @@ std::string EcrireOrigine(const OriginePartie& origine);
 OriginePartie LireOrigine(std::string_view texte);
 
 // All that the game in progress keeps beside its moves: its kind's line,
-// then "difficile" for a game in hard mode. A line that names nothing known
-// is passed over, so that a later version's lines never cost the kind.
+// then "difficile" for a game in hard mode, then "temps <ms>" once it has
+// a time. A line that names nothing known is passed over, so that a later
+// version's lines never cost the kind.
 struct SorteGardee {
     OriginePartie Origine{};
     bool Difficile = false;
+    std::int64_t Duree = 0;
     bool operator==(const SorteGardee&) const = default;
 };
 std::string EcrireSorte(const Partie& partie);

@@ -23,17 +23,23 @@ void CompterJour(Statistiques& s, FinDePartie fin, int coups, std::int32_t jour,
     s.CoupsDernierJour = coups;
 }
 
-void Ajouter(Statistiques& s, FinDePartie fin, int coups, bool avecIndice, std::int32_t jour, std::int32_t aujourdhui,
-             bool difficile)
+void Ajouter(Statistiques& s, const PartieTerminee& partie, std::int32_t aujourdhui)
 {
-    CompterJour(s, fin, coups, jour, aujourdhui);
-    switch (fin) {
+    const int coups = partie.Coups;
+    CompterJour(s, partie.Fin, coups, partie.Jour, aujourdhui);
+    switch (partie.Fin) {
     case FinDePartie::Gagnee:
         ++s.Gagnees;
-        if (avecIndice)
+        if (partie.AvecIndice)
             ++s.GagneesAvecIndice;
-        if (difficile)
+        if (partie.Difficile)
             ++s.GagneesDifficiles;
+        if (partie.Secondes >= 0) {
+            s.MeilleurTemps
+                = s.VictoiresChronometrees == 0 ? partie.Secondes : std::min(s.MeilleurTemps, Compte{partie.Secondes});
+            ++s.VictoiresChronometrees;
+            s.TempsDesVictoires += partie.Secondes;
+        }
         s.MeilleureSerie = std::max(s.MeilleureSerie, ++s.SerieEnCours);
         s.CoupsDesVictoires += coups;
         s.MeilleurePartie = s.MeilleurePartie == 0 ? Compte{coups} : std::min(s.MeilleurePartie, Compte{coups});
@@ -56,18 +62,26 @@ bool DernierJourFutur(const Statistiques& s, std::int32_t aujourdhui)
     return aujourdhui > 0 && s.DernierJour > aujourdhui;
 }
 
-void Compter(Statistiques& s, FinDePartie fin, int coups, bool avecIndice, std::int32_t jour, std::int32_t aujourdhui,
-             bool difficile)
+void Compter(Statistiques& s, FinDePartie fin, int coups, bool avecIndice, std::int32_t jour, std::int32_t aujourdhui)
+{
+    Compter(s, PartieTerminee{fin, coups, avecIndice, jour}, aujourdhui);
+}
+
+void Compter(Statistiques& s, const PartieTerminee& partie, std::int32_t aujourdhui)
 {
     Statistiques apres = s;
-    Ajouter(apres, fin, coups, avecIndice, jour, aujourdhui, difficile);
+    Ajouter(apres, partie, aujourdhui);
     const auto figures = {apres.Gagnees,        apres.Perdues,           apres.Abandonnees, apres.GagneesAvecIndice,
-                          apres.MeilleureSerie, apres.CoupsDesVictoires, apres.JoursJoues};
+                          apres.MeilleureSerie, apres.CoupsDesVictoires, apres.JoursJoues,  apres.TempsDesVictoires};
     const bool tenu = std::all_of(figures.begin(), figures.end(), [](Compte n) { return n <= CompteMax; })
         && std::all_of(apres.VictoiresParCoups.begin(), apres.VictoiresParCoups.end(),
                        [](Compte n) { return n <= CompteMax; });
     if (tenu)
         s = apres;
+    // A time the record cannot add up does not cost the game.
+    else if (partie.Secondes >= 0)
+        Compter(s, PartieTerminee{partie.Fin, partie.Coups, partie.AvecIndice, partie.Jour, partie.Difficile},
+                aujourdhui);
 }
 
 Compte SerieDeJoursAu(const Statistiques& s, std::int32_t aujourdhui)
@@ -83,6 +97,13 @@ std::string MoyenneDesCoups(const Statistiques& s)
     // Tenths, rounded half up, in whole numbers: no locale, no binary fraction.
     const Compte dixiemes = (20 * s.CoupsDesVictoires + s.Gagnees) / (2 * s.Gagnees);
     return std::to_string(dixiemes / 10) + "," + std::to_string(dixiemes % 10);
+}
+
+Compte TempsMoyen(const Statistiques& s)
+{
+    if (s.VictoiresChronometrees == 0)
+        return 0;
+    return (2 * s.TempsDesVictoires + s.VictoiresChronometrees) / (2 * s.VictoiresChronometrees);
 }
 
 }  // namespace vorlinde

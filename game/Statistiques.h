@@ -23,6 +23,11 @@ struct Statistiques {
     Compte Abandonnees = 0;
     Compte GagneesAvecIndice = 0;
     Compte GagneesDifficiles = 0;  // the wins in hard mode
+    // The wins whose time is known (those counted before times were kept
+    // have none), their seconds added up, and the fastest; 0 before one.
+    Compte VictoiresChronometrees = 0;
+    Compte TempsDesVictoires = 0;
+    Compte MeilleurTemps = 0;
     Compte SerieEnCours = 0;
     Compte MeilleureSerie = 0;
     Compte CoupsDesVictoires = 0;  // the guesses of every win, added up
@@ -49,16 +54,30 @@ inline constexpr Compte CompteMax = 100000000;
 
 enum class FinDePartie { Gagnee, Perdue, Abandonnee };
 
+// A game that ended, as the record counts it.
+struct PartieTerminee {
+    FinDePartie Fin = FinDePartie::Gagnee;
+    int Coups = 0;
+    bool AvecIndice = false;
+    std::int32_t Jour = 0;  // the date of a day's game, 0 for any other
+    bool Difficile = false;
+    // Its time, from its first move to its end, in seconds; -1 when not
+    // known (a game counted by a version that kept no time).
+    std::int64_t Secondes = -1;
+    bool operator==(const PartieTerminee&) const = default;
+};
+
 // One game ended: a win extends the streak, a loss or an abandon ends it.
-// `coups`, `avecIndice` and `difficile` (hard mode) matter for a win only. The day's game of `jour`
+// Its guesses, hint, mode and time matter for a win only. The day's game of `jour`
 // (yyyymmdd) also counts its day, when no day as late is counted yet;
 // otherwise, and for any other game (`jour` 0), it counts as an ordinary
 // game. A last day later than `aujourdhui` (a clock that was set ahead) does
 // not hold the days back: the day's game of today counts its day, and the
 // run of days starts again. Nothing changes when a figure would pass
 // CompteMax.
+void Compter(Statistiques& statistiques, const PartieTerminee& partie, std::int32_t aujourdhui = 0);
 void Compter(Statistiques& statistiques, FinDePartie fin, int coups, bool avecIndice, std::int32_t jour = 0,
-             std::int32_t aujourdhui = 0, bool difficile = false);
+             std::int32_t aujourdhui = 0);
 
 // The last day counted is later than `aujourdhui`.
 bool DernierJourFutur(const Statistiques& statistiques, std::int32_t aujourdhui);
@@ -70,5 +89,9 @@ Compte SerieDeJoursAu(const Statistiques& statistiques, std::int32_t aujourdhui)
 // The guesses a win takes on average, with one decimal and a French comma
 // ("4,8"); "0" before the first win.
 std::string MoyenneDesCoups(const Statistiques& statistiques);
+
+// The average time of the wins whose time is known, in whole seconds
+// rounded half up; 0 before one.
+Compte TempsMoyen(const Statistiques& statistiques);
 
 }  // namespace vorlinde

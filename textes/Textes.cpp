@@ -84,6 +84,30 @@ std::string TexteDesignation(const Partie& partie)
     return partie.Difficile ? Remplir(EnModeDifficile, {origine}) : origine;
 }
 
+std::int64_t Secondes(std::int64_t millisecondes)
+{
+    return (millisecondes + 500) / 1000;
+}
+
+std::string TexteDuree(std::int64_t secondes)
+{
+    const auto deuxChiffres = [](std::int64_t n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+    if (secondes < 60)
+        return Remplir(DureeSecondes, {std::to_string(secondes)});
+    if (secondes < 3600)
+        return Remplir(DureeMinutes, {std::to_string(secondes / 60), deuxChiffres(secondes % 60)});
+    return Remplir(DureeHeures,
+                   {Chiffres(secondes / 3600), deuxChiffres(secondes / 60 % 60), deuxChiffres(secondes % 60)});
+}
+
+std::string TexteEnTeteAnalyse(const Partie& partie)
+{
+    const auto designation = TexteDesignation(partie);
+    if (partie.NbCoups < 1)
+        return designation;
+    return Remplir(AvecTemps, {designation, TexteDuree(Secondes(partie.Duree))});
+}
+
 std::string TexteAPartager(const Partie& partie)
 {
     std::string texte = Remplir(EnTetePartage, {TexteDesignation(partie)}) + "\n";
@@ -100,6 +124,8 @@ std::string TexteAPartager(const Partie& partie)
         break;
     }
     texte += "\n";
+    if (partie.NbCoups >= 1)
+        texte += Remplir(PartageTemps, {TexteDuree(Secondes(partie.Duree))}) + "\n";
     int numero = 0;
     for (const auto& coup : CoupsJoues(partie)) {
         std::string symboles;

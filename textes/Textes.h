@@ -88,6 +88,7 @@ inline constexpr const char* MenuPartieADeux = "Partie à &deux…";
 inline constexpr const char* MenuCopierPartie = "Co&pier la partie";
 inline constexpr const char* MenuVerifierCode = "&Vérifier le code";
 inline constexpr const char* MenuModeDifficile = "&Mode difficile";
+inline constexpr const char* MenuTempsPartie = "&Temps de la partie";
 inline constexpr const char* MenuAide = "Ai&de";
 inline constexpr const char* MenuRegles = "&Règles du jeu";
 inline constexpr const char* MenuRaccourcis = "Raccourcis &clavier";
@@ -311,6 +312,14 @@ inline constexpr const char* DifficileProchainePartie
       "prochaine.";
 // A game played in hard mode says so after its origin.
 inline constexpr const char* EnModeDifficile = "%1 — mode difficile";
+// A game's time, from its first move: "45 s", "2 min 05 s", "1 h 02 min 05 s".
+inline constexpr const char* DureeSecondes = "%1 s";
+inline constexpr const char* DureeMinutes = "%1 min %2 s";
+inline constexpr const char* DureeHeures = "%1 h %2 min %3 s";
+inline constexpr const char* AvecTemps = "%1 — temps : %2";
+inline constexpr const char* PartageTemps = "Temps : %1";
+inline constexpr const char* StatMeilleurTemps = "Meilleur temps : ";
+inline constexpr const char* StatTempsMoyen = "Temps moyen : ";
 inline constexpr const char* StatSerieDeJours = "Série de jours en cours : ";
 inline constexpr const char* StatMeilleureSerieDeJours = "Meilleure série de jours : ";
 // Where a game comes from, in the analysis and in the shared text.
@@ -354,6 +363,11 @@ std::string TexteDate(std::int32_t date);
 std::string TexteOrigine(const OriginePartie& origine);
 // Its origin, and its mode when hard.
 std::string TexteDesignation(const Partie& partie);
+std::string TexteDuree(std::int64_t secondes);
+// The seconds of a game's time in milliseconds, rounded half up.
+std::int64_t Secondes(std::int64_t millisecondes);
+// The analysis' heading: the designation, and the time once a move is played.
+std::string TexteEnTeteAnalyse(const Partie& partie);
 // The text « Copier la partie » puts on the clipboard. It never holds a
 // colour: the moves of a game in progress would give its code away.
 std::string TexteAPartager(const Partie& partie);

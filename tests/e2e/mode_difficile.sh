@@ -9,9 +9,15 @@
 # played. Ticked again once moves are played, a box says it starts with the
 # next game. A game of hard mode is kept with its mode across SIGKILL and
 # said in the copied text; its win is counted as a win in hard mode; and
-# the mode is still ticked at the next start.
+# the mode is still ticked at the next start. Its time too: minimised under
+# a window manager, the window keeps the game with its time; killed, the
+# game comes back with it and goes on, and its win gives the record a time.
 source "$(dirname "$0")/commun.sh"
-command -v xclip >/dev/null || { echo "SKIP: xclip is not installed"; exit 77; }
+for outil in xclip openbox; do
+  command -v "$outil" >/dev/null || { echo "SKIP: $outil is not installed"; exit 77; }
+done
+openbox >/dev/null 2>&1 &
+A_ARRETER+=("$!")
 export XDG_DATA_HOME="$TRAVAIL/donnees"
 donnees="$XDG_DATA_HOME/vorlinde"
 releve="$donnees/statistiques.json"
@@ -51,6 +57,12 @@ numerotee 4242
 jouer_touches 1 2 3 4
 attendre_que grep -qx difficile "$donnees"/en-cours/partie-*.sorte 2>/dev/null \
   || echouer "the kept game does not keep its mode: $(cat "$donnees"/en-cours/*.sorte 2>/dev/null)"
+# Minimised: its time stops, and the game is kept with it.
+attendre_que test "$(coups_copies)" = 1
+xdotool windowminimize --sync "$FENETRE"
+attendre_que grep -q '^temps [0-9]' "$donnees"/en-cours/partie-*.sorte \
+  || echouer "minimised, the window did not keep the game's time: $(cat "$donnees"/en-cours/*.sorte)"
+garde=$(sed -n 's/^temps //p' "$donnees"/en-cours/partie-*.sorte)
 kill -KILL "$JEU_PID"; wait "$JEU_PID" 2>/dev/null || true
 demarrer
 dire '^Parties interrompues$' Return
@@ -58,12 +70,17 @@ FENETRE=$(attendre_fenetre '^Vorlinde 1\.0$')
 attendre_que test "$(coups_copies)" = 1 || echouer "the game left was not taken back"
 copie | head -n1 | grep -qx 'Vorlinde — Partie n° 4242 — mode difficile' \
   || echouer "the game taken back lost its mode: $(copie)"
+secondes=$(copie | sed -n 's/^Temps : \([0-9]*\) s$/\1/p')
+[ -n "$secondes" ] && [ "$secondes" -ge $(((garde + 500) / 1000)) ] \
+  || echouer "the game taken back did not go on from its time ($garde ms): $(copie)"
 jouer_touches 5 1 2 3
 texte_boite '^Code$' 'coup 1' >/dev/null
 jouer_touches 4 7 5 8
 dire '^Fin de partie$' Return
 attendre_que grep -q '"gagnees_difficiles": 1' "$releve" || echouer "the win in hard mode was not counted: $(cat "$releve")"
 grep -q '"gagnees": 1' "$releve" || echouer "the record counts other wins: $(cat "$releve")"
+grep -q '"victoires_chronometrees": 1' "$releve" \
+  || echouer "the win has no time in the record: $(cat "$releve")"
 quitter
 
 # Still ticked at the next start: the first game is of hard mode.

@@ -41,8 +41,15 @@ A_ARRETER+=("$(tail -n1 <<<"$bus")")
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 openbox >/dev/null 2>&1 &
 A_ARRETER+=("$!")
+# Orca ends every other Orca of its user as it starts (--replace), and will
+# not start beside one: in a process namespace of its own it sees only
+# itself, so that two runs side by side (CI's two releases) never meet.
+isoler=()
+if unshare --pid --fork --mount-proc --kill-child true 2>/dev/null; then
+  isoler=(unshare --pid --fork --mount-proc --kill-child)
+fi
 # Orca in French: its own words ("bouton") and the game's.
-LANGUAGE=fr orca --replace >"$TRAVAIL/orca.log" 2>&1 &
+LANGUAGE=fr "${isoler[@]}" orca --replace >"$TRAVAIL/orca.log" 2>&1 &
 A_ARRETER+=("$!")
 for _ in $(seq 150); do grep -q . "$PAROLE" && break; sleep 0.1; done
 grep -q . "$PAROLE" || { cat "$TRAVAIL/orca.log"; echouer "Orca said nothing at start"; }

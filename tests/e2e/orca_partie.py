@@ -218,8 +218,8 @@ def composer(code):
 
 def nouvelles():
     """The menu's new games by ear: a numbered game (4242 hides 4758), the
-    check of a code, the shared text, the day's code, and two players, whose
-    code is never said."""
+    check of a code, the shared text, hard mode's refusal in the day's code,
+    and two players, whose code is never said."""
     entendre(r"^Case 1 : vide bouton")
     menu_partie("n", r"^Partie numérotée boîte de dialogue")
     # Orca 48 may say the window before it follows the focus into it: Tab
@@ -244,7 +244,26 @@ def nouvelles():
     menu_partie("v", r"Ce code est encore possible, comme \d+ autres\.")
     taper("Return")
     menu_partie("p", r"Partie copiée dans le presse-papiers")
+    # Hard mode, ticked once a move is played: it starts with the next game,
+    # the day's code, where a guess the first move rules out is refused.
+    menu_partie("m", r"le mode difficile commencera avec la prochaine")
+    taper("Return")
+    # A new game: the cursor is on the first cell.
     menu_partie("j", r"Code du jour du \d\d/\d\d/\d{4}")
+    composer("1234")
+    taper("Return")
+    dit = entendre(r"^Coup 1 : (\d) bien placé\(s\), (\d) mal placé\(s\)$")
+    premier = (int(dit.group(1)), int(dit.group(2)))
+    exclu = next("".join(map(str, c)) for c in itertools.permutations(range(1, 9), 4)
+                 if "".join(map(str, c)) != "1234" and score("".join(map(str, c)), "1234") != premier)
+    avec_lui = score(exclu, "1234")
+    taper("Home")
+    entendre(r"^Case 1 : ")
+    composer(exclu)
+    taper("Return")
+    entendre(r"Ce code ne peut pas être le bon : avec lui, le coup 1 aurait donné %d bien placé\(s\) et "
+             r"%d mal placé\(s\), et non %d et %d\." % (avec_lui + premier), 20)
+    taper("Return")
     menu_partie("d", r"Partie à deux")
     global lues
     debut = lues
@@ -306,9 +325,9 @@ def main():
             premier = r"^Coup 1 : %s ; .* ; codes possibles 1680 → \d+ ; ce coup était possible ; " \
                       r"le solveur aurait joué 1234" % "".join(map(str, essais_joues[0]))
             entendre(premier)
-            # Above the first move, the game's number.
+            # Above the first move, the game's number and its time.
             taper("shift+Tab")
-            entendre(r"^Partie n° \d+")
+            entendre(r"^Partie n° \d+.*temps : (\d+ min )?\d+ s")
             taper("Tab")
             entendre(premier)
             for k in range(2, coup + 1):
@@ -330,9 +349,13 @@ def main():
                            "Parties abandonnées : 0", "Parties gagnées avec un indice : 0", "Série en cours : 1",
                            "Meilleure série : 1", "Coups en moyenne : ", "Meilleure partie : %d coup" % coup,
                            "Jours joués (code du jour) : 0", "Série de jours en cours : 0",
-                           "Meilleure série de jours : 0"):
+                           "Meilleure série de jours : 0", "Parties gagnées en mode difficile : 0"):
                 taper("Tab")
                 entendre("^" + re.escape(figure))
+            # The game's time, the only one: the best and the average.
+            for figure in ("Meilleur temps", "Temps moyen"):
+                taper("Tab")
+                entendre(r"^%s : (\d+ min )?\d+ s" % figure)
             taper("Tab")
             premiere = entendre(r"^1 coup : ([01]) partie")
             if coup > 1:

@@ -217,31 +217,40 @@ TEST(FichierStatistiques, WaitingGamesCountOnceAndALinkIsNeverWrittenThrough)
     EXPECT_FALSE(std::filesystem::is_symlink(fichier));
 }
 
-// The wins in hard mode go through the record and the waiting files; the
-// waiting files written before hard mode read as they did, and a record
-// with more hard wins than wins is damaged.
+// The wins in hard mode and their times go through the record and the
+// waiting files; the waiting files written before them read as they did,
+// and a record whose figures disagree is damaged.
 TEST(FichierStatistiques, HardModeWinsAreKeptAndEarlierFilesRead)
 {
     std::vector<FinEnAttente> fins;
     std::string releve;
-    ASSERT_TRUE(LireTexteEnAttente("comptes 1\n0 5 0 0\n0 4 1 20261211 1\n", fins, releve));
-    ASSERT_EQ(fins.size(), 2u);
+    ASSERT_TRUE(LireTexteEnAttente("comptes 1\n0 5 0 0\n0 4 1 20261211 1 95\n2 3 0 0 0 -1\n", fins, releve));
+    ASSERT_EQ(fins.size(), 3u);
     EXPECT_FALSE(fins[0].Difficile);
+    EXPECT_EQ(fins[0].Secondes, -1);
     EXPECT_TRUE(fins[1].Difficile);
     EXPECT_EQ(fins[1].Jour, 20261211);
+    EXPECT_EQ(fins[1].Secondes, 95);
+    EXPECT_EQ(fins[2].Secondes, -1);
     std::vector<FinEnAttente> relues;
     ASSERT_TRUE(LireTexteEnAttente(TexteEnAttente(fins), relues, releve));
     EXPECT_EQ(relues, fins);
-    EXPECT_FALSE(LireTexteEnAttente("comptes 1\n0 4 1 0 2\n", fins, releve));
-    EXPECT_FALSE(LireTexteEnAttente("comptes 1\n0 4 1 0 1 7\n", fins, releve));
+    for (const char* abime : {"comptes 1\n0 4 1 0 2 5\n", "comptes 1\n0 4 1 0 1\n", "comptes 1\n0 4 1 0 1 7 8\n",
+                              "comptes 1\n0 4 1 0 1 -2\n"})
+        EXPECT_FALSE(LireTexteEnAttente(abime, fins, releve)) << abime;
 
     Statistiques s;
-    Compter(s, FinDePartie::Gagnee, 4, false, 0, 0, true);
+    Compter(s, PartieTerminee{FinDePartie::Gagnee, 4, false, 0, true, 80});
     Compter(s, FinDePartie::Gagnee, 6, false);
     const auto texte = TexteStatistiques(s);
     bool plusRecent = false;
     EXPECT_EQ(LireTexteStatistiques(texte, plusRecent), s);
-    std::string abime = texte;
-    abime.replace(abime.find("\"gagnees_difficiles\": 1"), 23, "\"gagnees_difficiles\": 3");
-    EXPECT_FALSE(LireTexteStatistiques(abime, plusRecent));
+    for (const auto& [avant, apres] : {std::pair{"\"gagnees_difficiles\": 1", "\"gagnees_difficiles\": 3"},
+                                       std::pair{"\"meilleur_temps\": 80", "\"meilleur_temps\": 81"},
+                                       std::pair{"\"victoires_chronometrees\": 1", "\"victoires_chronometrees\": 0"}}) {
+        std::string abime = texte;
+        ASSERT_NE(abime.find(avant), std::string::npos) << avant;
+        abime.replace(abime.find(avant), std::string(avant).size(), apres);
+        EXPECT_FALSE(LireTexteStatistiques(abime, plusRecent)) << apres;
+    }
 }

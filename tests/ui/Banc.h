@@ -85,6 +85,8 @@ public:
         services.Reglages = Reglages;
         services.FichierReglages = FichierReglages;
         services.DossierDonnees = DossierDonnees;
+        // The games' time stands still unless a test moves it.
+        services.Horloge = [this] { return Maintenant; };
         Fenetre = std::make_unique<FrmPrinc>(services);
     }
 
@@ -179,6 +181,8 @@ public:
     QString FichierReglages;
     // The player's data folder (the record of games): none unless a test gives one.
     std::filesystem::path DossierDonnees;
+    // The games' clock, in milliseconds.
+    std::int64_t Maintenant = 0;
     std::unique_ptr<FrmPrinc> Fenetre;
 
 private:

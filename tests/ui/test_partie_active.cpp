@@ -48,6 +48,8 @@ private slots:
     void EveryChangeIsSentOnceWithWhatItChanged()
     {
         PartieActive jeu;
+        // A clock that stands still: a game differs only by what the commands change.
+        jeu.FixerHorloge([] { return std::int64_t{0}; });
         std::mt19937 hasard(20261209);
         const auto aleatoire = [&] { return std::uniform_real_distribution<double>(0, 1)(hasard); };
         std::vector<PartieActive::Aspects> changes;

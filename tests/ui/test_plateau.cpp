@@ -233,9 +233,12 @@ private slots:
         QCOMPARE(affichage,
                  QStringList({QStringLiteral("&Choix des couleurs|Ctrl+C"), QStringLiteral("-"),
                               QStringLiteral("Chargement d'un &profil|"), QStringLiteral("&Sauvegarde d'un profil|"),
-                              QStringLiteral("-"), QStringLiteral("Numéros des couleurs|")}));
-        QVERIFY(b.Action("MnuNumeros")->isCheckable());
-        QVERIFY(!b.Action("MnuNumeros")->isChecked());
+                              QStringLiteral("-"), QStringLiteral("Numéros des couleurs|"),
+                              QStringLiteral("&Temps de la partie|")}));
+        for (const char* coche : {"MnuNumeros", "MnuTemps", "MnuDifficile"}) {
+            QVERIFY(b.Action(coche)->isCheckable());
+            QVERIFY(!b.Action(coche)->isChecked());
+        }
     }
 
     void lesRaccourcisLancentLeursCommandes()

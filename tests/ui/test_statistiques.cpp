@@ -3,6 +3,8 @@
 //
 // The player's record through the real window: what counts, what the
 // window « Statistiques » shows and reads out, and a damaged record.
+#include <QClipboard>
+#include <QDir>
 #include <QLabel>
 #include <QtTest>
 
@@ -77,6 +79,62 @@ private slots:
 
     // A whole game by hints alone: each one composes a guess that the player
     // validates; the game is won within six guesses, and counted as won with a hint.
+    // A game's time runs from its first move, stops while the window is
+    // minimised and goes on when it comes back; the game is kept with it as
+    // it stops; the copied text and the record give it; a game taken back
+    // from the file goes on from its time.
+    void leTempsDUnePartie()
+    {
+        QTemporaryDir donnees;
+        Banc b;
+        b.DossierDonnees = donnees.path().toStdString();
+        b.Ouvrir();
+        b.F().show();
+        b.Maintenant = 5000;
+        QCOMPARE(b.F().Duree(), 0);
+        b.Jouer(b.AutreCode(0));
+        b.Maintenant += 60000;
+        QCOMPARE(b.F().Duree(), 60000);
+        b.F().showMinimized();
+        const auto sortes = QDir(donnees.filePath(QStringLiteral("en-cours")))
+                                .entryInfoList({QStringLiteral("*.sorte")}, QDir::Files);
+        QCOMPARE(sortes.size(), 1);
+        QFile sorte(sortes.front().filePath());
+        QVERIFY(sorte.open(QIODevice::ReadOnly));
+        QVERIFY(sorte.readAll().contains("temps 60000\n"));
+        b.Maintenant += 3600000;
+        QCOMPARE(b.F().Duree(), 60000);
+        b.F().showNormal();
+        b.Maintenant += 5400;
+        b.Menu("MnuCopier");
+        QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("\nTemps : 1 min 05 s\n")));
+        b.Jouer(b.CodeSecret());
+        b.Maintenant += 10000;
+        QCOMPARE(b.F().Duree(), 65400);
+
+        // Won in 65 s, then in 30 s: the best and the average.
+        b.Menu("MnuNew");
+        b.Jouer(b.AutreCode(1));
+        b.Maintenant += 30000;
+        b.Jouer(b.CodeSecret());
+        QStringList temps;
+        FenetreStatistiques(b, [&](FrmStats& fenetre) {
+            for (const int k : {13, 14})
+                temps << Controle<QLabel>(fenetre, QStringLiteral("LblStat"), k)->accessibleName();
+        });
+        QCOMPARE(temps, QStringList({QStringLiteral("Meilleur temps : 30 s"), QStringLiteral("Temps moyen : 48 s")}));
+
+        // A game taken back goes on from its time.
+        b.Menu("MnuNew");
+        b.Jouer(b.AutreCode(2));
+        std::int64_t maintenant = 0;
+        PartieActive jeu;
+        jeu.FixerHorloge([&] { return maintenant; });
+        jeu.Charger(SauverPartie(b.Etat()), 0, {}, false, 7000);
+        maintenant = 2000;
+        QCOMPARE(jeu.Duree(), 9000);
+    }
+
     void unePartieGagneeAuxIndices()
     {
         QTemporaryDir donnees;

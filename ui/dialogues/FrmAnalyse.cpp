@@ -96,7 +96,7 @@ FrmAnalyse::FrmAnalyse(const Partie& partie, bool numeros, QWidget* parent) : QD
     setWindowTitle(Utf8(textes::TitreAnalyse));
     auto* plan = new QVBoxLayout(this);
     // Where the game comes from: its number, or its date, read first.
-    auto* origine = new LibelleLu(Utf8(textes::TexteDesignation(partie)));
+    auto* origine = new LibelleLu(Utf8(textes::TexteEnTeteAnalyse(partie)));
     origine->setObjectName(QStringLiteral("LblOrigine"));
     plan->addWidget(origine);
     auto* contenu = new QWidget;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "game/Partie.h"
+#include "game/Sortes.h"
 
 class QLabel;
 class QListWidget;
@@ -38,8 +39,8 @@ public:
         // The colours of the last move, 0 for none.
         std::array<int, LongueurCode> Dernier{};
         int Indices = 0;
-        OriginePartie Origine{};
-        bool Difficile = false;
+        // What it keeps besides its moves: its kind, mode and time.
+        SorteGardee Sorte{};
     };
     // The games read from the next ones offered, at most `nombre`; `Fini`
     // once none is left to read.

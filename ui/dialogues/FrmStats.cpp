@@ -156,6 +156,11 @@ void FrmStats::Afficher(const Statistiques& s)
         Utf8(textes::StatSerieDeJours) + n(SerieDeJoursAu(s, AujourdHui())),
         Utf8(textes::StatMeilleureSerieDeJours) + n(s.MeilleureSerieDeJours),
         Utf8(textes::StatGagneesDifficiles) + n(s.GagneesDifficiles),
+        // Wins counted before times were kept have none.
+        Utf8(textes::StatMeilleurTemps)
+            + (s.VictoiresChronometrees == 0 ? Utf8(textes::SansValeur) : Utf8(textes::TexteDuree(s.MeilleurTemps))),
+        Utf8(textes::StatTempsMoyen)
+            + (s.VictoiresChronometrees == 0 ? Utf8(textes::SansValeur) : Utf8(textes::TexteDuree(TempsMoyen(s)))),
     };
     for (std::size_t k = 0; k < textes_.size(); ++k)
         textes_[k]->Ecrire(textes[static_cast<qsizetype>(k)]);

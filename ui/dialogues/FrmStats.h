@@ -27,7 +27,7 @@ public:
 
 private:
     std::function<Statistiques()> remettreAZero_;
-    std::array<LibelleLu*, 13> textes_{};
+    std::array<LibelleLu*, 15> textes_{};
     std::array<Barre*, ColonnesCoups> barres_{};
 };
 

@@ -15,6 +15,7 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
+#include <QStatusBar>
 #include <QWindow>
 
 #include "Icone.h"
@@ -43,6 +44,7 @@ namespace {
 
 const QString CleNumeros = QStringLiteral("Affichage/NumerosDesCouleurs");
 const QString CleDifficile = QStringLiteral("Partie/ModeDifficile");
+const QString CleTemps = QStringLiteral("Affichage/TempsDeLaPartie");
 
 }  // namespace
 
@@ -69,10 +71,11 @@ FrmPrinc::FrmPrinc(ServicesPrinc services, QWidget* parent)
     // counts the game as it was shown.
     connect(&jeu_, &PartieActive::AGarder, this, [this](PartieActive::Aspects aspects) {
         using A = PartieActive::Aspect;
-        if (aspects & (A::Historique | A::Rangees | A::IndiceDonne | A::Mode))
+        if (aspects & (A::Historique | A::Rangees | A::IndiceDonne | A::Mode | A::Temps))
             gardee_->Garder(jeu_.Etat());
     });
     connect(&jeu_, &PartieActive::Finie, this, [this](FinDePartie fin) { registre_->Compter(fin, jeu_.Etat()); });
+    jeu_.FixerHorloge(services_.Horloge);
     plateau_ = new Plateau(jeu_, services_.Boites, this);
     voix_ = &plateau_->VoixDuPlateau();
     setCentralWidget(plateau_);
@@ -108,7 +111,8 @@ void FrmPrinc::SuivreTailleDuTexte()
     const QSize bords = frameGeometry().size() != size() ? frameGeometry().size() - size() : QSize(16, 48);
     bordsConnus_ = frameGeometry().size() != size();
     const int menus = menuBar()->sizeHint().height();
-    plateau_->Disposer(voulue, room - bords - QSize(0, menus));
+    const int pied = temps_ != nullptr && temps_->isVisibleTo(this) ? statusBar()->sizeHint().height() : 0;
+    plateau_->Disposer(voulue, room - bords - QSize(0, menus + pied));
 }
 
 void FrmPrinc::changeEvent(QEvent* event)
@@ -116,11 +120,16 @@ void FrmPrinc::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         SuivreTailleDuTexte();
+    // A game's time runs only while the player can see the board.
+    if (event->type() == QEvent::WindowStateChange)
+        jeu_.Suspendre(isMinimized() || !isVisible());
 }
 
 bool FrmPrinc::event(QEvent* event)
 {
     const bool traite = QMainWindow::event(event);
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+        jeu_.Suspendre(isMinimized() || !isVisible());
     if (event->type() == QEvent::Show && !suiviEcran_ && windowHandle() != nullptr) {
         suiviEcran_ = true;
         connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* ecran) {
@@ -185,6 +194,9 @@ void FrmPrinc::MenusDuPlateau()
     auto* numeros = affichage->addAction(Utf8(textes::MenuNumeros));
     numeros->setObjectName(QStringLiteral("MnuNumeros"));
     numeros->setCheckable(true);
+    auto* temps = affichage->addAction(Utf8(textes::MenuTempsPartie));
+    temps->setObjectName(QStringLiteral("MnuTemps"));
+    temps->setCheckable(true);
 }
 
 void FrmPrinc::MenusAjoutes()
@@ -232,7 +244,7 @@ void FrmPrinc::MnuIndice_Click()
 
 void FrmPrinc::MnuAnalyse_Click()
 {
-    FrmAnalyse fenetre(jeu_.Etat(), findChild<QAction*>(QStringLiteral("MnuNumeros"))->isChecked(), this);
+    FrmAnalyse fenetre(jeu_.Instantane(), findChild<QAction*>(QStringLiteral("MnuNumeros"))->isChecked(), this);
     fenetre.exec();
 }
 
@@ -268,6 +280,15 @@ void FrmPrinc::LireReglages()
     menu = findChild<QAction*>(QStringLiteral("MnuDifficile"));
     menu->setChecked(difficile);
     connect(menu, &QAction::toggled, this, &FrmPrinc::MnuDifficile_Click);
+    const bool temps = services_.Reglages && services_.Reglages->value(CleTemps, false).toBool();
+    menu = findChild<QAction*>(QStringLiteral("MnuTemps"));
+    menu->setChecked(temps);
+    if (temps)
+        MnuTemps_Click(true);
+    connect(menu, &QAction::toggled, this, [this](bool affiche) {
+        MnuTemps_Click(affiche);
+        GarderReglage(CleTemps, affiche);
+    });
 }
 
 void FrmPrinc::MnuNumeros_Click(bool affiches)

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QLabel>
 #include <QMainWindow>
+#include <QTimer>
 
 #include <filesystem>
 #include <functional>
@@ -48,6 +50,9 @@ struct ServicesPrinc {
     // of the program), if it can be used.
     std::shared_ptr<QSettings> Reglages;
     QString FichierReglages;
+    // The clock of the games' times (milliseconds, never going back); the
+    // system's monotonic clock when none is given.
+    PartieActive::Horloge Horloge;
 };
 
 // The main window. It owns the game in progress and holds the board that
@@ -64,6 +69,7 @@ public:
 
     // A read-only view of the state, for the tests.
     const Partie& Etat() const { return jeu_.Etat(); }
+    std::int64_t Duree() const { return jeu_.Duree(); }
 
     // Loads the saved game `chemin` as "Charger" does once the file is
     // chosen, with the same messages: a game opened from the command line or
@@ -138,6 +144,10 @@ private:
     void MnuCopier_Click();
     void MnuVerifier_Click();
     void MnuDifficile_Click(bool actif);
+    // « Affichage › Temps de la partie »: the game's time at the foot of
+    // the window, told again every second; the window is as it was without.
+    void MnuTemps_Click(bool affiche);
+    void MontrerTemps();
     // A preference written at once; a file that cannot take it is told once.
     void GarderReglage(const QString& cle, bool valeur);
     // The game in progress gives way to one hiding `code`, in the colours
@@ -153,7 +163,7 @@ private:
     IssueCommande SurFichier(const UsageFichier& usage, const std::filesystem::path& chemin,
                              const OperationFichier& operation);
     // Loads the chosen game, played with `indices` hints, of kind `origine`.
-    OperationFichier ChargementDePartie(int indices = 0, OriginePartie origine = {}, bool difficile = false);
+    OperationFichier ChargementDePartie(int indices = 0, SorteGardee sorte = {});
     IssueCommande SauvegarderPartie();
     ProfilCouleurs ProfilDefautOuIntegre() const;
     Reponse MsgBox(const QString& texte, StyleBoite style, const QString& titre = {});
@@ -176,6 +186,8 @@ private:
     bool bordsConnus_ = false;
     // Preferences that cannot be kept are told once.
     bool reglagesSignales_ = false;
+    QLabel* temps_ = nullptr;
+    QTimer* pendule_ = nullptr;
 };
 
 }  // namespace vorlinde::ui

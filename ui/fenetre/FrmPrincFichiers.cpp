@@ -52,13 +52,13 @@ FrmPrinc::IssueCommande FrmPrinc::SauvegarderPartie()
     });
 }
 
-FrmPrinc::OperationFichier FrmPrinc::ChargementDePartie(int indices, OriginePartie origine, bool difficile)
+FrmPrinc::OperationFichier FrmPrinc::ChargementDePartie(int indices, SorteGardee sorte)
 {
-    return [this, indices, origine, difficile](const std::filesystem::path& chemin) {
+    return [this, indices, sorte](const std::filesystem::path& chemin) {
         // The whole file is checked before anything of the game changes.
         const auto lecture = LireFichierPartie(chemin);
         if (lecture.Erreur == ErreurFichier::Aucune)
-            jeu_.Charger(lecture.Partie, indices, origine, difficile);
+            jeu_.Charger(lecture.Partie, indices, sorte.Origine, sorte.Difficile, sorte.Duree);
         return lecture.Erreur;
     };
 }

@@ -91,7 +91,7 @@ void FrmPrinc::MnuADeux_Click()
 
 void FrmPrinc::MnuCopier_Click()
 {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(textes::TexteAPartager(jeu_.Etat())));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(textes::TexteAPartager(jeu_.Instantane())));
     voix_->Dire(Utf8(textes::PartieCopiee));
 }
 

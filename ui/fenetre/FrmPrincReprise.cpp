@@ -99,10 +99,9 @@ private:
             return std::nullopt;
         }
         Completer(laissee);
-        const auto sorte = LireSorte(laissee.Sorte);
         FrmReprise::Partie partie{
-            laissee.Chemin, laissee.Date,   static_cast<int>(lecture.Partie.Coups.size()), {}, laissee.Indices,
-            sorte.Origine,  sorte.Difficile};
+            laissee.Chemin,          laissee.Date, static_cast<int>(lecture.Partie.Coups.size()), {}, laissee.Indices,
+            LireSorte(laissee.Sorte)};
         if (!lecture.Partie.Coups.empty())
             for (int k = 0; k < LongueurCode; ++k)
                 partie.Dernier[k] = lecture.Partie.Coups.back()[k] - '0';
@@ -171,8 +170,7 @@ void FrmPrinc::Reprendre(const FrmReprise::Partie& choisie, const PartieLaissee&
     // its own, it is read where it is, and goes once kept in the window's.
     const bool prise = gardee_->Prendre(laissee);
     const auto chemin = prise ? gardee_->EnCours().Chemin() : choisie.Chemin;
-    if (SurFichier(usages::ChargementPartie, chemin,
-                   ChargementDePartie(choisie.Indices, choisie.Origine, choisie.Difficile))
+    if (SurFichier(usages::ChargementPartie, chemin, ChargementDePartie(choisie.Indices, choisie.Sorte))
         == IssueCommande::Echec) {
         // Changed since it was listed: kept for whoever wants to look at it.
         PartieLaissee illisible;

@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "PartieActive.h"
 
+#include <QElapsedTimer>
+
+#include <algorithm>
+
 namespace vorlinde::ui {
 
 using A = PartieActive::Aspect;
@@ -13,16 +17,69 @@ constexpr PartieActive::Aspects Tout = A::Cases | A::Curseur | A::Palette | A::R
 
 }  // namespace
 
-PartieActive::PartieActive(QObject* parent) : QObject(parent) { }
+PartieActive::PartieActive(QObject* parent) : QObject(parent)
+{
+    FixerHorloge({});
+}
+
+void PartieActive::FixerHorloge(Horloge horloge)
+{
+    if (!horloge) {
+        auto depart = std::make_shared<QElapsedTimer>();
+        depart->start();
+        horloge = [depart] { return static_cast<std::int64_t>(depart->elapsed()); };
+    }
+    horloge_ = std::move(horloge);
+    depuis_ = TempsCourt() ? horloge_() : -1;
+}
+
+bool PartieActive::TempsCourt() const
+{
+    return partie_.EnCours && partie_.NbCoups >= 1 && !suspendue_;
+}
+
+void PartieActive::Cumuler()
+{
+    const auto maintenant = horloge_();
+    if (depuis_ >= 0)
+        partie_.Duree += std::max<std::int64_t>(maintenant - depuis_, 0);
+    depuis_ = TempsCourt() ? maintenant : -1;
+}
+
+std::int64_t PartieActive::Duree() const
+{
+    return partie_.Duree + (depuis_ >= 0 ? std::max<std::int64_t>(horloge_() - depuis_, 0) : 0);
+}
+
+Partie PartieActive::Instantane() const
+{
+    Partie partie = partie_;
+    partie.Duree = Duree();
+    return partie;
+}
+
+void PartieActive::Suspendre(bool suspendue)
+{
+    if (suspendue == suspendue_)
+        return;
+    Cumuler();
+    suspendue_ = suspendue;
+    const bool arretee = depuis_ >= 0 && suspendue;
+    depuis_ = TempsCourt() ? horloge_() : -1;
+    if (arretee)
+        Changer(A::Temps);
+}
 
 void PartieActive::Changer(Aspects aspects)
 {
+    Cumuler();
     emit AGarder(aspects);
     emit Change(aspects);
 }
 
 void PartieActive::Laisser()
 {
+    Cumuler();
     if (LaisseeCompteAbandonnee(partie_) && !abandonnee_)
         emit Finie(FinDePartie::Abandonnee);
     abandonnee_ = false;
@@ -34,6 +91,7 @@ void PartieActive::Nouvelle(const ProfilCouleurs& profil, const Code4& code, con
     Laisser();
     NouvellePartie(partie_, profil, code, origine);
     partie_.Difficile = modeDifficile_;
+    depuis_ = -1;
     Aspects aspects = Tout | A::CasesVidees;
     if (depart == Depart::Tiree)
         aspects |= A::Tiree;
@@ -42,10 +100,13 @@ void PartieActive::Nouvelle(const ProfilCouleurs& profil, const Code4& code, con
     Changer(aspects);
 }
 
-void PartieActive::Charger(const PartieSauvee& sauvee, int indices, const OriginePartie& origine, bool difficile)
+void PartieActive::Charger(const PartieSauvee& sauvee, int indices, const OriginePartie& origine, bool difficile,
+                           std::int64_t duree)
 {
     Laisser();
-    ChargerPartie(partie_, sauvee, indices, origine, difficile);
+    ChargerPartie(partie_, sauvee, indices, origine, difficile, duree);
+    // A game taken back goes on from its time.
+    depuis_ = -1;
     Changer(Tout | A::Chargee);
 }
 
@@ -123,6 +184,7 @@ void PartieActive::ChangerPalette(const std::array<std::int32_t, NbCouleurs>& pa
 
 void PartieActive::Abandonner()
 {
+    Cumuler();
     // The board still shows it, as it stands, until the window closes.
     if (LaisseeCompteAbandonnee(partie_) && !abandonnee_)
         emit Finie(FinDePartie::Abandonnee);

@@ -4,6 +4,9 @@
 
 #include <QObject>
 
+#include <cstdint>
+#include <functional>
+
 #include "game/Partie.h"
 #include "game/Solveur.h"
 #include "game/Statistiques.h"
@@ -37,6 +40,7 @@ public:
         Chargee = 0x800,       // a saved or kept game took the place of this one
         IndiceDonne = 0x1000,  // a hint was composed in the cells
         Mode = 0x2000,         // the game is now played in hard mode, or no longer
+        Temps = 0x4000,        // the game's time stopped or went on
     };
     Q_DECLARE_FLAGS(Aspects, Aspect)
 
@@ -48,6 +52,17 @@ public:
     explicit PartieActive(QObject* parent = nullptr);
 
     const Partie& Etat() const { return partie_; }
+    // The game with its time as it stands this very moment.
+    Partie Instantane() const;
+    // The game's time in milliseconds: it runs from the first move to the
+    // end of the game, while the window is in sight.
+    std::int64_t Duree() const;
+    // A monotonic clock in milliseconds; the tests give one of their own.
+    using Horloge = std::function<std::int64_t()>;
+    void FixerHorloge(Horloge horloge);
+    // The window went out of sight (minimised, hidden) or came back: the
+    // game's time stops, and goes on. Stopping, the game is kept with it.
+    void Suspendre(bool suspendue);
     // The cell the last colour was placed in.
     int CaseColoree() const { return caseColoree_; }
     // The last hint given, and how many codes it left possible.
@@ -58,8 +73,8 @@ public:
                   Depart depart = Depart::Choisie);
     // A saved game in place of this one, played with `indices` hints; a game
     // kept on disk comes back with its kind, number and mode.
-    void Charger(const PartieSauvee& sauvee, int indices = 0, const OriginePartie& origine = {},
-                 bool difficile = false);
+    void Charger(const PartieSauvee& sauvee, int indices = 0, const OriginePartie& origine = {}, bool difficile = false,
+                 std::int64_t duree = 0);
     // Hard mode, for the games to come: each new game is played in it while
     // it is on. The game in progress takes it too while no move is played,
     // and leaves it at once when it is turned off. False when the game in
@@ -93,6 +108,10 @@ signals:
 
 private:
     void Changer(Aspects aspects);
+    // The time run since the clock last started goes into the game's, and
+    // the clock starts again from now when the game's time runs.
+    void Cumuler();
+    bool TempsCourt() const;
     // The game in progress gives way to another: counted as abandoned.
     void Laisser();
 
@@ -102,6 +121,10 @@ private:
     // Already counted as abandoned: it is not counted again as it gives way.
     bool abandonnee_ = false;
     bool modeDifficile_ = false;
+    Horloge horloge_;
+    bool suspendue_ = false;
+    // When the clock last started; -1 while the game's time does not run.
+    std::int64_t depuis_ = -1;
 };
 
 }  // namespace vorlinde::ui

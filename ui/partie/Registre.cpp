@@ -22,8 +22,8 @@ void Registre::Compter(FinDePartie fin, const Partie& partie)
     if (partie.Origine.Sorte == SortePartie::ADeux || !donnees_.Ouvert())
         return;
     const bool duJour = partie.Origine.Sorte == SortePartie::DuJour;
-    aCompter_.push_back(
-        {fin, partie.NbCoups, partie.IndicesUtilises > 0, duJour ? partie.Origine.Numero : 0, partie.Difficile});
+    aCompter_.push_back({fin, partie.NbCoups, partie.IndicesUtilises > 0, duJour ? partie.Origine.Numero : 0,
+                         partie.Difficile, textes::Secondes(partie.Duree)});
     // On disk before the record is tried, after those already waiting
     // there: whatever ends the program while the record is busy, the game is
     // counted at the next start.
@@ -53,7 +53,7 @@ void Registre::CompterEnAttente(bool enSilence)
         donnees_,
         [&](Statistiques& figures) {
             for (const auto& fin : aCompter_)
-                vorlinde::Compter(figures, fin.Fin, fin.Coups, fin.AvecIndice, fin.Jour, aujourdhui, fin.Difficile);
+                vorlinde::Compter(figures, fin, aujourdhui);
         },
         enAttente);
     if (resultat.Ecriture == ErreurFichier::Aucune && resultat.Etat != EtatStatistiques::PlusRecentes)
