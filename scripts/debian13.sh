@@ -54,7 +54,15 @@ cp /etc/resolv.conf "$racine/etc/resolv.conf"
 
 monter_racine "$racine"
 
+# Beside the machine's own run of the suite, the two take turns at their
+# real-window tests through a file of the root's build folder
+# (tests/e2e/commun.sh): the machine names it by its path from outside.
+verrou=()
+if [ -n "${VORLINDE_VERROU_ECRAN:-}" ]; then
+  mkdir -p "$copie/build"
+  verrou=(VORLINDE_VERROU_ECRAN=/vorlinde/build/verrou-ecran)
+fi
 echo "debian13: make $commande in $(chroot "$racine" sh -c '. /etc/os-release; echo "$PRETTY_NAME"')"
 chroot "$racine" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-  HOME=/root LANG=fr_FR.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" VORLINDE_RACINE_DEBIAN13=1 \
+  HOME=/root LANG=fr_FR.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" VORLINDE_RACINE_DEBIAN13=1 "${verrou[@]}" \
   bash -c 'cd /vorlinde && exec make "$1"' make "$commande"

@@ -89,6 +89,7 @@ inline constexpr const char* MenuCopierPartie = "Co&pier la partie";
 inline constexpr const char* MenuVerifierCode = "&Vérifier le code";
 inline constexpr const char* MenuModeDifficile = "&Mode difficile";
 inline constexpr const char* MenuTempsPartie = "&Temps de la partie";
+inline constexpr const char* MenuPartiesJouees = "Parties j&ouées…";
 inline constexpr const char* MenuAide = "Ai&de";
 inline constexpr const char* MenuRegles = "&Règles du jeu";
 inline constexpr const char* MenuRaccourcis = "Raccourcis &clavier";
@@ -320,6 +321,26 @@ inline constexpr const char* AvecTemps = "%1 — temps : %2";
 inline constexpr const char* PartageTemps = "Temps : %1";
 inline constexpr const char* StatMeilleurTemps = "Meilleur temps : ";
 inline constexpr const char* StatTempsMoyen = "Temps moyen : ";
+// « Parties jouées »: one line a game, newest first.
+inline constexpr const char* TitrePartiesJouees = "Parties jouées";
+inline constexpr const char* ExplicationJouees
+    = "Les parties terminées, de la plus récente à la plus ancienne. Entrée ouvre l'analyse de la partie choisie.";
+inline constexpr const char* AucunePartieJouee = "Aucune partie terminée pour l'instant.";
+inline constexpr const char* JoueeLe = "Le %1 à %2";
+inline constexpr const char* JoueeGagnee = "gagnée en %1";
+inline constexpr const char* JoueePerdue = "perdue après %1";
+inline constexpr const char* JoueeAbandonnee = "abandonnée après %1";
+inline constexpr const char* JoueeDifficile = "mode difficile";
+inline constexpr const char* BoutonAnalyse = "&Analyse";
+inline constexpr const char* BoutonCopier = "&Copier";
+inline constexpr const char* BoutonRejouer = "&Rejouer";
+inline constexpr const char* HistoriqueIllisible
+    = "La liste des parties jouées « %1 » était illisible : elle a été mise de côté sous le nom « %2 », et la "
+      "liste repart de zéro.";
+inline constexpr const char* HistoriqueLaisse
+    = "La liste des parties jouées « %1 » est illisible et n'a pas pu être mise de côté : elle reste telle "
+      "quelle, et les parties ne s'y ajoutent plus.";
+inline constexpr const char* HistoriqueNonEcrit = "La partie n'a pas pu être ajoutée aux parties jouées « %1 » : %2";
 inline constexpr const char* StatSerieDeJours = "Série de jours en cours : ";
 inline constexpr const char* StatMeilleureSerieDeJours = "Meilleure série de jours : ";
 // Where a game comes from, in the analysis and in the shared text.

@@ -11,8 +11,8 @@
 # whole from the screen (OCR), nothing ends in « … », and each window with
 # its title bar lies within the room the panel leaves. Where the windows
 # around the board are opened (the rules, the keys, the analysis, the
-# statistics, two players, the colour editor, a message box, a file dialog,
-# the games left), each is checked the same way, and the analysis' white and
+# statistics, the games played, two players, the colour editor, a message
+# box, a file dialog, the games left), each is checked the same way, and the analysis' white and
 # black cells stand out from what is behind them by 3:1, read from the
 # pixels. The pictures go to the artefacts. Each release looks at its share
 # of the desktops (the list below says which).
@@ -242,6 +242,15 @@ autour() {
   ouvrir "$nom" "Raccourcis clavier" alt+d c
   ouvrir "$nom" "Analyse de la partie" alt+p a
   ouvrir "$nom" "Statistiques" alt+p s
+  # Games played, with the longest lines the list shows: a day's code lost
+  # in hard mode after hours, a numbered game abandoned.
+  mkdir -p "$XDG_DATA_HOME/vorlinde"
+  {
+    echo "parties 1"
+    echo "1765000000 numerotee 999999 2 0 65 4758 1234"
+    echo "1765003600 jour 20261211 1 1 37230 4758 1234,5123"
+  } >"$XDG_DATA_HOME/vorlinde/parties-jouees.txt"
+  ouvrir "$nom" "Parties jouées" alt+p o
   ouvrir "$nom" "Partie à deux" alt+p d
   ouvrir "$nom" "Sélectionner la couleur à modifier" ctrl+c
   ouvrir "$nom" "Vérifier le code" alt+p v

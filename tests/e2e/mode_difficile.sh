@@ -12,6 +12,8 @@
 # the mode is still ticked at the next start. Its time too: minimised under
 # a window manager, the window keeps the game with its time; killed, the
 # game comes back with it and goes on, and its win gives the record a time.
+# Last, « Parties jouées » lists the games of this start and the earlier
+# ones, opens the analysis of one, and plays a numbered one again.
 source "$(dirname "$0")/commun.sh"
 for outil in xclip openbox; do
   command -v "$outil" >/dev/null || { echo "SKIP: $outil is not installed"; exit 77; }
@@ -86,5 +88,32 @@ quitter
 # Still ticked at the next start: the first game is of hard mode.
 lancer
 copie | head -n1 | grep -q ' — mode difficile$' || echouer "hard mode was not kept in the preferences: $(copie)"
+
+# « Parties jouées »: this session's game first, then the earlier session's;
+# the analysis of one, and its number played again.
+numerotee 1
+jouer_touches 2 4 1 3
+dire '^Fin de partie$' Return
+touches "$FENETRE" alt+p o
+liste=$(attendre_fenetre '^Parties jouées$')
+copie_liste() {
+  printf 'vide' | xclip -selection clipboard >/dev/null 2>&1
+  touches "$liste" "$@" alt+c
+  attendre_que grep -q Vorlinde <<<"$(presse_papiers)" || echouer "« Copier » copied nothing"
+  presse_papiers
+}
+copie_liste | head -n1 | grep -qx 'Vorlinde — Partie n° 1 — mode difficile' \
+  || echouer "the newest game played is not this session's: $(presse_papiers)"
+texte=$(copie_liste Down)
+grep -qx 'Vorlinde — Partie n° 4242 — mode difficile' <<<"$texte" && grep -qx 'Gagnée en 2 coup(s)' <<<"$texte" \
+  || echouer "the earlier session's win is not next: $texte"
+touches "$liste" Return
+analyse=$(attendre_fenetre '^Analyse de la partie$')
+touches "$analyse" Escape
+absente '^Analyse de la partie$' || echouer "the analysis did not close"
+touches "$liste" alt+r
+absente '^Parties jouées$' || echouer "« Rejouer » did not close the list"
+copie | head -n1 | grep -qx 'Vorlinde — Partie n° 4242 — mode difficile' || echouer "game 4242 was not played again: $(copie)"
+[ "$(coups_copies)" = 0 ] || echouer "the game played again is not new"
 quitter
 echo "PASS: hard mode refuses a guess the moves rule out, is kept with the game, counted, and remembered"

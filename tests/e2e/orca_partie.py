@@ -219,7 +219,7 @@ def composer(code):
 def nouvelles():
     """The menu's new games by ear: a numbered game (4242 hides 4758), the
     check of a code, the shared text, hard mode's refusal in the day's code,
-    and two players, whose code is never said."""
+    two players, whose code is never said, and the games played."""
     entendre(r"^Case 1 : vide bouton")
     menu_partie("n", r"^Partie numérotée boîte de dialogue")
     # Orca 48 may say the window before it follows the focus into it: Tab
@@ -280,6 +280,14 @@ def nouvelles():
     taper("Return")
     entendre(r"Bravo ! Vous avez gagné ! Au bout de 1 coup\(s\)\.")
     taper("Return")
+    # The games played, newest first: the game of two players, then the
+    # day's code, left after one move.
+    menu_partie("o", r"^Parties jouées boîte de dialogue")
+    entendre(r"Partie à deux\W+gagnée en 1 coup", 20)
+    taper("Down")
+    entendre(r"Code du jour du \d\d/\d\d/\d{4}\W+abandonnée après 1 coup")
+    taper("Escape")
+    entendre(r"^Case \d : ")
     sans_redite()
 
 

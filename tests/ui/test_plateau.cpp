@@ -233,8 +233,8 @@ private slots:
         QCOMPARE(affichage,
                  QStringList({QStringLiteral("&Choix des couleurs|Ctrl+C"), QStringLiteral("-"),
                               QStringLiteral("Chargement d'un &profil|"), QStringLiteral("&Sauvegarde d'un profil|"),
-                              QStringLiteral("-"), QStringLiteral("Numéros des couleurs|"),
-                              QStringLiteral("&Temps de la partie|")}));
+                              QStringLiteral("-"), QStringLiteral("&Temps de la partie|"),
+                              QStringLiteral("Numéros des couleurs|")}));
         for (const char* coche : {"MnuNumeros", "MnuTemps", "MnuDifficile"}) {
             QVERIFY(b.Action(coche)->isCheckable());
             QVERIFY(!b.Action(coche)->isChecked());

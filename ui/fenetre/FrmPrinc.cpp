@@ -191,12 +191,13 @@ void FrmPrinc::MenusDuPlateau()
     Action(affichage, "MnuAffLoad", Utf8(textes::MenuChargementProfil), {}, &FrmPrinc::MnuAffLoad_Click);
     Action(affichage, "MnuAffSave", Utf8(textes::MenuSauvegardeProfil), {}, &FrmPrinc::MnuAffSave_Click);
     affichage->addSeparator();
-    auto* numeros = affichage->addAction(Utf8(textes::MenuNumeros));
-    numeros->setObjectName(QStringLiteral("MnuNumeros"));
-    numeros->setCheckable(true);
+    // The colour numbers stay the last item, as keys reach it (Alt+A, Up).
     auto* temps = affichage->addAction(Utf8(textes::MenuTempsPartie));
     temps->setObjectName(QStringLiteral("MnuTemps"));
     temps->setCheckable(true);
+    auto* numeros = affichage->addAction(Utf8(textes::MenuNumeros));
+    numeros->setObjectName(QStringLiteral("MnuNumeros"));
+    numeros->setCheckable(true);
 }
 
 void FrmPrinc::MenusAjoutes()
@@ -207,6 +208,7 @@ void FrmPrinc::MenusAjoutes()
     Action(partie, "MnuAnalyse", Utf8(textes::MenuAnalyse), {}, &FrmPrinc::MnuAnalyse_Click);
     partie->addSeparator();
     Action(partie, "MnuStats", Utf8(textes::MenuStatistiques), {}, &FrmPrinc::MnuStats_Click);
+    Action(partie, "MnuJouees", Utf8(textes::MenuPartiesJouees), {}, &FrmPrinc::MnuJouees_Click);
     partie->addSeparator();
     Action(partie, "MnuNumerotee", Utf8(textes::MenuPartieNumerotee), {}, &FrmPrinc::MnuNumerotee_Click);
     Action(partie, "MnuDuJour", Utf8(textes::MenuCodeDuJour), {}, &FrmPrinc::MnuDuJour_Click);
@@ -383,8 +385,13 @@ void FrmPrinc::closeEvent(QCloseEvent* event)
             registre_->CompterEnAttente(sansQuestion_);
     });
     if (sansQuestion_) {
+        // Kept with its time as it stands, for the next start.
+        jeu_.Suspendre(true);
         event->accept();
     } else if (Form_Unload()) {
+        // The time stops before the game is let go: the window hiding next
+        // must not keep it again.
+        jeu_.Suspendre(true);
         // Ended by the player's choice: nothing is left to offer, unless the
         // player asked to save it and then cancelled the save.
         if (!garderEnPartant_)

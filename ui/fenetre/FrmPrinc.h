@@ -143,6 +143,7 @@ private:
     void MnuADeux_Click();
     void MnuCopier_Click();
     void MnuVerifier_Click();
+    void MnuJouees_Click();
     void MnuDifficile_Click(bool actif);
     // « Affichage › Temps de la partie »: the game's time at the foot of
     // the window, told again every second; the window is as it was without.

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "Registre.h"
 
+#include <ctime>
+
 #include "AujourdHui.h"
 #include "NomAffiche.h"
 #include "catalogue/Catalogue.h"
@@ -18,6 +20,8 @@ Registre::Registre(Repertoire donnees, Repertoire enCours, std::string base,
 
 void Registre::Compter(FinDePartie fin, const Partie& partie)
 {
+    if (donnees_.Ouvert())
+        Signaler(AjouterAHistorique(donnees_, PartieTermineeA(partie, fin, std::time(nullptr))));
     // A code one player set for the other says nothing of either's play.
     if (partie.Origine.Sorte == SortePartie::ADeux || !donnees_.Ouvert())
         return;
@@ -79,6 +83,34 @@ Statistiques Registre::RemettreAZero()
     const auto remises = MettreAJourStatistiques(donnees_, [](Statistiques& figures) { figures = {}; });
     Signaler(remises);
     return remises.Figures;
+}
+
+std::vector<PartieJouee> Registre::PartiesJouees()
+{
+    auto resultat = LireHistorique(donnees_);
+    Signaler(resultat);
+    return std::move(resultat.Parties);
+}
+
+void Registre::Signaler(const ResultatHistorique& resultat)
+{
+    const QString fichier = NomAffiche(donnees_.Chemin() / "parties-jouees.txt");
+    QString texte;
+    const char* sorte = nullptr;
+    if (resultat.Etat == EtatHistorique::Abime && resultat.MisDeCote.empty()) {
+        sorte = textes::HistoriqueLaisse;
+        texte = Utf8(sorte).arg(fichier);
+    } else if (resultat.Etat == EtatHistorique::Abime) {
+        sorte = textes::HistoriqueIllisible;
+        texte = Utf8(sorte).arg(fichier, NomAffiche(donnees_.Chemin() / resultat.MisDeCote));
+    } else if (resultat.Ecriture != ErreurFichier::Aucune) {
+        sorte = textes::HistoriqueNonEcrit;
+        texte = Utf8(sorte).arg(fichier, QString::fromStdString(RaisonErreurFichier(resultat.Ecriture)));
+    }
+    // A list set aside once is told once; another set aside later is told again.
+    if (sorte == nullptr || !signales_.insert(Utf8(sorte) + QString::fromStdString(resultat.MisDeCote)).second)
+        return;
+    signaler_(texte);
 }
 
 void Registre::Signaler(const ResultatStatistiques& resultat)

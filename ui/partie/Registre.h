@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "formats/FichierHistorique.h"
 #include "formats/FichierStatistiques.h"
 #include "game/Partie.h"
 #include "platform/Repertoire.h"
@@ -26,7 +27,11 @@ class Registre {
 public:
     Registre(Repertoire donnees, Repertoire enCours, std::string base, std::function<void(const QString&)> signaler);
 
+    // A game that ended: it goes into the games played (`parties-jouees.txt`),
+    // two players' included, and into the record, unless of two players.
     void Compter(FinDePartie fin, const Partie& partie);
+    // The games played, oldest first; a damaged list is set aside and told.
+    std::vector<PartieJouee> PartiesJouees();
     // The games waiting, this window's and those of windows that ended,
     // counted when the record is free; a failure is told unless `enSilence`
     // (the session is ending).
@@ -39,6 +44,7 @@ public:
 
 private:
     void Signaler(const ResultatStatistiques& resultat);
+    void Signaler(const ResultatHistorique& resultat);
     ComptesEnAttente EnAttente() const;
 
     Repertoire donnees_;
