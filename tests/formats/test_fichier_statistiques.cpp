@@ -11,21 +11,11 @@
 
 #include "formats/FichierStatistiques.h"
 #include "tests/commun/DossierTemporaire.h"
+#include "tests/commun/FichiersDeTest.h"
 
 using namespace vorlinde;
 
 namespace {
-
-std::string Lire(const std::filesystem::path& chemin)
-{
-    std::ifstream f(chemin, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
-}
-
-void Ecrire(const std::filesystem::path& chemin, const std::string& texte)
-{
-    std::ofstream(chemin, std::ios::binary) << texte;
-}
 
 void UneVictoire(Statistiques& s)
 {

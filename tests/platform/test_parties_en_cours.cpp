@@ -10,15 +10,11 @@
 
 #include "platform/PartiesEnCours.h"
 #include "tests/commun/DossierTemporaire.h"
+#include "tests/commun/FichiersDeTest.h"
 
 using namespace vorlinde;
 
 namespace {
-
-void Ecrire(const std::filesystem::path& chemin, const std::string& texte)
-{
-    std::ofstream(chemin, std::ios::binary) << texte;
-}
 
 std::vector<std::filesystem::path> Chemins(const PartiesOffertes& offertes)
 {

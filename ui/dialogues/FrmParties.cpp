@@ -61,9 +61,12 @@ FrmParties::FrmParties(std::vector<PartieJouee> parties, Actions actions, QWidge
     liste_->setAccessibleName(Utf8(textes::TitrePartiesJouees));
     liste_->setUniformItemSizes(true);
     texte->setBuddy(liste_);
-    for (const auto& partie : parties_)
-        new QListWidgetItem(Ligne(partie), liste_);
+    // Before the rows: the first current row is told too.
     DireLaLigneCourante(liste_);
+    for (const auto& partie : parties_) {
+        const auto ligne = Ligne(partie);
+        (new QListWidgetItem(ligne, liste_))->setData(Qt::AccessibleTextRole, ligne);
+    }
     liste_->setCurrentRow(0);
 
     analyser_ = new QPushButton(Utf8(textes::BoutonAnalyse));
