@@ -123,7 +123,7 @@ PartieJouee PartieTermineeA(const Partie& partie, FinDePartie fin, std::int64_t 
     p.Origine = partie.Origine;
     p.Fin = fin;
     p.Difficile = partie.Difficile;
-    p.Secondes = (partie.Duree + 500) / 1000;
+    p.Secondes = Secondes(partie.Duree);
     p.CodeSecret = partie.CodeSecret;
     for (const auto& coup : CoupsJoues(partie))
         p.Coups.push_back(coup.Code);

@@ -105,6 +105,12 @@ struct Partie {
     bool operator==(const Partie&) const = default;
 };
 
+// The seconds of a time in milliseconds, rounded half up.
+inline std::int64_t Secondes(std::int64_t millisecondes)
+{
+    return (millisecondes + 500) / 1000;
+}
+
 // One draw of a colour number: floor(r * 8) + 1 for r in [0, 1).
 std::int16_t TirageCouleur(double r);
 

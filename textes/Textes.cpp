@@ -84,11 +84,6 @@ std::string TexteDesignation(const Partie& partie)
     return partie.Difficile ? Remplir(EnModeDifficile, {origine}) : origine;
 }
 
-std::int64_t Secondes(std::int64_t millisecondes)
-{
-    return (millisecondes + 500) / 1000;
-}
-
 std::string TexteDuree(std::int64_t secondes)
 {
     const auto deuxChiffres = [](std::int64_t n) { return (n < 10 ? "0" : "") + std::to_string(n); };

@@ -385,8 +385,6 @@ std::string TexteOrigine(const OriginePartie& origine);
 // Its origin, and its mode when hard.
 std::string TexteDesignation(const Partie& partie);
 std::string TexteDuree(std::int64_t secondes);
-// The seconds of a game's time in milliseconds, rounded half up.
-std::int64_t Secondes(std::int64_t millisecondes);
 // The analysis' heading: the designation, and the time once a move is played.
 std::string TexteEnTeteAnalyse(const Partie& partie);
 // The text « Copier la partie » puts on the clipboard. It never holds a

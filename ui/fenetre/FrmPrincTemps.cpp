@@ -36,7 +36,7 @@ void FrmPrinc::MontrerTemps()
 {
     if (temps_ == nullptr || !temps_->isVisibleTo(this))
         return;
-    const auto texte = Utf8(textes::PartageTemps).arg(Utf8(textes::TexteDuree(textes::Secondes(jeu_.Duree()))));
+    const auto texte = Utf8(textes::PartageTemps).arg(Utf8(textes::TexteDuree(Secondes(jeu_.Duree()))));
     // Told only when it changes: a screen reader hears no repeats.
     if (temps_->text() != texte) {
         temps_->setText(texte);

@@ -27,7 +27,7 @@ void Registre::Compter(FinDePartie fin, const Partie& partie)
         return;
     const bool duJour = partie.Origine.Sorte == SortePartie::DuJour;
     aCompter_.push_back({fin, partie.NbCoups, partie.IndicesUtilises > 0, duJour ? partie.Origine.Numero : 0,
-                         partie.Difficile, textes::Secondes(partie.Duree)});
+                         partie.Difficile, Secondes(partie.Duree)});
     // On disk before the record is tried, after those already waiting
     // there: whatever ends the program while the record is busy, the game is
     // counted at the next start.
