@@ -32,36 +32,6 @@ PartieJouee Numero(std::int32_t n)
 
 }  // namespace
 
-// A game played comes back as it ended, its board rebuilt with its scores;
-// each kind, and a game of no move, reads back; a line that is not a game
-// makes the whole list damaged.
-TEST(FichierHistorique, AGameComesBackAsItEnded)
-{
-    std::vector<PartieJouee> parties{Numero(4242), Numero(7)};
-    parties[1].Origine = {SortePartie::DuJour, 20261211};
-    PartieJouee deux;
-    deux.Origine = {SortePartie::ADeux, 0};
-    deux.Fin = FinDePartie::Abandonnee;
-    deux.CodeSecret = {1, 2, 3, 4};
-    parties.push_back(deux);
-    const auto texte = TexteHistorique(parties);
-    EXPECT_EQ(texte.substr(0, texte.find('\n', 10) + 1),
-              "parties 1\n1765004242 numerotee 4242 0 1 65 4758 1234,4758\n");
-    std::vector<PartieJouee> relues;
-    ASSERT_TRUE(LireTexteHistorique(texte, relues));
-    EXPECT_EQ(relues, parties);
-    const auto etat = EtatDe(relues[0]);
-    EXPECT_EQ(Issue(etat), IssuePartie::Gagnee);
-    EXPECT_EQ(etat.Historique[1].MalPl, 1);
-    EXPECT_EQ(etat.Duree, 65000);
-    EXPECT_TRUE(etat.Difficile);
-    for (const std::string& abime :
-         {std::string("parties 2\n"), texte + "1 numerotee 0 0 0 5 4758 -\n", texte + "1 jour 20261232 0 0 5 4758 -\n",
-          texte + "1 deux 0 0 0 5 4758 1234,1123\n", texte + "1 deux 0 0 0 5 4758 -",
-          texte + "1 deux 0 3 0 5 4758 -\n"})
-        EXPECT_FALSE(LireTexteHistorique(abime, relues)) << abime;
-}
-
 // The list keeps the newest games, the oldest dropped past its bound, even
 // from a list of 100,000 games; a damaged list, a link at its name or one
 // too large is set aside and never written through; the record is never

@@ -82,42 +82,14 @@ TEST(Difficile, TheHintsOfHardModeFitEveryMoveAndFindEveryCode)
     EXPECT_LE(pire, 8);
 }
 
-// The kept game's kind keeps the mode and the time; a line a later version
-// adds is passed over, and a file of the earlier version reads as before.
-TEST(Difficile, TheKeptKindKeepsTheModeAndTheTime)
-{
-    Partie partie;
-    partie.Origine = {SortePartie::DuJour, 20261211};
-    partie.Difficile = true;
-    partie.Duree = 125400;
-    EXPECT_EQ(EcrireSorte(partie), "jour 20261211\ndifficile\ntemps 125400\n");
-    EXPECT_EQ(LireSorte(EcrireSorte(partie)), (SorteGardee{partie.Origine, true, 125400}));
-    EXPECT_EQ(LireSorte("numerotee 42\n"), (SorteGardee{{SortePartie::Numerotee, 42}, false, 0}));
-    EXPECT_EQ(LireSorte("numerotee 42\ninconnu 3\ntemps -4\ntemps 1x\ndifficile\n"),
-              (SorteGardee{{SortePartie::Numerotee, 42}, true, 0}));
-    partie.Origine = {};
-    partie.Duree = 0;
-    EXPECT_EQ(LireSorte(EcrireSorte(partie)), (SorteGardee{{}, true, 0}));
-    partie.Difficile = false;
-    EXPECT_EQ(EcrireSorte(partie), "");
-}
-
-// The record counts the wins of hard mode, and the best and average times
-// of the wins whose time is known; a time it cannot add up does not cost
-// the win.
-TEST(Difficile, TheRecordCountsHardWinsAndTimes)
+// A time the record cannot add up costs the time, never the win.
+TEST(Difficile, ATimeTooLargeNeverCostsTheWin)
 {
     Statistiques s;
-    Compter(s, PartieTerminee{FinDePartie::Gagnee, 5, false, 0, true, 100});
-    Compter(s, FinDePartie::Gagnee, 4, false);
-    Compter(s, PartieTerminee{FinDePartie::Gagnee, 6, false, 0, false, 41});
-    Compter(s, PartieTerminee{FinDePartie::Perdue, 100, false, 0, true, 3});
-    EXPECT_EQ(s.Gagnees, 3);
-    EXPECT_EQ(s.GagneesDifficiles, 1);
-    EXPECT_EQ(s.VictoiresChronometrees, 2);
-    EXPECT_EQ(s.MeilleurTemps, 41);
-    EXPECT_EQ(TempsMoyen(s), 71);
+    Compter(s, PartieTerminee{FinDePartie::Gagnee, 6, false, 0, true, 41});
     Compter(s, PartieTerminee{FinDePartie::Gagnee, 6, false, 0, false, CompteMax});
-    EXPECT_EQ(s.Gagnees, 4);
-    EXPECT_EQ(s.VictoiresChronometrees, 2);
+    EXPECT_EQ(s.Gagnees, 2);
+    EXPECT_EQ(s.GagneesDifficiles, 1);
+    EXPECT_EQ(s.VictoiresChronometrees, 1);
+    EXPECT_EQ(s.MeilleurTemps, 41);
 }

@@ -81,8 +81,7 @@ private slots:
     // validates; the game is won within six guesses, and counted as won with a hint.
     // A game's time runs from its first move, stops while the window is
     // minimised and goes on when it comes back; the game is kept with it as
-    // it stops; the copied text and the record give it; a game taken back
-    // from the file goes on from its time.
+    // it stops; the copied text and the record give it.
     void leTempsDUnePartie()
     {
         QTemporaryDir donnees;
@@ -123,16 +122,6 @@ private slots:
                 temps << Controle<QLabel>(fenetre, QStringLiteral("LblStat"), k)->accessibleName();
         });
         QCOMPARE(temps, QStringList({QStringLiteral("Meilleur temps : 30 s"), QStringLiteral("Temps moyen : 48 s")}));
-
-        // A game taken back goes on from its time.
-        b.Menu("MnuNew");
-        b.Jouer(b.AutreCode(2));
-        std::int64_t maintenant = 0;
-        PartieActive jeu;
-        jeu.FixerHorloge([&] { return maintenant; });
-        jeu.Charger(SauverPartie(b.Etat()), 0, {}, false, 7000);
-        maintenant = 2000;
-        QCOMPARE(jeu.Duree(), 9000);
     }
 
     void unePartieGagneeAuxIndices()
