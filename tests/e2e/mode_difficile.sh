@@ -109,16 +109,8 @@ grep -qx 'Vorlinde — Partie n° 4242 — mode difficile' <<<"$texte" && grep -
   || echouer "the earlier session's win is not next: $texte"
 touches "$liste" Return
 analyse=$(attendre_fenetre '^Analyse de la partie$')
-# A key sent while the window manager is still giving the new window the
-# focus goes nowhere: Escape again until it closes.
-for _ in 1 2 3 4 5; do
-  xdotool windowactivate --sync "$analyse" 2>/dev/null || true
-  xdotool key Escape
-  for _ in $(seq 30); do
-    [ -z "$(xdotool search --onlyvisible --name '^Analyse de la partie$' 2>/dev/null)" ] && break 2
-    sleep 0.1
-  done
-done
+# Once closed it stays closed: a second analysis would take « Rejouer » below.
+touches "$analyse" Escape
 absente '^Analyse de la partie$' || echouer "the analysis did not close"
 touches "$liste" alt+r
 absente '^Parties jouées$' || echouer "« Rejouer » did not close the list"

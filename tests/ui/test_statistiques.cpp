@@ -6,10 +6,12 @@
 #include <QClipboard>
 #include <QDir>
 #include <QLabel>
+#include <QListWidget>
 #include <QtTest>
 
 #include "Banc.h"
 #include "Ecoute.h"
+#include "dialogues/FrmParties.h"
 #include "dialogues/FrmStats.h"
 #include "game/Solveur.h"
 #include "platform/Verrou.h"
@@ -185,6 +187,35 @@ private slots:
         b.Jouer(b.CodeSecret());
         QVERIFY(textes().contains(QStringLiteral("partie gagnée ; le solveur trouve ce code en %1 coup(s)")
                                       .arg(CoupsDuSolveur(b.Etat().CodeSecret))));
+    }
+
+    // Return on a row of « Parties jouées » opens its analysis once, and so
+    // does a double click.
+    void uneLigneDesPartiesJoueesSAnalyseUneFois()
+    {
+        Banc b;
+        PartieJouee jouee;
+        jouee.Origine = {SortePartie::Numerotee, 4242};
+        jouee.CodeSecret = {4, 7, 5, 8};
+        jouee.Coups = {{'4', '7', '5', '8'}};
+        int analyses = 0;
+        FrmParties::Actions actions;
+        actions.Analyser = [&](const Partie& partie, QWidget*) {
+            QCOMPARE(partie.NbCoups, 1);
+            ++analyses;
+        };
+        FrmParties fenetre({jouee}, actions);
+        fenetre.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+        auto* liste = fenetre.findChild<QListWidget*>(QStringLiteral("PartiesJouees"));
+        QVERIFY(liste);
+        liste->setFocus();
+        QTest::keyClick(liste, Qt::Key_Return);
+        QCOMPARE(analyses, 1);
+        const QRect ligne = liste->visualItemRect(liste->item(0));
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, ligne.center());
+        QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, ligne.center());
+        QCOMPARE(analyses, 2);
     }
 
     void unReleveAbimeEstMisDeCoteEtSignaleUneFois()

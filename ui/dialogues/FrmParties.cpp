@@ -78,7 +78,10 @@ FrmParties::FrmParties(std::vector<PartieJouee> parties, Actions actions, QWidge
         if (const auto* p = Choisie(); p && actions_.Analyser)
             actions_.Analyser(EtatDe(*p), this);
     });
-    connect(liste_, &QListWidget::itemActivated, analyser_, &QPushButton::click);
+    // A double click opens the row's analysis; Return reaches « Analyse »
+    // as the default button. The list's activation on Return would open it
+    // a second time once the first closed, as the list passes the key on.
+    connect(liste_, &QListWidget::itemDoubleClicked, analyser_, &QPushButton::click);
     connect(copier_, &QPushButton::clicked, this, [this] {
         if (const auto* p = Choisie(); p && actions_.Copier)
             actions_.Copier(EtatDe(*p));
