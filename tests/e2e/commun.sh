@@ -7,14 +7,17 @@
 # Sourced with the built executable as $1. Exits 77 (skipped) without Xvfb.
 
 set -euo pipefail
-# Beside another run of the suite (CI's two releases side by side), one
-# real-window test at a time in all: VORLINDE_VERROU_ECRAN names a file both
-# runs see, whose lock the test holds from here to its end (flock -o: what it
-# leaves running never keeps it). No lock before that file's folder exists.
+# Beside another run of the suite (CI's two releases side by side), a test
+# by ear runs alone: VORLINDE_VERROU_ECRAN names a file both runs see, whose
+# lock the test holds from here to its end (flock -o: what it leaves running
+# never keeps it), shared by the other real-window tests, whole for Orca's
+# (VERROU_EXCLUSIF), which two busy screens at once would make hear a machine
+# far busier than a player's. No lock before that file's folder exists.
 if [ -n "${VORLINDE_VERROU_ECRAN:-}" ] && [ -z "${VORLINDE_VERROU_TENU:-}" ] \
   && [ -d "$(dirname "$VORLINDE_VERROU_ECRAN")" ] && command -v flock >/dev/null; then
   export VORLINDE_VERROU_TENU=1
-  exec flock -o "$VORLINDE_VERROU_ECRAN" bash "$0" "$@"
+  if [ -n "${VERROU_EXCLUSIF:-}" ]; then sorte=-x; else sorte=-s; fi
+  exec flock "$sorte" -o "$VORLINDE_VERROU_ECRAN" bash "$0" "$@"
 fi
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
 

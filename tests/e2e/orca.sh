@@ -7,6 +7,7 @@
 # accessibility bus, Orca with a throwaway home whose customizations write
 # down every utterance. orca_partie.py plays with the keyboard alone and
 # takes each decision from what Orca said.
+VERROU_EXCLUSIF=1
 source "$(dirname "$0")/commun.sh"
 for outil in orca openbox dbus-daemon /usr/libexec/at-spi-bus-launcher; do
   command -v "$outil" >/dev/null || { echo "SKIP: $outil is not installed"; exit 77; }

@@ -7,14 +7,11 @@
 # (the desktop entry's, so that the desktop shows its icon), is configured
 # and shows a picture. The client's protocol log says so.
 set -euo pipefail
-# Beside another run of the suite (CI's two releases side by side), one
-# real-window test at a time in all: VORLINDE_VERROU_ECRAN names a file both
-# runs see, whose lock the test holds from here to its end (flock -o: what it
-# leaves running never keeps it). No lock before that file's folder exists.
+# Beside another run of the suite, never beside a test by ear (commun.sh).
 if [ -n "${VORLINDE_VERROU_ECRAN:-}" ] && [ -z "${VORLINDE_VERROU_TENU:-}" ] \
   && [ -d "$(dirname "$VORLINDE_VERROU_ECRAN")" ] && command -v flock >/dev/null; then
   export VORLINDE_VERROU_TENU=1
-  exec flock -o "$VORLINDE_VERROU_ECRAN" bash "$0" "$@"
+  exec flock -s -o "$VORLINDE_VERROU_ECRAN" bash "$0" "$@"
 fi
 VORLINDE_BIN=$1
 command -v weston >/dev/null || { echo "SKIP: weston is not installed"; exit 77; }

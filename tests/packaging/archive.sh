@@ -30,16 +30,17 @@ arbre=$(find "$travail" -mindepth 1 -maxdepth 1 -type d -name 'vorlinde-*')
 [ ! -e "$arbre/Testing" ] || echouer "the tarball holds Testing/"
 
 # Unoptimised and without the sanitizers: this checks what the tarball
-# holds, the suite checks the code.
+# holds, the suite checks the code. At the lowest priority: the build and
+# its tests take the cores the real-window tests beside them leave.
 journal=$travail/construction.log
 generateur=()
 command -v ninja >/dev/null && generateur=(-G Ninja)
 cmake -S "$arbre" -B "$travail/construction" "${generateur[@]}" -DVORLINDE_TESTS_REELS=OFF >"$journal" 2>&1 \
   || { tail -n 30 "$journal"; echouer "the tarball does not configure"; }
-cmake --build "$travail/construction" -j "$(nproc)" >>"$journal" 2>&1 \
+nice -n 19 cmake --build "$travail/construction" -j "$(nproc)" >>"$journal" 2>&1 \
   || { tail -n 30 "$journal"; echouer "the tarball does not build"; }
 statut=0
-QT_QPA_PLATFORM=offscreen ctest --test-dir "$travail/construction" -j "$(nproc)" >"$travail/tests.log" 2>&1 || statut=$?
+QT_QPA_PLATFORM=offscreen nice -n 19 ctest --test-dir "$travail/construction" -j "$(nproc)" >"$travail/tests.log" 2>&1 || statut=$?
 bilan=$(grep -E '^[0-9]+% tests passed' "$travail/tests.log" || true)
 [ "$statut" = 0 ] && [ -n "$bilan" ] || { tail -n 30 "$travail/tests.log"; echouer "the tarball's tests: ${bilan:-none ran}"; }
 echo "PASS: $(basename "$archive") configures, builds and passes its tests alone ($bilan)"

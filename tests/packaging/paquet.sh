@@ -52,7 +52,8 @@ nettoyer() {
 }
 trap nettoyer EXIT
 
-DEB_BUILD_OPTIONS=nocheck bash "$(dirname "$0")/../../scripts/paquet.sh" "$travail/paquet" >/dev/null
+# At the lowest priority, as the tarball's build (archive.sh).
+DEB_BUILD_OPTIONS=nocheck nice -n 19 bash "$(dirname "$0")/../../scripts/paquet.sh" "$travail/paquet" >/dev/null
 deb="$travail/paquet/vorlinde_1.0-1_$(dpkg --print-architecture).deb"
 [ -f "$deb" ] || { echo "FAIL: no $deb"; ls "$travail/paquet"; exit 1; }
 # A source package in the format of a release with its upstream tarball.
