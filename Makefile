@@ -22,10 +22,11 @@ run: deps $(BUILD_RELEASE)/CMakeCache.txt
 test: build-test
 	ctest --test-dir $(BUILD_TEST) --output-on-failure -j $(JOBS)
 
-# The build `make test` tests, alone.
+# The build `make test` tests, alone. Beside another run's tests (CI's two
+# releases side by side), it takes the cores the real-window tests leave.
 build-test: deps
 	cmake -S . -B $(BUILD_TEST) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DVORLINDE_SANITIZE=ON -DVORLINDE_WERROR=ON
-	cmake --build $(BUILD_TEST) -j $(JOBS)
+	nice -n 10 cmake --build $(BUILD_TEST) -j $(JOBS)
 
 # The Orca test five times while two processes keep both cores busy, on the
 # build of `make test` (in a Debian 13 root: bash scripts/debian13.sh orca-charge).
