@@ -22,8 +22,9 @@ run: deps $(BUILD_RELEASE)/CMakeCache.txt
 test: build-test
 	ctest --test-dir $(BUILD_TEST) --output-on-failure -j $(JOBS)
 
-# The build `make test` tests, alone. Beside another run's tests (CI's two
-# releases side by side), it takes the cores the real-window tests leave.
+# The build `make test` tests, alone. Beside another run (CI's two releases
+# side by side: the Debian 13 root being made, then the tests), it takes the
+# cores that the making of the root and the real-window tests leave.
 build-test: deps
 	cmake -S . -B $(BUILD_TEST) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DVORLINDE_SANITIZE=ON -DVORLINDE_WERROR=ON
 	nice -n 10 cmake --build $(BUILD_TEST) -j $(JOBS)

@@ -287,8 +287,8 @@ existe() {
 # Each line: the screen, the style, its font and size, « sombre » for a dark
 # palette, « autour » where every window around the board is opened too, and
 # the releases it runs on. The desktops' own styles (qt6ct's Breeze and
-# Adwaita) and the dark palettes are Debian 13's, whose desktops have them;
-# Fusion's text sizes are Debian 12's: each desktop is looked at once in
+# Adwaita, light and dark) are Debian 13's, whose desktops have them;
+# Fusion's text sizes and its dark palette are Debian 12's: each desktop is looked at once in
 # CI's two halves, and the tightest on both. VORLINDE_BUREAUX_TOUS=1 runs
 # every line on this release, as on any release but these two.
 . /etc/os-release
@@ -318,7 +318,7 @@ done <<'BUREAUX'
 1366x768:Fusion:DejaVu Sans:11:::12
 1366x768:Fusion:DejaVu Sans:14::autour:12
 1366x768:Fusion:DejaVu Sans:20::autour:12
-1366x768:Fusion:DejaVu Sans:14:sombre:autour:13
+1366x768:Fusion:DejaVu Sans:14:sombre:autour:12
 1366x768:Breeze:Noto Sans:10::autour:13
 1366x768:Breeze:Noto Sans:10:sombre:autour:13
 1366x768:Adwaita:Cantarell:11::autour:13
