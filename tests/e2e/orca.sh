@@ -34,6 +34,19 @@ def _noter(text, acss, interrupt):
         journal.write(text + "\n")
     return _parler(text, acss, interrupt)
 orca.speech._speak = _noter
+# Each printable key echoed, so that the game knows when Orca has caught up
+# with what it typed (Orca 43 and 48 name the echo and the key's text apart).
+def _frappe(echo):
+    def ecrire(event, *args, **kwargs):
+        texte = getattr(event, "event_string", None) or getattr(event, "_text", None) or ""
+        if len(texte) == 1 and texte.isprintable():
+            with open("$TRAVAIL/frappe.log", "a", encoding="utf-8") as journal:
+                journal.write(texte + "\n")
+        return echo(event, *args, **kwargs)
+    return ecrire
+for _nom in ("speakKeyEvent", "speak_key_event"):
+    if hasattr(orca.speech, _nom):
+        setattr(orca.speech, _nom, _frappe(getattr(orca.speech, _nom)))
 PY
 
 bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
@@ -49,8 +62,11 @@ isoler=()
 if unshare --pid --fork --mount-proc --kill-child true 2>/dev/null; then
   isoler=(unshare --pid --fork --mount-proc --kill-child)
 fi
-# Orca in French: its own words ("bouton") and the game's.
-LANGUAGE=fr "${isoler[@]}" orca --replace >"$TRAVAIL/orca.log" 2>&1 &
+# Orca in French: its own words ("bouton") and the game's. VORLINDE_ORCA_TRACE=1
+# keeps Orca's own trace of the events it took and dropped, for a failure.
+trace=()
+[ -z "${VORLINDE_ORCA_TRACE:-}" ] || trace=(--debug-file "$TRAVAIL/orca-trace.out")
+LANGUAGE=fr "${isoler[@]}" orca --replace "${trace[@]}" >"$TRAVAIL/orca.log" 2>&1 &
 A_ARRETER+=("$!")
 for _ in $(seq 150); do grep -q . "$PAROLE" && break; sleep 0.1; done
 grep -q . "$PAROLE" || { cat "$TRAVAIL/orca.log"; echouer "Orca said nothing at start"; }
@@ -75,7 +91,9 @@ if [ -n "${VORLINDE_E2E_ECRAN:-}" ]; then
   [ "$WIDTH" -gt "$HEIGHT" ] || echouer "on a ${VORLINDE_E2E_ECRAN%x*} screen the board is ${WIDTH}x${HEIGHT}, not the landscape one"
 fi
 /usr/bin/python3 "$(dirname "$0")/orca_partie.py" "$PAROLE" || {
-  echo "--- what Orca said"; cat "$PAROLE"; echouer "the game by ear with Orca"
+  echo "--- what Orca said"; cat "$PAROLE"
+  cp "$TRAVAIL/orca-trace.out" "$ARTEFACTS/echec-orca-trace.out" 2>/dev/null || true
+  echouer "the game by ear with Orca"
 }
 cp "$PAROLE" "$ARTEFACTS/orca-parole.log"
 echo "PASS: a whole game won by ear with Orca"

@@ -11,6 +11,8 @@ import sys
 import time
 
 PAROLE = sys.argv[1]
+# The printable keys Orca has echoed, one a line (written beside PAROLE).
+FRAPPE = os.path.join(os.path.dirname(os.path.abspath(PAROLE)), "frappe.log")
 lues = 0
 # What each wait heard, and the keys sent, in order: the way to a failure.
 suivi = []
@@ -91,6 +93,26 @@ def aller_a(motif, touche="Tab", fois=16):
     echouer("%s never reached %r" % (touche, motif))
 
 
+def saisir(texte):
+    """Types `texte` fast, then waits until Orca has echoed each key. A
+    loaded machine's Orca may fall seconds behind the keys; when it takes
+    them up after a dialog closed, it moves its focus silently to where the
+    board's focus already is, and the focus change that carries the board's
+    message then reads as no change. A player hears the echo first."""
+    def echos():
+        try:
+            with open(FRAPPE, encoding="utf-8") as journal:
+                return sum(1 for _ in journal)
+        except FileNotFoundError:
+            return 0
+    avant = echos()
+    subprocess.run(["xdotool", "type", "--delay", "15", texte], check=True)
+    fin = time.monotonic() + 20
+    while echos() - avant < len(texte) and time.monotonic() < fin:
+        time.sleep(0.05)
+    suivi.append("typed %r, %d keys echoed" % (texte, echos() - avant))
+
+
 def choisir_fichier(raccourci, chemin, issue):
     """Opens a file dialog by its shortcut, hears the folder it opens in, types
     `chemin` and confirms at once, as a practised player does, then hears
@@ -98,7 +120,7 @@ def choisir_fichier(raccourci, chemin, issue):
     taper(raccourci)
     entendre(r"Dossier : /")
     taper("ctrl+a")
-    subprocess.run(["xdotool", "type", "--delay", "15", chemin], check=True)
+    saisir(chemin)
     taper("Return")
     # Said once the board is active again, which a busy machine's Orca may
     # take seconds to follow.
@@ -126,7 +148,7 @@ def au_clavier():
     taper("Return")
     aller_a(r"HTML")
     taper("ctrl+a")
-    subprocess.run(["xdotool", "type", "--delay", "15", "#000080"], check=True)
+    saisir("#000080")
     taper("Return")
     entendre(r"^Couleur 3 : bleu marine bouton")
     aller_a(r"^OK bouton")
@@ -227,7 +249,7 @@ def nouvelles():
     if not entendre(r"^Numéro de la partie : ", 5, obligatoire=False):
         aller_a(r"^Numéro de la partie : ", fois=4)
     taper("ctrl+a")
-    subprocess.run(["xdotool", "type", "--delay", "15", "4242"], check=True)
+    saisir("4242")
     taper("Return")
     entendre(r"Partie numéro 4242")
     composer("1234")
@@ -264,7 +286,10 @@ def nouvelles():
     entendre(r"Ce code ne peut pas être le bon : avec lui, le coup 1 aurait donné %d bien placé\(s\) et "
              r"%d mal placé\(s\), et non %d et %d\." % (avec_lui + premier), 20)
     taper("Return")
-    menu_partie("d", r"Partie à deux")
+    # What Orca says after the first player's prompt must never give the
+    # code away; what it said before (the board it comes late to, under
+    # load) belongs to the game before.
+    menu_partie("d", r"Joueur 1 : composez le code caché")
     global lues
     debut = lues
     for couleur in "5678":
@@ -345,6 +370,9 @@ def main():
             entendre(r"^Bilan : %d coup\(s\) joué\(s\), partie gagnée ; le solveur trouve ce code en [1-6] "
                      r"coup\(s\)\." % coup)
             taper("Escape")
+            # A key sent before the desktop gives the board its focus back
+            # reaches no window: a player hears the board first.
+            entendre(r"^Case \d : ")
             taper("F2")
             entendre(r"Nouvelle partie")
             taper("ctrl+i")

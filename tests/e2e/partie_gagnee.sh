@@ -9,6 +9,8 @@ source "$(dirname "$0")/commun.sh"
 lancer
 touches "$FENETRE" ctrl+s
 choisir_fichier '^Enregistrer une partie en cours$' "$TRAVAIL/secret"
+# The file is written once the dialog has closed, after the key is sent.
+attendre_que test -s "$TRAVAIL/secret.prt" || echouer "the game was not saved to secret.prt"
 octets=$(od -An -tx1 -v "$TRAVAIL/secret.prt" | tr -d ' \n')
 code=(${octets:2:1} ${octets:3:1} ${octets:4:1} ${octets:5:1})
 echo "hidden code: ${code[*]}"

@@ -19,7 +19,7 @@ dialogue=$(attendre_fenetre '^Enregistrer une partie en cours$')
 xdotool windowfocus --sync "$dialogue"
 xdotool type --delay 20 "$partie"
 touches "$dialogue" Return
-[ -f "$partie.prt" ] || echouer "no file $partie.prt (the default extension was not added)"
+attendre_que test -s "$partie.prt" || echouer "no file $partie.prt (the default extension was not added)"
 octets=$(od -An -tx1 -v "$partie.prt" | tr -d ' \n')
 [ "${#octets}" = 20 ] || echouer "the saved game is not 10 bytes: $octets"
 [ "${octets:0:2}" = 01 ] && [ "${octets:6:2}" = 01 ] && [ "${octets:8:4}" = 5624 ] \
