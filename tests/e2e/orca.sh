@@ -63,7 +63,7 @@ if unshare --pid --fork --mount-proc --kill-child true 2>/dev/null; then
   isoler=(unshare --pid --fork --mount-proc --kill-child)
 fi
 # Orca in French: its own words ("bouton") and the game's. VORLINDE_ORCA_TRACE=1
-# keeps Orca's own trace of the events it took and dropped, for a failure.
+# keeps Orca's own trace of the events it took and dropped.
 trace=()
 [ -z "${VORLINDE_ORCA_TRACE:-}" ] || trace=(--debug-file "$TRAVAIL/orca-trace.out")
 LANGUAGE=fr "${isoler[@]}" orca --replace "${trace[@]}" >"$TRAVAIL/orca.log" 2>&1 &
@@ -96,4 +96,5 @@ fi
   echouer "the game by ear with Orca"
 }
 cp "$PAROLE" "$ARTEFACTS/orca-parole.log"
+cp "$TRAVAIL/orca-trace.out" "$ARTEFACTS/orca-trace.out" 2>/dev/null || true
 echo "PASS: a whole game won by ear with Orca"
