@@ -115,7 +115,7 @@ def saisir(texte):
 
 def choisir_fichier(raccourci, chemin, issue):
     """Opens a file dialog by its shortcut, hears the folder it opens in, types
-    `chemin` and confirms at once, as a practised player does, then hears
+    `chemin` fast and confirms it as soon as Orca has echoed it, then hears
     `issue` once the dialog has closed."""
     taper(raccourci)
     entendre(r"Dossier : /")
