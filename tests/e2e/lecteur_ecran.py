@@ -135,6 +135,10 @@ def lire_les_regles(application, fenetre):
     debut = Atspi.Text.get_text_at_offset(zone, 0, Atspi.TextBoundaryType.LINE_START).content
     if debut.strip() != "Le but du jeu":
         echouer("the rules' first line reads « %s »" % debut)
+    # The window is on the bus before the desktop gives it the keyboard: a
+    # key sent sooner would reach the board.
+    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", r"^Règles du jeu$",
+                    "windowfocus", "--sync"], check=True, stdout=subprocess.DEVNULL)
     touche(ECHAP)
     if not pomper(10, lambda: fenetre_nommee(application, "Règles du jeu") is None):
         echouer("Escape did not close the rules")
