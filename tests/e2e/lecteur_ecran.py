@@ -92,6 +92,12 @@ def presser(objet):
 CHIFFRE_1, GAUCHE, ENTREE, F1, ECHAP = 10, 113, 36, 67, 9
 
 
+def clavier_a(titre):
+    """Gives the keyboard to the visible window with this title, once shown."""
+    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", titre, "windowfocus", "--sync"],
+                   check=True, stdout=subprocess.DEVNULL)
+
+
 def touche(code):
     Atspi.generate_keyboard_event(code, None, Atspi.KeySynthType.PRESSRELEASE)
     time.sleep(0.05)
@@ -116,8 +122,7 @@ def fenetre_nommee(application, nom):
 def lire_les_regles(application, fenetre):
     """F1 opens the rules, a text that a screen reader reads line by line,
     with their worked example; Escape closes them and the board is back."""
-    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", r"^Vorlinde 1\.0$",
-                    "windowfocus", "--sync"], check=True, stdout=subprocess.DEVNULL)
+    clavier_a(r"^Vorlinde 1\.0$")
     touche(F1)
     if not pomper(10, lambda: fenetre_nommee(application, "Règles du jeu") is not None):
         echouer("F1 opened no window « Règles du jeu »")
@@ -137,8 +142,7 @@ def lire_les_regles(application, fenetre):
         echouer("the rules' first line reads « %s »" % debut)
     # The window is on the bus before the desktop gives it the keyboard: a
     # key sent sooner would reach the board.
-    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", r"^Règles du jeu$",
-                    "windowfocus", "--sync"], check=True, stdout=subprocess.DEVNULL)
+    clavier_a(r"^Règles du jeu$")
     touche(ECHAP)
     if not pomper(10, lambda: fenetre_nommee(application, "Règles du jeu") is None):
         echouer("Escape did not close the rules")
@@ -179,8 +183,7 @@ def main():
         deja = len(annonces)
         if coup == 3:
             # Keys go to the window that has the keyboard.
-            subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", r"^Vorlinde 1\.0$",
-                            "windowfocus", "--sync"], check=True, stdout=subprocess.DEVNULL)
+            clavier_a(r"^Vorlinde 1\.0$")
         if coup <= 2:
             presser(par_nom(fenetre, r"Case 1 : .*"))
             for couleur in essai:
