@@ -46,20 +46,31 @@ def entendre(motif, secondes=10, obligatoire=True):
     echouer("Orca did not say %r; it said: %s" % (motif, lignes[lues:]))
 
 
-def menu_partie(touche, motif):
-    """Opens an item of the « Partie » menu and returns the match of what Orca
-    says of the window it opens. Keys sent while the focus is still moving
-    may open nothing: the menu is closed and tried again, three times."""
+def ouvrir_menu(touches, motif, secondes=20):
+    """Sends `touches` and returns the match of what Orca says of the menu or
+    window they open. A key sent while the focus is still moving may never
+    reach the program (Alt and its letter most of all): the menu, if it did
+    open, is closed, the board heard again when it had been left, and the
+    keys sent again, three times."""
     for _ in range(3):
-        taper("alt+p")
-        taper(touche)
+        for touche in touches:
+            taper(touche)
         # A busy machine's Orca may take many seconds to speak a window.
-        dit = entendre(motif, 20, obligatoire=False)
+        dit = entendre(motif, secondes, obligatoire=False)
         if dit:
             return dit
         taper("Escape")
         taper("Escape")
-    echouer("Orca did not say %r after three tries at the menu" % motif)
+        # Only a menu that did open gives the board back, and Orca says its
+        # cell: what was said of that menu is then passed by.
+        entendre(r"^Case \d : ", 5, obligatoire=False)
+    echouer("Orca did not say %r after three tries at %s" % (motif, "+".join(touches)))
+
+
+def menu_partie(touche, motif):
+    """Opens an item of the « Partie » menu and returns the match of what Orca
+    says of the window it opens."""
+    return ouvrir_menu(["alt+p", touche], motif)
 
 
 def sans_redite():
@@ -199,13 +210,7 @@ def au_clavier():
     aller_a(r"^Case \d : ", "Escape", 4)
     # Alt+A opens « Affichage » on its first item, which Orca says; the
     # menu's own name comes before it only when Orca has the time.
-    for _ in range(3):
-        taper("alt+a")
-        if entendre(r"^(Affichage|Choix des couleurs)", 3, obligatoire=False):
-            break
-        aller_a(r"^Case \d : ", "Escape", 4)
-    else:
-        echouer("Alt+A never opened « Affichage »")
+    ouvrir_menu(["alt+a"], r"^(Affichage|Choix des couleurs)", 10)
     # « non coché » from the program (Qt 6.4), « non cochée » from Orca
     # (from Qt 6.8): once either way.
     etat = aller_a(r"^Numéros des couleurs,? non coché", "Down", 6).string
