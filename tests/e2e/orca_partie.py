@@ -46,31 +46,36 @@ def entendre(motif, secondes=10, obligatoire=True):
     echouer("Orca did not say %r; it said: %s" % (motif, lignes[lues:]))
 
 
-def ouvrir_menu(touches, motif, secondes=20):
-    """Sends `touches` and returns the match of what Orca says of the menu or
-    window they open. A key sent while the focus is still moving may never
-    reach the program (Alt and its letter most of all): the menu, if it did
-    open, is closed, the board heard again when it had been left, and the
-    keys sent again, three times."""
+def ouvrir_menu(menu, premier, element=None, motif=None):
+    """Opens a menu by its Alt key and waits until Orca says its first item
+    `premier`, as a player does before choosing: the accessibility bridge
+    holds each key until Orca has heard it, and a key sent before the menu is
+    open would go to the board. Then sends `element` and returns the match of
+    `motif`, what Orca says of the window it opens (without `element`, the
+    match of `premier`). A key may never reach the program: the menu or the
+    window, if it did open, is closed, the board heard again when it had been
+    left, and the keys sent again, three times."""
     for _ in range(3):
-        for touche in touches:
-            taper(touche)
-        # A busy machine's Orca may take many seconds to speak a window.
-        dit = entendre(motif, secondes, obligatoire=False)
+        taper(menu)
+        dit = entendre(r"^%s(?: Ctrl\+\w)?\.?$" % premier, 10, obligatoire=False)
+        if dit and element:
+            taper(element)
+            # A busy machine's Orca may take many seconds to speak a window.
+            dit = entendre(motif, 20, obligatoire=False)
         if dit:
             return dit
         taper("Escape")
         taper("Escape")
-        # Only a menu that did open gives the board back, and Orca says its
-        # cell: what was said of that menu is then passed by.
+        # Only a menu or a window that did open gives the board back, and
+        # Orca says its cell: what was said of them is then passed by.
         entendre(r"^Case \d : ", 5, obligatoire=False)
-    echouer("Orca did not say %r after three tries at %s" % (motif, "+".join(touches)))
+    echouer("Orca did not say %r after three tries at %s" % (motif or premier, menu))
 
 
 def menu_partie(touche, motif):
     """Opens an item of the « Partie » menu and returns the match of what Orca
     says of the window it opens."""
-    return ouvrir_menu(["alt+p", touche], motif)
+    return ouvrir_menu("alt+p", "Indice", touche, motif)
 
 
 def sans_redite():
@@ -208,9 +213,8 @@ def au_clavier():
             # Orca 48 says the shortcut on its own, just after the item.
             entendre(r"^%s\.?$" % re.escape(raccourci))
     aller_a(r"^Case \d : ", "Escape", 4)
-    # Alt+A opens « Affichage » on its first item, which Orca says; the
-    # menu's own name comes before it only when Orca has the time.
-    ouvrir_menu(["alt+a"], r"^(Affichage|Choix des couleurs)", 10)
+    # Alt+A opens « Affichage » on its first item.
+    ouvrir_menu("alt+a", "Choix des couleurs")
     # « non coché » from the program (Qt 6.4), « non cochée » from Orca
     # (from Qt 6.8): once either way.
     etat = aller_a(r"^Numéros des couleurs,? non coché", "Down", 6).string
@@ -222,7 +226,15 @@ def au_clavier():
 
 def taper(touche):
     suivi.append("key " + touche)
-    subprocess.run(["xdotool", "key", touche], check=True)
+    if touche.startswith("alt+"):
+        # Alt held as a hand holds it. The accessibility bridge gives the
+        # program each key only once Orca has heard it, but a mnemonic acts
+        # at once: an Alt sent with its letter may reach the menu bar after
+        # the menu opened, as Alt tapped alone, which closes the menu.
+        subprocess.run(["xdotool", "keydown", "alt", "sleep", "0.2", "key", touche[4:], "keyup", "alt"],
+                       check=True)
+    else:
+        subprocess.run(["xdotool", "key", touche], check=True)
 
 
 def score(code, essai):
@@ -246,6 +258,15 @@ def composer(code):
     for k, couleur in enumerate(code, start=1):
         taper(couleur)
         entendre(r"Case %d : couleur %s\b" % (k, couleur))
+
+
+def fermer_boite():
+    """Closes a message box by its OK button and waits until Orca says the
+    board's focus: a key sent before the desktop gives the window back
+    reaches no window. Orca 48 may say nothing of the board until a key
+    moves it: the wait is bounded, and the next menu's tries cover it."""
+    taper("Return")
+    entendre(r"^(Case|Couleur) \d", 10, obligatoire=False)
 
 
 def nouvelles():
@@ -274,12 +295,12 @@ def nouvelles():
     entendre(r"^Case 1 : ")
     composer("4758")
     menu_partie("v", r"Ce code est encore possible, comme \d+ autres\.")
-    taper("Return")
+    fermer_boite()
     menu_partie("p", r"Partie copiée dans le presse-papiers")
     # Hard mode, ticked once a move is played: it starts with the next game,
     # the day's code, where a guess the first move rules out is refused.
     menu_partie("m", r"le mode difficile commencera avec la prochaine")
-    taper("Return")
+    fermer_boite()
     # A new game: the cursor is on the first cell.
     menu_partie("j", r"Code du jour du \d\d/\d\d/\d{4}")
     composer("1234")
@@ -295,7 +316,7 @@ def nouvelles():
     taper("Return")
     entendre(r"Ce code ne peut pas être le bon : avec lui, le coup 1 aurait donné %d bien placé\(s\) et "
              r"%d mal placé\(s\), et non %d et %d\." % (avec_lui + premier), 20)
-    taper("Return")
+    fermer_boite()
     # What Orca says after the first player's prompt must never give the
     # code away; what it said before (the board it comes late to, under
     # load) belongs to the game before.
@@ -319,7 +340,7 @@ def nouvelles():
     composer("5678")
     taper("Return")
     entendre(r"Bravo ! Vous avez gagné ! Au bout de 1 coup\(s\)\.")
-    taper("Return")
+    fermer_boite()
     # The games played, newest first: the game of two players, then the
     # day's code, left after one move.
     menu_partie("o", r"^Parties jouées boîte de dialogue")
