@@ -16,6 +16,9 @@ FRAPPE = os.path.join(os.path.dirname(os.path.abspath(PAROLE)), "frappe.log")
 lues = 0
 # What each wait heard, and the keys sent, in order: the way to a failure.
 suivi = []
+# What Orca says of the board's focus as the window comes back: a cell, or
+# after a game's end on Qt 6.4, the first colour.
+PLATEAU = r"^(Case|Couleur) \d"
 
 
 def echouer(message):
@@ -67,8 +70,8 @@ def ouvrir_menu(menu, premier, element=None, motif=None):
         taper("Escape")
         taper("Escape")
         # Only a menu or a window that did open gives the board back, and
-        # Orca says its cell: what was said of them is then passed by.
-        entendre(r"^Case \d : ", 5, obligatoire=False)
+        # Orca says its focus: what was said of them is then passed by.
+        entendre(PLATEAU, 5, obligatoire=False)
     echouer("Orca did not say %r after three tries at %s" % (motif or premier, menu))
 
 
@@ -266,7 +269,7 @@ def fermer_boite():
     reaches no window. Orca 48 may say nothing of the board until a key
     moves it: the wait is bounded, and the next menu's tries cover it."""
     taper("Return")
-    entendre(r"^(Case|Couleur) \d", 10, obligatoire=False)
+    entendre(PLATEAU, 10, obligatoire=False)
 
 
 def nouvelles():
